@@ -1,0 +1,122 @@
+/* document.cpp: creating and releasing the document record and the
+   blocks it owns. Only the document's own routines allocate or release
+   what it points to. */
+#include <string.h>
+
+#include "document.h"
+#include "memory.h"
+
+int PathDirectoryPart(const char *szPath, char *szDir, int cchDir)
+{
+    int nCut = 0;
+    int i;
+
+    if (cchDir <= 0)
+        return 0;
+    for (i = 0; szPath[i] != '\0'; i++)
+        if (szPath[i] == '\\' || szPath[i] == '/' || szPath[i] == ':')
+            nCut = i + 1;
+    if (nCut > cchDir - 1)
+        nCut = cchDir - 1;
+    memcpy(szDir, szPath, (size_t)nCut);
+    szDir[nCut] = '\0';
+    return nCut;
+}
+
+/* Copies szSrc into the fixed field szDst of cchDst bytes, cut to fit. */
+static void CopyField(char *szDst, size_t cchDst, const char *szSrc)
+{
+    size_t n = strlen(szSrc);
+
+    if (n > cchDst - 1)
+        n = cchDst - 1;
+    memcpy(szDst, szSrc, n);
+    szDst[n] = '\0';
+}
+
+pDataGeneralPrg InitDataProgram(void)
+{
+    pDataGeneralPrg pData;
+    char szExe[HL_MAX_PATH];
+    char szDir[HL_MAX_PATH];
+    int nDir;
+
+    pData = (pDataGeneralPrg)MyAlloc(sizeof(DataGeneralPrg));
+    if (pData == NULL)
+        return NULL;
+
+    if (OsGetModulePath(szExe, sizeof szExe) == 0)
+        szExe[0] = '\0';
+    CopyField(pData->szWorkingDirectory, sizeof pData->szWorkingDirectory, szExe);
+    CopyField(pData->szFilePath, sizeof pData->szFilePath, szExe);
+
+    /* halyard.cfg beside the executable; a directory too long to take the
+       name leaves ConfigFile empty rather than naming some other file. */
+    nDir = PathDirectoryPart(szExe, szDir, sizeof szDir);
+    if ((size_t)nDir + sizeof "halyard.cfg" <= sizeof pData->ConfigFile) {
+        memcpy(pData->ConfigFile, szDir, (size_t)nDir);
+        memcpy(pData->ConfigFile + nDir, "halyard.cfg", sizeof "halyard.cfg");
+    }
+
+    pData->pHSPResultat = NULL;
+    pData->pVhspData = NULL;
+    pData->nHSP = 0;
+    return pData;
+}
+
+void InitFichBlastData(pDataGeneralPrg pData)
+{
+    memset(pData->FichierBlast.szQuerySeqName, 0, sizeof pData->FichierBlast.szQuerySeqName);
+    memset(pData->FichierBlast.szQuerySeqInfo, 0, sizeof pData->FichierBlast.szQuerySeqInfo);
+    memset(pData->FichierBlast.szDataBankInfo, 0, sizeof pData->FichierBlast.szDataBankInfo);
+}
+
+void FreeHspData(pDataGeneralPrg pData)
+{
+    unsigned int i;
+
+    if (pData->pHSPResultat == NULL)
+        return;
+    for (i = 0; i < pData->nHSP; i++) {
+        pDataHSP pHit = pData->pHSPResultat[i];
+        if (pHit == NULL)
+            continue;
+        MyFree(pHit->nHSPselected);
+        pHit->nHSPselected = NULL;
+        MyFree(pHit);
+        pData->pHSPResultat[i] = NULL;
+    }
+    MyFree(pData->pHSPResultat);
+    pData->pHSPResultat = NULL;
+    pData->nHSP = 0;
+    pData->nAlign = 0;
+    pData->nAlignTotal = 0;
+}
+
+void FreeHalyardHaspData(pDataGeneralPrg pData)
+{
+    pHalyardHSPData pHsp = pData->pVhspData;
+
+    if (pHsp == NULL)
+        return;
+    MyFree(pHsp->szQuery);
+    MyFree(pHsp->szSubject);
+    MyFree(pHsp->szComp);
+    MyFree(pHsp->QueryTxtClr);
+    MyFree(pHsp->QueryBkClr);
+    MyFree(pHsp->SubjectTxtClr);
+    MyFree(pHsp->SubjectBkClr);
+    MyFree(pHsp->CompTxtClr);
+    MyFree(pHsp->CompBkClr);
+    MyFree(pHsp);
+    pData->pVhspData = NULL;
+}
+
+void FreeDataProgram(pDataGeneralPrg pData)
+{
+    if (pData == NULL)
+        return;
+    FreeHspData(pData);
+    FreeHalyardHaspData(pData);
+    MyFree(pData);
+}

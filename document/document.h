@@ -1,0 +1,121 @@
+/* document.h: the records of the open BLAST report.
+ *
+ * One DataGeneralPrg per main window holds the report's header texts, the
+ * table of hits, the HSP shown in the alignment pane, the pane's drawing
+ * cache and its scroll state. Fixed character arrays hold NUL-terminated
+ * strings and their widths cut what the reader stores.
+ * Portable: GDI handles are kept as opaque pointers here and cast back by
+ * the Win32 layer.
+ */
+#ifndef HALYARD_DOCUMENT_H
+#define HALYARD_DOCUMENT_H
+
+#include "os.h"
+
+#define HL_MAX_PATH 260
+
+/* Colour index naming "no colour": the null brush or pen of a cache. */
+#define NULLCOLORINDEX 16
+
+/* Query and database header of the report. */
+typedef struct tagDataBlastFile {
+    char szQuerySeqName[256];  /* first word of the query name           */
+    char szQuerySeqInfo[256];  /* "(%u lettres)" with the query length   */
+    int  TailleQuery;          /* query length in residues               */
+    char szDataBankInfo[256];  /* database description, joined lines     */
+} DataBlastFile, *pDataBlastFile;
+
+/* One hit (subject sequence) of the report. */
+typedef struct tagDataHSP {
+    unsigned int numero;           /* hit number, 1-based, report order   */
+    char         szAccessNb[100];  /* first word of the ">" line          */
+    char         szAccessName[500];/* description, pieces end in a blank  */
+    char         szHighScore[8];   /* score of the first HSP              */
+    char         szProb[10];       /* probability of the first HSP        */
+    char         szN[3];           /* reserved, stays empty               */
+    char         szLength[6];      /* subject length as text              */
+    unsigned int unHSP;            /* number of HSPs of the hit           */
+    int         *nHSPselected;     /* unHSP flags, non-zero = selected    */
+} DataHSP, *pDataHSP;
+
+/* The HSP shown in the alignment pane. */
+typedef struct tagHalyardHSPData {
+    int          tailleAlign;      /* alignment length in columns         */
+    int          noAlign;          /* hit number, 1-based                 */
+    int          noHsp;            /* HSP number within the hit, 1-based  */
+    char        *szQuery;          /* query row, tailleAlign+1 bytes      */
+    char        *szSubject;        /* subject row                         */
+    char        *szComp;           /* match row                           */
+    unsigned int StartQuery, StopQuery;
+    unsigned int StartSubject, StopSubject;
+    unsigned int *QueryTxtClr, *QueryBkClr;     /* colour index per column */
+    unsigned int *SubjectTxtClr, *SubjectBkClr;
+    unsigned int *CompTxtClr, *CompBkClr;
+    char         szInfo[255];      /* score line and identities line      */
+} HalyardHSPData, *pHalyardHSPData;
+
+/* Drawing cache of the alignment pane. Entries 0..15 follow TABCOLOR;
+   entry 16 is the stock null brush or pen. The handles are HBRUSH and
+   HPEN on Win32. */
+typedef struct tagGraphData {
+    void        *hBrs[17];
+    void        *hOldBr;
+    unsigned int nCurBr;
+    void        *hPens[17];
+    void        *hOldPen;
+    unsigned int nCurPen;
+    unsigned int nTxtColor;    /* text colour index last set on the DC   */
+    unsigned int nTxtBkColor;  /* background colour index last set       */
+} GraphData, *pGraphData;
+
+/* Horizontal scroll state of the alignment pane. */
+typedef struct tagDataScroll {
+    int nDecal;     /* scroll position in residue columns, from -2        */
+    int wndlength;  /* columns that fit in the pane, 0 = scrolling off    */
+} DataScroll, *pDataScroll;
+
+/* The document: one per main window, for the whole run. */
+typedef struct tagDataGeneralPrg {
+    char           szWorkingDirectory[HL_MAX_PATH]; /* executable's dir  */
+    char           szFilePath[HL_MAX_PATH];  /* report last chosen        */
+    char           szFileName[256];          /* its file name part        */
+    char           szFileSortie[HL_MAX_PATH];/* HSP index file            */
+    DataBlastFile  FichierBlast;
+    char           ConfigFile[HL_MAX_PATH];  /* halyard.cfg beside the exe */
+    unsigned int   nHSP;         /* valid, owned entries of pHSPResultat  */
+    unsigned int   nAlign;       /* number of hits                        */
+    unsigned int   nAlignTotal;  /* number of HSPs over all hits          */
+    pDataHSP      *pHSPResultat; /* entry i is hit i+1; NULL when empty   */
+    pHalyardHSPData pVhspData;   /* HSP shown, or NULL                    */
+    GraphData      GrData;
+    DataScroll     scroll;
+    int            nColorPref;   /* 10 HCA, 20 identity, 30 black & white */
+    int            nBkColor;     /* 1 = scheme backgrounds, 0 = white     */
+} DataGeneralPrg, *pDataGeneralPrg;
+
+/* Allocates the document zero-filled, with szWorkingDirectory and
+   szFilePath holding the executable's full path and ConfigFile naming
+   halyard.cfg in the executable's directory. NULL when memory fails
+   (already reported). */
+pDataGeneralPrg InitDataProgram(void);
+
+/* Clears the query name, query info and database texts; TailleQuery is
+   left alone. */
+void InitFichBlastData(pDataGeneralPrg pData);
+
+/* Releases the hit table and zeroes nHSP, nAlign and nAlignTotal; does
+   nothing when there is no table. */
+void FreeHspData(pDataGeneralPrg pData);
+
+/* Releases the HSP shown and its nine arrays. */
+void FreeHalyardHaspData(pDataGeneralPrg pData);
+
+/* Releases everything the document owns, then the document. */
+void FreeDataProgram(pDataGeneralPrg pData);
+
+/* Splits szPath after its last directory separator ('\\' or '/', or the
+   ':' of a drive) and copies the directory part, separator included, into
+   szDir (cchDir bytes, cut to fit). Returns the length copied. */
+int PathDirectoryPart(const char *szPath, char *szDir, int cchDir);
+
+#endif /* HALYARD_DOCUMENT_H */

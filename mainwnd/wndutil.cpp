@@ -1,0 +1,21 @@
+/* wndutil.cpp: small window helpers shared by every window. */
+#include <windows.h>
+
+#include "wndutil.h"
+
+void CenterWnd(HWND hWnd)
+{
+    RECT rc;
+    int w, h, W, H;
+
+    if (!GetWindowRect(hWnd, &rc))
+        return;
+    w = rc.right - rc.left;
+    h = rc.bottom - rc.top;
+    W = GetSystemMetrics(SM_CXSCREEN);
+    H = GetSystemMetrics(SM_CYSCREEN);
+    if (w > W || h > H)
+        return;
+    SetWindowPos(hWnd, NULL, (W / 2) - (w / 2), (H / 2) - (h / 2), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}

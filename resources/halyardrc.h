@@ -1,0 +1,93 @@
+/* halyardrc.h: resource identifiers of Halyard (menus, dialogs, controls,
+   bitmaps, icons, accelerators and string-table texts). Shared by the
+   resource script and the program; plain #defines only, so that the
+   resource compiler reads it too. */
+#ifndef HALYARDRC_H
+#define HALYARDRC_H
+
+/* Dialogs */
+#define IDD_READBLAST          2000  /* "Reading BLAST file" progress box */
+#define IDD_DBINFO             2001
+#define IDD_COLORS             2002
+#define IDD_ABOUT              2008
+
+/* Controls of the progress box */
+#define IDC_PROG_PASS          6006  /* "First pass...", "Number of entries:" */
+#define IDC_PROG_ACQUIRE       6007  /* "Data aquisition:" */
+#define IDC_PROG_COUNT         6009  /* number of hits counted */
+#define IDC_PROG_BAR           6010  /* one step per hit, second pass */
+
+/* String table: main toolbar tooltips (2000 + position) */
+#define IDS_TIP_OPEN           2000
+#define IDS_TIP_PRINT1D        2001
+#define IDS_TIP_PRINTSETUP     2002
+#define IDS_TIP_DBINFO         2003
+#define IDS_TIP_HCA            2004
+#define IDS_TIP_EDITOR         2005
+#define IDS_TIP_MAP            2006
+#define IDS_TIP_EXIT           2007
+
+/* String table: main window and report (caption 2016) */
+#define IDS_HALYARD            2016
+#define IDS_NOREGISTER         2017
+#define IDS_NOCREATEWND        2018
+#define IDS_EXITPROGRAM        2019
+#define IDS_BADFORMAT          2020
+#define IDS_INCOMPLETE         2021
+#define IDS_NOOPENBLAST        2022
+#define IDS_NOTBLAST           2023
+#define IDS_NOHSPNONE          2024
+#define IDS_NOHSPZERO          2025
+#define IDS_NOOPENTEMP         2026
+
+/* String table: pattern finder (caption 2032) */
+#define IDS_FINDPAT            2032
+#define IDS_NOPROTTBL          2033
+#define IDS_NOMFIND            2034
+#define IDS_NOCREATERESULTS    2035
+#define IDS_NOCREATESSMASK     2036
+#define IDS_NOSSMASK           2037
+#define IDS_NOCREATEMFIND      2038
+#define IDS_BADPATTERN         2039
+#define IDS_FP_NOSEQSEL        2040
+#define IDS_BADPATFILE         2041
+#define IDS_ERRORAGAIN         2042
+
+/* String table: HCA viewer (caption 2048) */
+#define IDS_HCAVIEWER          2048
+#define IDS_HCA_NOGDI          2049
+#define IDS_BADOVERLAP         2051
+
+/* String table: VazEva editor (caption 2056) */
+#define IDS_VAZEVA             2056
+#define IDS_ED_NOGDI           2057
+#define IDS_ED_NOSEQSEL        2058
+#define IDS_ED_NOLOAD          2059
+#define IDS_BADRANGE           2060
+#define IDS_BADVALUE           2061
+#define IDS_NULLNAME           2062
+#define IDS_EXITEDITOR         2063
+
+/* String table: BLAST map (caption 2072) */
+#define IDS_BLASTMAP           2072
+#define IDS_NOPREPMAP          2073
+#define IDS_NOLOADMAP          2074
+#define IDS_MAP_NOSEQSEL       2075
+
+/* String table: editor toolbar tooltips (2088 + position) */
+#define IDS_TIP_ED_SAVE        2088
+#define IDS_TIP_ED_REMOVE      2089
+#define IDS_TIP_ED_RENAME      2090
+#define IDS_TIP_ED_MERGE       2091
+#define IDS_TIP_ED_UP          2092
+#define IDS_TIP_ED_DOWN        2093
+#define IDS_TIP_ED_CONSENSUS   2094
+#define IDS_TIP_ED_FINDPAT     2095
+#define IDS_TIP_ED_FONT        2096
+#define IDS_TIP_ED_EXIT        2097
+
+/* String table: HCA viewer toolbar tooltips (2106 + position) */
+#define IDS_TIP_HCA_PRINT      2106
+#define IDS_TIP_HCA_SETUP      2107
+
+#endif /* HALYARDRC_H */

@@ -326,9 +326,9 @@ int OsGetModulePath(char *szBuf, int cchBuf)
     if (n > 0)
         sPath.assign(szLink, (size_t)n);
 #elif defined(_WIN32)
-    char *szPgm = NULL;
-    if (_get_pgmptr(&szPgm) == 0 && szPgm != NULL)
-        sPath = szPgm;
+    /* The C runtime's copy of the program's path (stdlib.h). */
+    if (_pgmptr != NULL)
+        sPath = _pgmptr;
 #endif
     if (sPath.empty()) {
         std::error_code ec;

@@ -39,6 +39,7 @@
 #define IDS_NOHSPNONE          2024
 #define IDS_NOHSPZERO          2025
 #define IDS_NOOPENTEMP         2026
+#define IDS_NOHELP             2027  /* Help > Contents without a help service */
 
 /* String table: pattern finder (caption 2032) */
 #define IDS_FINDPAT            2032
@@ -52,6 +53,7 @@
 #define IDS_FP_NOSEQSEL        2040
 #define IDS_BADPATFILE         2041
 #define IDS_ERRORAGAIN         2042
+#define IDS_FP_TOOMANY         2043
 
 /* String table: HCA viewer (caption 2048) */
 #define IDS_HCAVIEWER          2048

@@ -1,0 +1,141 @@
+/* patfile.cpp: pattern files (".mot") and the pattern finder's small
+ * helpers: table names, work file paths, byte-exact line reading.
+ *
+ * A pattern file is a text of lines: any line holding a ":" is a comment;
+ * "#MOTIF" starts a pattern, "DE" gives its description and "PA" its mask
+ * (both from the line's fourth character on).
+ */
+#include <stdio.h>
+#include <string.h>
+
+#include "findpat.h"
+#include "memory.h"
+
+/* Pattern file lines are at most this long; the rest of a longer line is
+   skipped. */
+#define TAILLELIGNEMOTIF 200
+
+int LitLigneFichier(FILE *f, char *szLine, int cchLine)
+{
+    int n = 0;
+    int c = fgetc(f);
+
+    if (c == EOF)
+        return 0;
+    while (c != EOF && c != '\n' && c != '\r') {
+        if (n < cchLine - 1)
+            szLine[n++] = (char)c;
+        c = fgetc(f);
+    }
+    if (c == '\r') {
+        c = fgetc(f);
+        if (c != '\n' && c != EOF)
+            ungetc(c, f);
+    }
+    if (cchLine > 0)
+        szLine[n] = '\0';
+    return 1;
+}
+
+int CheminFichierTravail(const char *szWorkDir,
+                         const char *szNom,
+                         char *szPath,
+                         int cchPath)
+{
+    size_t nDir = strlen(szWorkDir), nNom = strlen(szNom);
+    bool bSep = nDir > 0 && szWorkDir[nDir - 1] != '/'
+                && szWorkDir[nDir - 1] != '\\';
+
+    if (cchPath <= 0 || nDir + (bSep ? 1 : 0) + nNom + 1 > (size_t)cchPath)
+        return 0;
+    memcpy(szPath, szWorkDir, nDir);
+    if (bSep)
+        szPath[nDir++] = strchr(szWorkDir, '\\') != NULL ? '\\' : '/';
+    memcpy(szPath + nDir, szNom, nNom + 1);
+    return 1;
+}
+
+const char *NomTableConvert(unsigned int nTypeSeq)
+{
+    switch (nTypeSeq) {
+    case 0:  return "ADN";
+    case 2:  return "SPECIAL";
+    default: return "PROTEINE";
+    }
+}
+
+void LibereMotifs(pMotifDecript pMotifs)
+{
+    MyFree(pMotifs->pDonneeMotif);
+    MyFree(pMotifs->pListIdx);
+    pMotifs->pDonneeMotif = NULL;
+    pMotifs->pListIdx = NULL;
+    pMotifs->nMotifs = 0;
+    pMotifs->nIdx = 0;
+}
+
+/* The text of a "DE" or "PA" line: from its fourth character on. */
+static const char *TexteLigne(const char *szLine)
+{
+    return strlen(szLine) >= 3 ? szLine + 3 : "";
+}
+
+int ReadMotifs(OSWND hOwner, pMotifDecript pMotifs)
+{
+    char szLine[TAILLELIGNEMOTIF];
+    unsigned int nMotifs = 0, nNumero = 0;
+    FILE *f;
+
+    (void)hOwner;
+    /* The chosen indices name patterns of the previous file. */
+    LibereMotifs(pMotifs);
+    f = fopen(pMotifs->szFilePath, "rb");
+    if (f == NULL)
+        return 0;
+    while (LitLigneFichier(f, szLine, sizeof szLine))
+        if (strchr(szLine, ':') == NULL && strstr(szLine, "#MOTIF") != NULL)
+            nMotifs++;
+    if (nMotifs == 0) {
+        fclose(f);
+        return 1;
+    }
+    pMotifs->pDonneeMotif =
+        (pMotifData)MyAlloc(nMotifs * (unsigned)sizeof(MotifData));
+    if (pMotifs->pDonneeMotif == NULL) {
+        fclose(f);
+        return 0;
+    }
+    pMotifs->nMotifs = (int)nMotifs;
+
+    rewind(f);
+    while (LitLigneFichier(f, szLine, sizeof szLine)) {
+        pMotifData pMotif;
+
+        if (strchr(szLine, ':') != NULL)
+            continue;
+        if (strstr(szLine, "#MOTIF") != NULL) {
+            nNumero++;
+            continue;
+        }
+        /* Lines before the first "#MOTIF" belong to no pattern. */
+        if (nNumero == 0 || nNumero > nMotifs)
+            continue;
+        pMotif = &pMotifs->pDonneeMotif[nNumero - 1];
+        if (strncmp(szLine, "DE", 2) == 0) {
+            /* A long description is cut to the field. */
+            snprintf(pMotif->nom, sizeof pMotif->nom, "%u. %s", nNumero,
+                     TexteLigne(szLine));
+        } else if (strncmp(szLine, "PA", 2) == 0) {
+            /* A mask cut short would be another pattern: one that does
+               not fit stays empty, and its search says it is invalid. */
+            const char *szMask = TexteLigne(szLine);
+            size_t n = strlen(szMask);
+            if (n > sizeof pMotif->mask - 1)
+                n = 0;
+            memcpy(pMotif->mask, szMask, n);
+            pMotif->mask[n] = '\0';
+        }
+    }
+    fclose(f);
+    return 1;
+}

@@ -9,6 +9,7 @@
 #define HALYARD_HALYARD_H
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "document.h"
 #include "colors.h"           /* TABCOLOR, the 16 colours */

@@ -1,64 +1,61 @@
-/* halyard.cpp: start-up and the message loop.
-   For now the program shows its (empty) main window: the window's
-   contents, menus and commands come with the main window module. */
+/* halyard.cpp: the program's entry: start-up, the report named on the
+ * command line, and the message loop that runs until the main window is
+ * destroyed.
+ */
 #include <windows.h>
 #include <commctrl.h>
+#include <string.h>
 
 #include "HALYARD.h"
 
-HINSTANCE hInst = NULL;
-HWND hWndMain = NULL;
-
-static const char szMainClass[] = "HalyardMainWnd";
-
-static LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+/* The file named on the command line, if any: the whole command line,
+   without the quotes Windows puts around a path with blanks. */
+static void FichierDeLaLigneDeCommande(const char *szCmdLine, char *szPath, size_t cchPath)
 {
-    switch (uMsg) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    size_t n;
+
+    while (*szCmdLine == ' ' || *szCmdLine == '\t')
+        szCmdLine++;
+    n = strlen(szCmdLine);
+    while (n > 0 && (szCmdLine[n - 1] == ' ' || szCmdLine[n - 1] == '\t'))
+        n--;
+    if (n >= 2 && szCmdLine[0] == '"' && szCmdLine[n - 1] == '"') {
+        szCmdLine++;
+        n -= 2;
     }
+    if (n > cchPath - 1)
+        n = 0; /* a path that does not fit is not a path we can open */
+    memcpy(szPath, szCmdLine, n);
+    szPath[n] = '\0';
 }
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
 {
-    WNDCLASSA wc;
     MSG msg;
-    INITCOMMONCONTROLSEX icc;
+    HACCEL hAccel;
+    char szPath[MAX_PATH];
 
-    (void)hPrevInstance;
-    (void)lpCmdLine;
-    hInst = hInstance;
-    icc.dwSize = sizeof icc;
-    icc.dwICC = ICC_BAR_CLASSES | ICC_PROGRESS_CLASS;
-    InitCommonControlsEx(&icc);
-
-    ZeroMemory(&wc, sizeof wc);
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursor(NULL, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)GetStockObject(LTGRAY_BRUSH);
-    wc.lpszClassName = szMainClass;
-    wc.cbWndExtra = sizeof(LONG_PTR);
-    if (!RegisterClassA(&wc)) {
+    InitCommonControls();
+    if (hPrevInstance == NULL && !InitApplication(hInstance)) {
         MyErrMsgBox(IDS_HALYARD, IDS_NOREGISTER, NULL);
         return 0;
     }
-    hWndMain = CreateWindowA(szMainClass, "Halyard",
-                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, 640, 480,
-                             NULL, NULL, hInstance, NULL);
-    if (hWndMain == NULL) {
+    if (!InitInstance(hInstance, nCmdShow)) {
         MyErrMsgBox(IDS_HALYARD, IDS_NOCREATEWND, NULL);
         return 0;
     }
-    ShowWindow(hWndMain, nCmdShow);
-    UpdateWindow(hWndMain);
+    hAccel = LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(6000));
+
+    /* "Open with" and file associations pass the report here. */
+    FichierDeLaLigneDeCommande(lpCmdLine, szPath, sizeof szPath);
+    if (szPath[0] != '\0')
+        OpenABlastFileNamed(hWndMain, szPath);
+
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (!TranslateAcceleratorA(hWndMain, hAccel, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
     }
     return (int)msg.wParam;
 }

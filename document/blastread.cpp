@@ -147,19 +147,24 @@ static bool TeteContient(const char *szLigne, char c, size_t nTete)
     return false;
 }
 
-/* "NONE" standing as a word: the empty hit list prints "***** NONE *****",
-   while descriptions of real hits may hold NONESSENTIAL or CANONE. */
-static bool ContientMotNone(const char *szLigne)
+/* The empty hit list: a line that holds the word NONE and nothing else
+   but blanks and asterisks ("***** NONE *****"). Real hits may have NONE
+   in their description ("Symbol: None", NONESSENTIAL). */
+static bool EstListeVide(const char *szLigne)
 {
-    for (const char *p = strstr(szLigne, "NONE"); p != NULL;
-         p = strstr(p + 1, "NONE")) {
-        bool bAvant = p == szLigne || !isalnum((unsigned char)p[-1]);
-        bool bApres = !isalnum((unsigned char)p[4]);
+    const char *p = strstr(szLigne, "NONE");
 
-        if (bAvant && bApres)
-            return true;
+    if (p == NULL)
+        return false;
+    for (const char *q = szLigne; *q != '\0'; q++) {
+        if (q == p) {
+            q += 3;
+            continue;
+        }
+        if (*q != ' ' && *q != '*' && *q != '\t' && *q != '\n')
+            return false;
     }
-    return false;
+    return true;
 }
 
 /* The number after the last "(" of szLigne that is followed by a digit,
@@ -313,7 +318,7 @@ static int PremierePasse(pLecteur pLec, void *hProg, unsigned *pnCompte)
     while (LigneSuivante(pLec)) {
         if (strlen(pLec->szLigne) > 5) {
             Majuscules(pLec->szLigne);
-            if (ContientMotNone(pLec->szLigne))
+            if (EstListeVide(pLec->szLigne))
                 return LB_NONE;
             break;
         }
@@ -341,6 +346,7 @@ typedef struct tagPasse {
     unsigned  t;         /* HSPs over all hits                       */
     pDataHSP  pHit;      /* current hit, NULL outside a counted hit  */
     bool      bDescr;    /* description lines follow the ">" line    */
+    bool      bListe;    /* still in the lines the first pass skipped */
 } Passe;
 
 /* A ">" line: the next hit, if the first pass counted it. */
@@ -479,6 +485,12 @@ static int SecondePasse(pLecteur pLec, Passe *pP, void *hProg,
         Majuscules(szLigne);
         if (strstr(szLigne, "PARAMETERS:") != NULL)
             return LB_OK;
+        /* The first pass counted from after the first line longer than 5
+           characters: a ">" up to there has no record. */
+        if (pP->bListe) {
+            pP->bListe = strlen(szLigne) <= 5;
+            continue;
+        }
         if (TeteContient(szLigne, '>', 9)) {
             NouveauHit(pLec, pP, hProg);
             continue;
@@ -605,6 +617,7 @@ int LitBlastForListBox(OSWND hOwner, pDataGeneralPrg pData)
             nRes = PrepareSecondePasse(&lec, pData, &passe, hProg);
         if (nRes == LB_OK) {
             setvbuf(lec.pSortie, bufSortie, _IOFBF, sizeof bufSortie);
+            passe.bListe = true;
             nRes = SecondePasse(&lec, &passe, hProg, &bNoticeFin);
         }
     }

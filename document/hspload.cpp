@@ -146,7 +146,6 @@ static void LitTriplets(FILE *pFile, char *szLigne, pHalyardHSPData p)
         if (!LitLigneSequence(szLigne, &nDebutQ, szSegment, &nFinQ))
             continue;
         nSeg = (int)strlen(szSegment);
-        AjouteARangee(&rQuery, szSegment, nSeg, nMax);
 
         /* The segment starts at the first character from "A" on after the
            ":" (blanks and coordinates come before "A"). */
@@ -157,28 +156,36 @@ static void LitTriplets(FILE *pFile, char *szLigne, pHalyardHSPData p)
                 nCol++;
         }
 
-        /* The match line, cut or padded with blanks to the segment. Reports
-           made without sequences have no match line: the subject line
-           follows the query line at once. */
-        if (MYFGETS(pFile, TAILLELIGNE, szLigne) == NULL)
+        /* The match line, cut or padded with blanks to the segment.
+           Reports made without sequences ("noseqs") have no match line and
+           no residues: "QUERY: 1 - 820" then "SBJCT: 1 - 820" give the
+           coordinates only. */
+        if (MYFGETS(pFile, TAILLELIGNE, szLigne) == NULL) {
+            /* The file ends inside the triple. */
+            AjouteARangee(&rQuery, szSegment, nSeg, nMax);
+            if (bPremier)
+                p->StartQuery = nDebutQ;
+            p->StopQuery = nFinQ;
             break;
+        }
         bSujet = strstr(szLigne, "SBJCT:") != NULL;
-        {
+        if (!bSujet) {
             char szMatch[TAILLELIGNE];
             int nLong = (int)strlen(szLigne);
-            int i = 0;
 
             if (nLong > 0 && szLigne[nLong - 1] == '\n')
                 nLong--;
-            for (; i < nSeg; i++)
-                szMatch[i] = (!bSujet && nCol + i < nLong) ? szLigne[nCol + i] : ' ';
+            for (int i = 0; i < nSeg; i++)
+                szMatch[i] = nCol + i < nLong ? szLigne[nCol + i] : ' ';
+            AjouteARangee(&rQuery, szSegment, nSeg, nMax);
             AjouteARangee(&rComp, szMatch, nSeg, nMax);
         }
 
         if (!bSujet && MYFGETS(pFile, TAILLELIGNE, szLigne) == NULL)
             break;
         if (LitLigneSequence(szLigne, &nDebutS, szSegment, &nFinS)) {
-            AjouteARangee(&rSubject, szSegment, (int)strlen(szSegment), nMax);
+            if (!bSujet)
+                AjouteARangee(&rSubject, szSegment, (int)strlen(szSegment), nMax);
             if (bPremier)
                 p->StartSubject = nDebutS;
             p->StopSubject = nFinS;

@@ -135,13 +135,6 @@ class Canvas:
                 if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
                     self.set(x, y, c)
 
-    def ring(self, cx, cy, r, c, width=1.0):
-        for y in range(int(cy - r) - 1, int(cy + r) + 2):
-            for x in range(int(cx - r) - 1, int(cx + r) + 2):
-                d = math.hypot(x - cx, y - cy)
-                if r - width < d <= r:
-                    self.set(x, y, c)
-
     def outline(self, inside, c):
         """Paint c on every transparent pixel 4-adjacent to a pixel in
         `inside` (a set of palette indices)."""
@@ -183,9 +176,9 @@ def sprite(rows):
     return cv
 
 
-def centred(glyph, width, height, dx=0, dy=0):
+def centred(glyph, width, height):
     cv = Canvas(width, height)
-    cv.blit(glyph, (width - glyph.width) // 2 + dx, (height - glyph.height) // 2 + dy)
+    cv.blit(glyph, (width - glyph.width) // 2, (height - glyph.height) // 2)
     return cv
 
 

@@ -249,7 +249,7 @@ def substitute(rng, q, similar):
             return a
 
 
-def build_alignment(rng, query, qfrom, qto, sfrom, ident, simil, ngaps):
+def build_alignment(rng, query, qfrom, qto, ident, simil, ngaps):
     """Columns of one HSP: a list of (query char, subject char)."""
     # Choose the gap events first: (query position before which it sits,
     # length, True for a gap in the query row).
@@ -269,7 +269,8 @@ def build_alignment(rng, query, qfrom, qto, sfrom, ident, simil, ngaps):
         if qpos in events:
             length, in_query = events.pop(qpos)
             col = len(cols) % LINE_WIDTH
-            # a gap never opens or closes a line
+            # A gap never opens or closes a line: the viewer finds where a
+            # line's residues begin by their first letter.
             if col != 0 and col + length < LINE_WIDTH - 1 and qpos + length < qto:
                 if in_query:
                     for _ in range(length):
@@ -376,7 +377,7 @@ def build_report():
         hrng = Rng(hit["seed"])
         hsps = []
         for qfrom, qto, sfrom, ident, simil, ngaps in hit["hsps"]:
-            cols = build_alignment(hrng, query, qfrom, qto, sfrom, ident, simil, ngaps)
+            cols = build_alignment(hrng, query, qfrom, qto, ident, simil, ngaps)
             hsps.append((cols, qfrom, sfrom, score_columns(cols)))
         # the subject must hold every HSP, in order and without overlap
         stops = [sfrom + sum(1 for _, s in cols if s != "-") - 1

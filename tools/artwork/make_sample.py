@@ -140,7 +140,7 @@ def format_prob(p):
 
 QUERY_NAME = "ABCX_DEMO"
 QUERY_DESC = ("putative ABC transporter ATP-binding protein AbcX (halyard "
-              "operon), synthetic demonstration sequence (412 aa)")
+              "operon), synthetic demonstration sequence")
 QUERY_LEN = 412
 
 MOTIFS = [
@@ -488,11 +488,14 @@ def check(report):
     for word in ("QUERY=", "SEQUENCES PRODUCING", "PARAMETERS:"):
         assert upper.count(word) == 1, word
     assert "BLAST" in upper[:1000]
-    # The query length must be in the "Query=" line or the one after it,
-    # after their last "(".
+    # The description wraps, and the query length is the number after the
+    # last "(" that opens a number, between "Query=" and "Database:".
     qi = next(i for i, l in enumerate(lines) if "QUERY=" in l.upper())
-    joined = lines[qi] + lines[qi + 1]
-    assert int(joined[joined.rindex("(") + 1:].split()[0]) == QUERY_LEN
+    di = next(i for i, l in enumerate(lines) if "DATABASE:" in l.upper())
+    header = " ".join(lines[qi:di])
+    numbers = [t for t in header.split("(")[1:] if t[:1].isdigit()]
+    assert di - qi > 3, "the query description should wrap"
+    assert int(numbers[-1].split()[0]) == QUERY_LEN
     # Each HSP: the column count after "/" equals the residues shown, and the
     # coordinates advance by the residues of each row.
     i = 0

@@ -10,7 +10,30 @@
 
 static BoxAnswerer *g_pAnswerer = NULL;
 
-BoxAnswerer::BoxAnswerer(std::vector<int> answers) : m_answers(std::move(answers))
+BoxAction Press(int id)
+{
+    return [id](HWND hBox) {
+        PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hBox, id));
+    };
+}
+
+BoxAction TypeAndPress(int idEdit, std::string szText, int id)
+{
+    return [idEdit, szText, id](HWND hBox) {
+        SetDlgItemTextA(hBox, idEdit, szText.c_str());
+        PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hBox, id));
+    };
+}
+
+BoxAnswerer::BoxAnswerer(std::initializer_list<int> answers)
+{
+    for (int id : answers)
+        m_actions.push_back(Press(id));
+    g_pAnswerer = this;
+    m_idTimer = SetTimer(NULL, 0, 30, OnTimer);
+}
+
+BoxAnswerer::BoxAnswerer(std::vector<BoxAction> actions) : m_actions(std::move(actions))
 {
     g_pAnswerer = this;
     m_idTimer = SetTimer(NULL, 0, 30, OnTimer);
@@ -67,7 +90,7 @@ void BoxAnswerer::Poll()
 {
     FindBoxParam fp = { this, &m_answered, NULL };
     BoxSeen seen;
-    int idAnswer = IDCANCEL;
+    BoxAction action = Press(IDCANCEL);
 
     EnumThreadWindows(GetCurrentThreadId(), FindBox, (LPARAM)&fp);
     if (fp.hFound == NULL)
@@ -83,13 +106,12 @@ void BoxAnswerer::Poll()
     EnumChildWindows(fp.hFound, FindIcon, (LPARAM)&seen.hIcon);
     m_answered.push_back(fp.hFound);
 
-    if (m_seen.size() < m_answers.size())
-        idAnswer = m_answers[m_seen.size()];
+    if (m_seen.size() < m_actions.size())
+        action = m_actions[m_seen.size()];
     else
         m_nUnexpected++;
     m_seen.push_back(seen);
-    PostMessageA(fp.hFound, WM_COMMAND, MAKEWPARAM(idAnswer, BN_CLICKED),
-                 (LPARAM)GetDlgItem(fp.hFound, idAnswer));
+    action(fp.hFound);
 }
 
 void PumpMessages(DWORD nMs)

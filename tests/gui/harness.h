@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,24 @@ struct BoxSeen {
     HICON       hIcon = NULL; /* the icon shown, NULL when none           */
 };
 
+/* What to do with a modal box: fill its controls, then press a button. */
+typedef std::function<void(HWND hBox)> BoxAction;
+
+/* Presses button id (IDOK, IDYES, IDNO, IDCANCEL...). */
+BoxAction Press(int id);
+/* Sets the text of control idEdit (an edit or a combo box), then presses
+   button id: answers the Open and Save dialogs. */
+BoxAction TypeAndPress(int idEdit, std::string szText, int id);
+
 /* Answers modal boxes of this thread, in order: the first box that opens
-   gets answers[0] (a command id such as IDOK, IDYES, IDNO, IDCANCEL), the
-   next answers[1]... A box with no answer left is closed with IDCANCEL
-   (and counted as unexpected). Only one answerer may be armed at a time. */
+   gets answers[0] (a command id such as IDOK, IDYES, IDNO, IDCANCEL, or an
+   action), the next answers[1]... A box with no answer left is closed with
+   IDCANCEL (and counted as unexpected). Only one answerer may be armed at
+   a time. */
 class BoxAnswerer {
 public:
-    explicit BoxAnswerer(std::vector<int> answers);
+    explicit BoxAnswerer(std::initializer_list<int> answers);
+    explicit BoxAnswerer(std::vector<BoxAction> actions);
     ~BoxAnswerer();
     const std::vector<BoxSeen> &Seen() const { return m_seen; }
     int Unexpected() const { return m_nUnexpected; }
@@ -40,7 +52,7 @@ private:
     static BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam);
     void Poll();
 
-    std::vector<int>     m_answers;
+    std::vector<BoxAction> m_actions;
     std::vector<BoxSeen> m_seen;
     std::vector<HWND>    m_answered;
     int                  m_nUnexpected = 0;

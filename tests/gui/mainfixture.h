@@ -1,0 +1,72 @@
+/* mainfixture.h: a test fixture that creates Halyard's real main window
+   (classes registered once per program) and destroys it after the test. */
+#ifndef HALYARD_TEST_MAINFIXTURE_H
+#define HALYARD_TEST_MAINFIXTURE_H
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <windowsx.h>
+
+#include <string>
+
+#include "HALYARD.h"
+#include "harness.h"
+
+/* The bundled sample report: 11 hits, hit 5 with three HSPs. */
+#define SAMPLE_REPORT HALYARD_FIXTURES "/../../samples/sample.bla"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    long cx = 0, cy = 0;   /* list font metrics */
+
+    static void SetUpTestSuite()
+    {
+        static bool bRegistered = false;
+        if (!bRegistered)
+            bRegistered = InitApplication(GetModuleHandleA(NULL)) != FALSE;
+        ASSERT_TRUE(bRegistered) << "InitApplication failed, error " << GetLastError();
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(InitInstance(GetModuleHandleA(NULL), SW_SHOW)) << "error " << GetLastError();
+        HDC hdc = GetDC(hWndMain);
+        HFONT hOld = SelectFont(hdc, HFNTLISTBOX);
+        DimensionCaractere(hdc, &cx, &cy);
+        SelectFont(hdc, hOld);
+        ReleaseDC(hWndMain, hdc);
+        PumpMessages(20);
+    }
+
+    void TearDown() override
+    {
+        if (IsWindow(hWndMain))
+            DestroyWindow(hWndMain);
+        /* The window posts WM_QUIT when it goes: take it off the queue. */
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        }
+        hWndMain = NULL;
+    }
+
+    pDataGeneralPrg Doc() const { return DocumentOf(hWndMain); }
+
+    /* Opens a report as the command line does; 1 when it was read. */
+    int Open(const std::string &szPath) { return OpenABlastFileNamed(hWndMain, szPath.c_str()); }
+
+    /* Rectangle of a child in the main window's client coordinates. */
+    static RECT ChildRect(HWND hChild)
+    {
+        RECT rc;
+        GetWindowRect(hChild, &rc);
+        MapWindowPoints(NULL, hWndMain, (POINT *)&rc, 2);
+        return rc;
+    }
+
+    static bool Exists(const char *szPath)
+    {
+        return GetFileAttributesA(szPath) != INVALID_FILE_ATTRIBUTES;
+    }
+};
+
+#endif

@@ -156,6 +156,28 @@ TEST_F(OpenCloseTest, AReaderFailureLeavesTheEmptyState)
     DeleteFileA(szBad.c_str());
 }
 
+TEST_F(OpenCloseTest, AnIncompleteReportOpensWithoutItsNameInTheTitle)
+{
+    /* The sample cut inside its last hit's alignment, before "Parameters:" */
+    std::string szText = ReadAll(SAMPLE_REPORT);
+    size_t nCut = szText.rfind("Sbjct:");
+    ASSERT_NE(std::string::npos, nCut);
+    nCut = szText.find('\n', nCut);
+    std::string szCut = TempReport("cut.bla", szText.substr(0, nCut + 1));
+
+    BoxAnswerer answer({ IDOK });
+    EXPECT_EQ(1, Open(szCut));
+    ASSERT_EQ(1u, answer.Seen().size());
+    EXPECT_EQ("Incomplete BLAST file.", answer.Seen()[0].szText);
+    EXPECT_EQ("Halyard   ", WindowText(hWndMain));
+    EXPECT_EQ(10u, Doc()->nHSP) << "the last hit is no longer counted";
+    EXPECT_EQ(10, ListBox_GetCount(HWNDRESULT));
+    EXPECT_TRUE(Exists(Doc()->szFileSortie));
+    EXPECT_TRUE(SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, 3009, 0));
+    FermeUnFichier(hWndMain);
+    DeleteFileA(szCut.c_str());
+}
+
 TEST_F(OpenCloseTest, ClosingRemovesTheWorkFileAndDisablesTheReportButtons)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));

@@ -26,7 +26,7 @@ static void Segment(char *sz, int n, unsigned *pSeed)
 }
 
 /* One hit: ">" line, two description lines, length, three HSPs of
-   300 columns (5 triples of 60) each. */
+   480 columns (8 triples of 60) each. */
 static void WriteReport(const char *szPath, unsigned nHits)
 {
     FILE *f = fopen(szPath, "wb");
@@ -38,7 +38,7 @@ static void WriteReport(const char *szPath, unsigned nHits)
         exit(1);
     }
     fprintf(f, "BLASTP 2.0MP-WashU [benchmark]\n\nQuery=  bench_query generated\n"
-               "        (3000 letters)\n\nDatabase:  bench.aa\n"
+               "        (1440 letters)\n\nDatabase:  bench.aa\n"
                "           %u sequences; 1,000,000 total letters.\n\n"
                "Sequences producing High-scoring Segment Pairs:              Score  P(N)      N\n\n",
             nHits);
@@ -51,9 +51,9 @@ static void WriteReport(const char *szPath, unsigned nHits)
                    "        Length = 3,000\n\n", h, h);
         for (int k = 0; k < 3; k++) {
             fprintf(f, " Score = 500 (180.1 bits), Expect = 1.0e-40, Sum P(3) = 1.0e-40\n"
-                       " Identities = 300/300 (100%%), Positives = 300/300 (100%%)\n\n");
-            for (int t = 0; t < 5; t++) {
-                unsigned nQ = 1 + k * 300 + t * 60;
+                       " Identities = 480/480 (100%%), Positives = 480/480 (100%%)\n\n");
+            for (int t = 0; t < 8; t++) {
+                unsigned nQ = 1 + k * 480 + t * 60;
                 Segment(q, 60, &nSeed);
                 memcpy(s, q, sizeof s);
                 memcpy(m, q, sizeof m);

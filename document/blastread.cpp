@@ -19,14 +19,6 @@
 #include "halyardrc.h"
 #include "memory.h"
 
-/* Character input without a lock per call: the reader goes through every
-   byte of reports of tens of megabytes. */
-#if defined(_WIN32)
-#define HAL_GETC(f) _getc_nolock(f)
-#else
-#define HAL_GETC(f) getc_unlocked(f)
-#endif
-
 /* How a line read by LitLigne ended. */
 enum {
     FIN_MORCEAU = 0, /* buffer full: the rest of the line comes next  */
@@ -41,42 +33,64 @@ enum {
    ended. Returns the number of characters stored, -1 at end of file when
    nothing was read. A CR LF pair counts as one character, as it does
    through a Windows text-mode stream, so a line splits into the same
-   pieces whatever its line end. */
+   pieces whatever its line end.
+   fgets does the reading (it is fast everywhere); the buffer is first
+   filled with newlines, which fgets never stores but as the last
+   character, so the last NUL in it marks the end of what was read even
+   when the line holds NUL bytes. */
 static int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
 {
-    int nMax = nSize - 1;
-    int n = 0;
+    int n;
+    char *pCR;
 
-    *pnFin = FIN_MORCEAU;
-    while (n < nMax) {
-        int c = HAL_GETC(pFile);
-
-        if (c == EOF) {
-            *pnFin = FIN_EOF;
-            break;
-        }
-        if (c == '\r') {
-            int cSuivant = HAL_GETC(pFile);
-
-            if (cSuivant == '\n') {
-                szBuf[n++] = '\n';
-                *pnFin = FIN_LF;
-                break;
-            }
-            if (cSuivant != EOF)
-                ungetc(cSuivant, pFile);
-            szBuf[n++] = ' ';
-            *pnFin = FIN_CR;
-            break;
-        }
-        szBuf[n++] = (char)c;
-        if (c == '\n') {
-            *pnFin = FIN_LF;
-            break;
-        }
+    memset(szBuf, '\n', (size_t)nSize);
+    if (fgets(szBuf, nSize, pFile) == NULL) {
+        szBuf[0] = '\0';
+        *pnFin = FIN_EOF;
+        return -1;
     }
-    szBuf[n] = '\0';
-    return (n == 0 && *pnFin == FIN_EOF) ? -1 : n;
+    /* fgets stops after a newline: a line ending in one ends there. */
+    n = (int)strlen(szBuf);
+    if (n == 0 || szBuf[n - 1] != '\n')
+        for (n = nSize - 1; n > 0 && szBuf[n] != '\0'; n--)
+            ;
+    pCR = (char *)memchr(szBuf, '\r', (size_t)n);
+    if (pCR == NULL) {
+        *pnFin = (n > 0 && szBuf[n - 1] == '\n') ? FIN_LF
+                 : n == nSize - 1                  ? FIN_MORCEAU
+                                                   : FIN_EOF;
+        return n;
+    }
+
+    int i = (int)(pCR - szBuf);
+    if (i + 1 < n) {
+        if (szBuf[i + 1] == '\n') {
+            /* CR LF: fgets stopped at the LF. */
+            szBuf[i] = '\n';
+            szBuf[i + 1] = '\0';
+            *pnFin = FIN_LF;
+            return i + 1;
+        }
+        /* A lone CR inside what was read: the rest goes back to the file
+           and is read as the next line. */
+        fseek(pFile, -(long)(n - i - 1), SEEK_CUR);
+    } else {
+        /* The CR is the last character read: a LF may follow it. */
+        int c = getc(pFile);
+
+        if (c == '\n') {
+            szBuf[i] = '\n';
+            szBuf[i + 1] = '\0';
+            *pnFin = FIN_LF;
+            return i + 1;
+        }
+        if (c != EOF)
+            ungetc(c, pFile);
+    }
+    szBuf[i] = ' ';
+    szBuf[i + 1] = '\0';
+    *pnFin = FIN_CR;
+    return i + 1;
 }
 
 char *MYFGETS(FILE *pFile, int nSize, char *szBuf)
@@ -481,9 +495,14 @@ static int SecondePasse(pLecteur pLec, Passe *pP, void *hProg,
         char *szLigne = pLec->szLigne;
         int nRes = LB_OK;
         char szTete[10];
+        bool bLongueur;
 
         Majuscules(szLigne);
-        if (strstr(szLigne, "PARAMETERS:") != NULL)
+        /* Most lines are alignment lines: "PARAMETERS:" and "QUERY:" need a
+           colon, "LENGTH =" an equals sign, so a line without them skips
+           those searches. */
+        const bool bDeuxPoints = strchr(szLigne, ':') != NULL;
+        if (bDeuxPoints && strstr(szLigne, "PARAMETERS:") != NULL)
             return LB_OK;
         /* The first pass counted from after the first line longer than 5
            characters: a ">" up to there has no record. */
@@ -495,16 +514,17 @@ static int SecondePasse(pLecteur pLec, Passe *pP, void *hProg,
             NouveauHit(pLec, pP, hProg);
             continue;
         }
-        if (pP->bDescr && strstr(szLigne, "LENGTH =") == NULL)
+        bLongueur = strchr(szLigne, '=') != NULL && strstr(szLigne, "LENGTH =") != NULL;
+        if (pP->bDescr && !bLongueur)
             SuiteDescription(pLec, pP);
-        if (strstr(szLigne, "LENGTH =") != NULL) {
+        if (bLongueur) {
             LongueurSujet(pLec, pP);
             continue;
         }
         CopieBornee(szTete, sizeof szTete, szLigne);
         if (strstr(szTete, "SCORE") != NULL)
             nRes = NouvelHsp(pLec, pP);
-        else if (strstr(szLigne, "QUERY:") != NULL)
+        else if (bDeuxPoints && strstr(szLigne, "QUERY:") != NULL)
             nRes = Triplet(pLec, pP);
         if (nRes != LB_OK)
             return nRes;

@@ -102,6 +102,67 @@ TEST(MYFGETS, LineEndsAndPiecesAreTheSameOnEveryPlatform)
     }
 }
 
+/* The same rules written plainly, character by character, over a string:
+   what a Windows text-mode stream delivers (CR LF as one "\n"), cut into
+   lines of at most nSize-1 characters, a lone CR ending its line as a
+   blank. */
+std::vector<std::string> ModelLines(const std::string &s, int nSize)
+{
+    std::vector<std::string> v;
+    size_t i = 0;
+    while (i < s.size()) {
+        std::string line;
+        while (i < s.size() && (int)line.size() < nSize - 1) {
+            char c = s[i++];
+            if (c == '\r') {
+                if (i < s.size() && s[i] == '\n') {
+                    i++;
+                    line += '\n';
+                } else
+                    line += ' ';
+                break;
+            }
+            line += c;
+            if (c == '\n')
+                break;
+        }
+        v.push_back(line);
+    }
+    return v;
+}
+
+/* Random texts of CR, LF, NUL and letters read with several buffer sizes
+   give the model's lines, NUL bytes included. */
+TEST(MYFGETS, AgreesWithThePlainRulesOnRandomText)
+{
+    static const char alphabet[] = {'\r', '\n', '\0', 'a', 'b', ' '};
+    unsigned nSeed = 12345;
+    for (int nCase = 0; nCase < 300; nCase++) {
+        std::string s;
+        int nLen = nCase % 40;
+        for (int i = 0; i < nLen; i++) {
+            nSeed = nSeed * 1103515245u + 12345u;
+            s += alphabet[(nSeed >> 16) % sizeof alphabet];
+        }
+        TempFile f(s);
+        for (int nSize : {2, 3, 5, 100}) {
+            FILE *p = fopen(f.szPath, "rb");
+            ASSERT_NE(nullptr, p);
+            char buf[100];
+            std::vector<std::string> got;
+            /* Whole buffers: the model's line must be followed by its NUL. */
+            while (MYFGETS(p, nSize, buf) != NULL)
+                got.push_back(std::string(buf, buf + nSize));
+            fclose(p);
+            std::vector<std::string> want = ModelLines(s, nSize);
+            ASSERT_EQ(want.size(), got.size()) << "case " << nCase << " size " << nSize;
+            for (size_t i = 0; i < want.size(); i++)
+                EXPECT_EQ(want[i] + '\0', got[i].substr(0, want[i].size() + 1))
+                    << "case " << nCase << " size " << nSize << " line " << i;
+        }
+    }
+}
+
 /* ---- The fixture, read whole ---------------------------------------------- */
 
 TEST(LitBlastForListBox, ReadsTheFixture)

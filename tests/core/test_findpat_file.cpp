@@ -1,0 +1,136 @@
+/* Pattern files: which lines make patterns, descriptions and masks, how
+   over-long fields are cut, and the sample file that ships with the
+   program. */
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "findpat.h"
+#include "memory.h"
+#include "os_portable.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class PatternFile : public ::testing::Test {
+protected:
+    MotifDecript motifs;
+
+    void SetUp() override
+    {
+        memset(&motifs, 0, sizeof motifs);
+        OsNoticeLogClear();
+    }
+    void TearDown() override { LibereMotifs(&motifs); }
+
+    int Read(const std::string &path)
+    {
+        snprintf(motifs.szFilePath, sizeof motifs.szFilePath, "%s",
+                 path.c_str());
+        return ReadMotifs(NULL, &motifs);
+    }
+};
+
+TEST_F(PatternFile, LinesMakePatterns)
+{
+    /* motifs.mot mixes CR LF, LF and lone CR line ends. */
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
+    /* { mask, name } per pattern. */
+    const std::string long99(99, 'C');
+    std::string longDesc = "2. ";
+    for (int i = 0; i < 8; i++)
+        longDesc += "Long description ";
+    longDesc.resize(TAILLEMOTIF - 1);
+    const struct { std::string mask, nom; } expected[] = {
+        /* The orphan lines before the first "#MOTIF" and the lines with
+           a colon are ignored; "PA C(DE)X{3}H" is a mask although it
+           holds "DE". */
+        { "C(DE)X{3}H", "1. First pattern" },
+        /* Masks are kept as written; a long description is cut. */
+        { "c(de)x", longDesc },
+        /* A mask too long for its field is left empty. */
+        { "", "3. Mask too long for the field" },
+        { long99, "4. " },
+    };
+    ASSERT_EQ(4, motifs.nMotifs);
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(expected[i].mask, std::string(motifs.pDonneeMotif[i].mask))
+            << "pattern " << i + 1;
+        EXPECT_EQ(expected[i].nom, std::string(motifs.pDonneeMotif[i].nom))
+            << "pattern " << i + 1;
+    }
+    EXPECT_TRUE(OsNoticeLog().empty());
+}
+
+TEST_F(PatternFile, ReadingAgainReplacesTheChoice)
+{
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
+    motifs.pListIdx = (int *)MyAlloc(2 * sizeof(int));
+    motifs.pListIdx[0] = 1;
+    motifs.pListIdx[1] = 3;
+    motifs.nIdx = 2;
+
+    /* The chosen indices belonged to the other file. */
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/../../findpat/tables/sample.mot"));
+    EXPECT_EQ(nullptr, motifs.pListIdx);
+    EXPECT_EQ(0, motifs.nIdx);
+    EXPECT_EQ(10, motifs.nMotifs);
+
+    /* A file that cannot be read leaves no patterns. */
+    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/absent.mot"));
+    EXPECT_EQ(0, motifs.nMotifs);
+    EXPECT_EQ(nullptr, motifs.pDonneeMotif);
+    EXPECT_TRUE(OsNoticeLog().empty());
+
+    /* A file without "#MOTIF" holds no pattern. */
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/ESSAI.TBL"));
+    EXPECT_EQ(0, motifs.nMotifs);
+}
+
+TEST_F(PatternFile, SamplePatternsAllCompile)
+{
+    /* Every pattern of the shipped sample is valid with the protein
+       table, and the sample finds its own examples. */
+    static const char szSeq[] =
+        "NAS" "SAK" "SAAD" "RKAS" "GAAAAGKS" "RGD" "AGKK"
+        "LAAAAAALAAAAAALAAAAAAL" "CAACAAALAAAAAAAAHAAAH" "KDEL";
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/../../findpat/tables/sample.mot"));
+    DefinitRepertoireTables(HALYARD_FIXTURES "/../../findpat/tables");
+    std::random_device rd;
+    fs::path dir = fs::temp_directory_path()
+                   / ("hlfp-sample-" + std::to_string(rd() % 1000000));
+    fs::create_directories(dir);
+    std::string szDir = dir.string() + (char)fs::path::preferred_separator;
+    for (int i = 0; i < motifs.nMotifs; i++) {
+        const MotifData &m = motifs.pDonneeMotif[i];
+        EXPECT_NE('\0', m.mask[0]) << m.nom;
+        EXPECT_EQ(RECH_TROUVE, LanceRecherche(NULL, szDir.c_str(), "s", szSeq,
+                                              "PROTEINE", m.mask))
+            << m.nom << ": " << m.mask;
+        std::error_code ec;
+        EXPECT_LT(0u, fs::file_size(dir / "RESULTS.TMP", ec))
+            << "no match of " << m.nom;
+        fs::remove(dir / "RESULTS.TMP");
+    }
+    EXPECT_EQ("1. N-glycosylation site",
+              std::string(motifs.pDonneeMotif[0].nom));
+    EXPECT_TRUE(fs::is_empty(dir));
+    EXPECT_TRUE(OsNoticeLog().empty());
+    DefinitRepertoireTables(NULL);
+    fs::remove_all(dir);
+}
+
+TEST_F(PatternFile, TableNamesBySequenceType)
+{
+    EXPECT_STREQ("ADN", NomTableConvert(0));
+    EXPECT_STREQ("PROTEINE", NomTableConvert(1));
+    EXPECT_STREQ("SPECIAL", NomTableConvert(2));
+    EXPECT_STREQ("PROTEINE", NomTableConvert(7));
+}
+
+} // namespace

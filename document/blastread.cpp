@@ -29,6 +29,47 @@ enum {
 
 /* ---- Line input ------------------------------------------------------ */
 
+#if defined(_WIN32)
+/* The C runtime's fgets takes its lock and a call per character here;
+   reading through the stream's buffer directly is several times faster.
+   Same contract as the fgets version below. */
+static int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
+{
+    int nMax = nSize - 1;
+    int n = 0;
+
+    *pnFin = FIN_MORCEAU;
+    while (n < nMax) {
+        int c = _getc_nolock(pFile);
+
+        if (c == EOF) {
+            *pnFin = FIN_EOF;
+            break;
+        }
+        if (c == '\r') {
+            int cSuivant = _getc_nolock(pFile);
+
+            if (cSuivant == '\n') {
+                szBuf[n++] = '\n';
+                *pnFin = FIN_LF;
+                break;
+            }
+            if (cSuivant != EOF)
+                ungetc(cSuivant, pFile);
+            szBuf[n++] = ' ';
+            *pnFin = FIN_CR;
+            break;
+        }
+        szBuf[n++] = (char)c;
+        if (c == '\n') {
+            *pnFin = FIN_LF;
+            break;
+        }
+    }
+    szBuf[n] = '\0';
+    return (n == 0 && *pnFin == FIN_EOF) ? -1 : n;
+}
+#else
 /* Reads at most nSize-1 characters into szBuf and says how the line
    ended. Returns the number of characters stored, -1 at end of file when
    nothing was read. A CR LF pair counts as one character, as it does
@@ -92,6 +133,7 @@ static int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
     *pnFin = FIN_CR;
     return i + 1;
 }
+#endif
 
 char *MYFGETS(FILE *pFile, int nSize, char *szBuf)
 {

@@ -87,22 +87,24 @@ pInfoSequence InitPtrInfoSeq(int n)
     pInfoSequence pInfSeq;
     unsigned int cbSeq, cbInfo;
 
-    if (n < 0 || n == INT_MAX) {
+    /* A size the memory services cannot even be asked for is a shortage
+       like any other, found before anything is allocated. */
+    cbSeq = n >= 0 && n < INT_MAX ? TailleBloc((unsigned)n + 1, 1) : 0;
+    cbInfo = n >= 0 ? TailleBloc((unsigned)n, sizeof(INFOAA)) : 0;
+    if (cbSeq == 0 || cbInfo == 0) {
         OsMemoryNotice(szMemNoAlloc);
         return NULL;
     }
-    cbSeq = TailleBloc((unsigned)n + 1, 1);
-    cbInfo = TailleBloc((unsigned)n, sizeof(INFOAA));
 
     pInfSeq = (pInfoSequence)MyAlloc(sizeof(InfoSequence));
     if (pInfSeq == NULL)
         return NULL;
     /* One allocation after the other: a failure has been reported once,
        and asking for more would only stack notices. */
-    if ((pInfSeq->Sequence = (char *)AlloueBloc(cbSeq)) == NULL
+    if ((pInfSeq->Sequence = (char *)MyAlloc(cbSeq)) == NULL
         || (pInfSeq->TableauAmas = (unsigned int *)MyAlloc(1)) == NULL
         || (pInfSeq->TableauZigZag = (unsigned int *)MyAlloc(1)) == NULL
-        || (pInfSeq->pInfoAA = (pINFOAA)AlloueBloc(cbInfo)) == NULL) {
+        || (pInfSeq->pInfoAA = (pINFOAA)MyAlloc(cbInfo)) == NULL) {
         FreeDataSequence(pInfSeq);
         return NULL;
     }

@@ -42,10 +42,14 @@ int CheminFichierTravail(const char *szWorkDir,
                          char *szPath,
                          int cchPath)
 {
-    size_t nDir = strlen(szWorkDir), nNom = strlen(szNom);
-    bool bSep = nDir > 0 && szWorkDir[nDir - 1] != '/'
-                && szWorkDir[nDir - 1] != '\\';
+    size_t nDir, nNom = strlen(szNom);
+    bool bSep;
 
+    if (szWorkDir == NULL)
+        szWorkDir = "";
+    nDir = strlen(szWorkDir);
+    bSep = nDir > 0 && szWorkDir[nDir - 1] != '/'
+           && szWorkDir[nDir - 1] != '\\';
     if (cchPath <= 0 || nDir + (bSep ? 1 : 0) + nNom + 1 > (size_t)cchPath)
         return 0;
     memcpy(szPath, szWorkDir, nDir);

@@ -193,6 +193,13 @@ std::string Show(const std::vector<Chain> &v)
     return ss.str();
 }
 
+/* Every case creates and deletes five work files, which Wine makes slow. */
+#ifdef _WIN32
+const int nCases = 2000;
+#else
+const int nCases = 4000;
+#endif
+
 TEST(FindPatRandom, EngineAgreesWithPlainMatcher)
 {
     std::random_device rd;
@@ -204,7 +211,7 @@ TEST(FindPatRandom, EngineAgreesWithPlainMatcher)
     std::mt19937 rng(20240611);
     int nFailures = 0, nMatches = 0;
 
-    for (int nCase = 0; nCase < 4000 && nFailures < 10; nCase++) {
+    for (int nCase = 0; nCase < nCases && nFailures < 10; nCase++) {
         std::vector<SubMask> subs = RandomMask(rng);
         std::string mask = MaskText(subs, rng);
         std::string seq = RandomSequence(rng);
@@ -229,7 +236,7 @@ TEST(FindPatRandom, EngineAgreesWithPlainMatcher)
         ASSERT_TRUE(fs::is_empty(dir)) << "work files left by " << mask;
     }
     /* The cases must exercise chains, not only misses. */
-    EXPECT_LT(2000, nMatches);
+    EXPECT_LT(nCases / 2, nMatches) << "matches in " << nCases << " cases";
     DefinitRepertoireTables(NULL);
     fs::remove_all(dir);
 }

@@ -692,7 +692,7 @@ int LitResultats(const char *szResultsFile,
                  void *pParam)
 {
     char szLine[100];
-    TexteMatch texte;
+    TexteMatch texte = {};
     unsigned int nMatch = 0;
     bool bVide = true;   /* no line of the current match yet */
     size_t nSeq = szSequence != NULL ? strlen(szSequence) : 0;

@@ -13,6 +13,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "colors.h"
 #include "hca.h"
 #include "memory.h"
 
@@ -22,17 +23,6 @@ const int HYDROTABLE[26] = {
  /* N  O  P  Q  R  S  T  U  V  W  X  Y  Z */
     0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 1, 0
 };
-
-/* The program's 16 fixed colours by colour index (the values of
-   TABCOLOR): the HCA records keep the colour values themselves, so that
-   a printout can recolour its own copy without the document. */
-static const unsigned long TabCouleurHCA[16] = {
-    0x000000UL, 0xFFFFFFUL, 0x0000FFUL, 0x00FF00UL,
-    0xFF0000UL, 0x00FFFFUL, 0xFF00FFUL, 0xFFFF00UL,
-    0x000080UL, 0x008000UL, 0x800000UL, 0x008080UL,
-    0x800080UL, 0x808000UL, 0xC0C0C0UL, 0x808080UL
-};
-#define NCOULEURS ((unsigned)(sizeof TabCouleurHCA / sizeof TabCouleurHCA[0]))
 
 /* Net neighbours tried when a cluster grows, in this order. */
 static const int DecalVoisins[6] = { -1, -3, -4, +1, +3, +4 };
@@ -195,10 +185,12 @@ int PrepColorPropSeq(pInfoSequence pInfSeq,
         unsigned int nTxt = TxtClr != NULL ? TxtClr[i] : 0;
         unsigned int nBk = BkClr != NULL ? BkClr[i] : 1;
 
-        /* The indices come from the user's settings file unchecked: one
-           that names no colour draws as the defaults, black on white. */
-        pAA->CouleurAA = nTxt < NCOULEURS ? TabCouleurHCA[nTxt] : HCA_NOIR;
-        pAA->CouleurFond = nBk < NCOULEURS ? TabCouleurHCA[nBk] : HCA_BLANC;
+        /* The records keep colour values, not indices, so that a printout
+           can recolour its own copy. An index that names no colour (the
+           arrays come from the caller) draws as the defaults, black on
+           white, rather than reading past the table. */
+        pAA->CouleurAA = nTxt < NBCOULEURS ? TABCOLOR[nTxt] : HCA_NOIR;
+        pAA->CouleurFond = nBk < NBCOULEURS ? TABCOLOR[nBk] : HCA_BLANC;
         pAA->PhiPho = ClasseHydro(pInfSeq->Sequence[i]);
     }
     return 1;

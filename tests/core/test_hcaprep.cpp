@@ -12,9 +12,13 @@
 #include <tuple>
 #include <vector>
 
+#include "colors.h"
 #include "hca.h"
 #include "memory.h"
 #include "os_portable.h"
+#include "test_reader_util.h"
+
+#include <dirent.h>
 
 namespace {
 
@@ -340,13 +344,15 @@ bool Motif(const std::string &s, int j)
         && !Hydro(s, j - 1) && !Hydro(s, j + 1) && !Hydro(s, j + 3);
 }
 
-void VerifieProprietes(const std::string &s, int nPremier)
+/* Checks a prepared row against rules stated from the definitions:
+   clusters begin and end on hydrophobic residues, hold no proline, cannot
+   grow at either end, never overlap, and cover every hydrophobic residue;
+   motifs are where the pattern is; numbers count the letters. */
+void VerifieSequence(const InfoSequence *p, const std::string &s, int nPremier)
 {
-    SCOPED_TRACE("row " + s);
-    SeqPtr p = Prepare(s.c_str(), nPremier);
-    ASSERT_NE(nullptr, p);
     const int n = (int)s.size();
-    std::vector<Amas> amas = Clusters(p.get());
+    ASSERT_EQ(n, p->TailleSeq);
+    std::vector<Amas> amas = Clusters(p);
     std::vector<unsigned> zz;
     std::vector<int> couvert(n, 0);
     int nFinPrec = -1;
@@ -383,7 +389,7 @@ void VerifieProprietes(const std::string &s, int nPremier)
             couvert[i] = 1;
         nFinPrec = l;
     }
-    EXPECT_EQ(zz, ZigZags(p.get()));
+    EXPECT_EQ(zz, ZigZags(p));
 
     int nNum = nPremier == 0 ? 1 : nPremier;
     for (int i = 0; i < n; i++) {
@@ -408,6 +414,14 @@ void VerifieProprietes(const std::string &s, int nPremier)
             EXPECT_EQ(-1, aa.ValeurEchRel) << "residue " << i;
         }
     }
+}
+
+void VerifieProprietes(const std::string &s, int nPremier)
+{
+    SCOPED_TRACE("row " + s);
+    SeqPtr p = Prepare(s.c_str(), nPremier);
+    ASSERT_NE(nullptr, p);
+    VerifieSequence(p.get(), s, nPremier);
 }
 
 TEST_F(HcaPrep, PropertiesOfRandomRows)
@@ -466,6 +480,91 @@ TEST_F(HcaPrep, LongRows)
     ASSERT_NE(nullptr, p);
     EXPECT_EQ(std::vector<Amas>({ Amas(0, 29999, 0) }), Clusters(p.get()));
     VerifieProprietes(sMix, 1);
+}
+
+/* ---- Rows of real reports ---------------------------------------------- */
+
+std::vector<std::string> RapportsPartages(const std::string &sDir)
+{
+    std::vector<std::string> v;
+    DIR *d = opendir(sDir.c_str());
+    if (d == NULL)
+        return v;
+    while (struct dirent *e = readdir(d)) {
+        std::string sNom = e->d_name;
+        if (sNom.size() > 4 && sNom.compare(sNom.size() - 4, 4, ".bla") == 0)
+            v.push_back(sNom);
+    }
+    closedir(d);
+    return v;
+}
+
+/* Both rows of every HSP of the shared reports, coloured under the HCA
+   scheme as the viewer gets them: gaps, stops, DNA and long alignments. */
+TEST_F(HcaPrep, EveryRowOfTheSharedReports)
+{
+    using namespace readertest;
+    std::string sDir = std::string(HALYARD_SHARED_TESTDATA) + "/blast";
+    std::vector<std::string> files = RapportsPartages(sDir);
+    if (files.empty())
+        GTEST_SKIP() << "no shared test reports in " << sDir;
+
+    GraphObjData g;
+    memset(&g, 0, sizeof g);
+    AssigneDimDiag(&g, 7, 16);
+    CalculAmasUnitaire(&g);
+    int nRows = 0, nAmas = 0;
+    for (const std::string &sNom : files) {
+        SCOPED_TRACE(sNom);
+        ReadReport r(sDir + "/" + sNom, true);
+        if (r.nResult != LB_OK)
+            continue;
+        FILE *f = fopen(r.index.szPath, "rb");
+        ASSERT_NE(nullptr, f);
+        for (unsigned h = 0; h < r.pData->nAlign; h++) {
+            for (unsigned k = 1; k <= r.Hit(h)->unHSP; k++) {
+                SCOPED_TRACE(testing::Message() << "hit " << h + 1 << " HSP " << k);
+                LoadedHsp l(f, h + 1, k);
+                ASSERT_NE(nullptr, l.p);
+                r.pData->pVhspData = l.p;
+                AssignColorForAA(r.pData);
+                r.pData->pVhspData = NULL;
+
+                const struct {
+                    const char *szRow;
+                    const unsigned *txt, *bk;
+                    unsigned nDebut;
+                } rows[] = {
+                    { l.p->szQuery, l.p->QueryTxtClr, l.p->QueryBkClr, l.p->StartQuery },
+                    { l.p->szSubject, l.p->SubjectTxtClr, l.p->SubjectBkClr, l.p->StartSubject },
+                };
+                for (const auto &row : rows) {
+                    SeqPtr p(PrepSequenceHCA(row.szRow, row.txt, row.bk, (int)row.nDebut,
+                                             r.Hit(h)->szAccessNb,
+                                             r.pData->szWorkingDirectory, &g));
+                    ASSERT_NE(nullptr, p);
+                    VerifieSequence(p.get(), row.szRow, (int)row.nDebut);
+                    for (int i = 0; i < p->TailleSeq; i++) {
+                        ASSERT_EQ(TABCOLOR[row.txt[i]], p->pInfoAA[i].CouleurAA) << i;
+                        ASSERT_EQ(TABCOLOR[row.bk[i]], p->pInfoAA[i].CouleurFond) << i;
+                    }
+                    EXPECT_STREQ(r.Hit(h)->szAccessNb, p->SeqName);
+                    nRows++;
+                    nAmas += (int)p->nAmas;
+                    if (HasFailure())
+                        break;
+                }
+                if (HasFailure())
+                    break;
+            }
+        }
+        fclose(f);
+    }
+    RecordProperty("rows", nRows);
+    RecordProperty("clusters", nAmas);
+    EXPECT_GT(nRows, 20);
+    EXPECT_GT(nAmas, 20);
+    EXPECT_TRUE(OsNoticeLog().empty());
 }
 
 } // namespace

@@ -277,6 +277,7 @@ typedef struct tagLecteur {
     char  szLigne[TAILLELIGNE];   /* current line                        */
     int   nLong;                  /* its length as read                  */
     int   nFin;                   /* how it ended (FIN_*)                */
+    long  lListe;                 /* where the hit list starts           */
 } Lecteur, *pLecteur;
 
 static bool LigneSuivante(pLecteur pLec)
@@ -371,6 +372,7 @@ static int PremierePasse(pLecteur pLec, void *hProg, unsigned *pnCompte)
 
     if (!ChercheLigne(pLec, "SEQUENCES PRODUCING"))
         return LB_NOLIST;
+    pLec->lListe = ftell(pLec->pBlast);
     while (LigneSuivante(pLec)) {
         if (strlen(pLec->szLigne) > 5) {
             Majuscules(pLec->szLigne);
@@ -588,13 +590,18 @@ static int SecondePasse(pLecteur pLec, Passe *pP, void *hProg,
 static int PrepareSecondePasse(pLecteur pLec, pDataGeneralPrg pData,
                                Passe *pP, void *hProg)
 {
+    if (pP->nCompte > UINT_MAX / sizeof(pDataHSP)) {
+        OsMemoryNotice(szMemNoAlloc);
+        return LB_NOMEMORY;
+    }
     pP->ppHits = (pDataHSP *)MyAlloc(pP->nCompte * (unsigned)sizeof(pDataHSP));
     if (pP->ppHits == NULL)
         return LB_NOMEMORY;
     pData->pHSPResultat = pP->ppHits;
 
-    rewind(pLec->pBlast);
-    ChercheLigne(pLec, "SEQUENCES PRODUCING");
+    /* Back to the line after the hit list header found by the first pass
+       (text before the query, such as a mail, may hold the words too). */
+    fseek(pLec->pBlast, pLec->lListe, SEEK_SET);
     for (unsigned i = 0; i < pP->nCompte; i++) {
         pP->ppHits[i] = (pDataHSP)MyAlloc(sizeof(DataHSP));
         if (pP->ppHits[i] == NULL)

@@ -321,6 +321,8 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
          2, 4, true},
         {"ends before the first hit block", CutBefore(b, ">sp|P00001") + ">\n", LB_INCOMPLETE,
          {IDS_INCOMPLETE}, 0, 0, true},
+        {"hit list words before the query", "Sequences producing, said the mail.\n" + b, LB_OK,
+         {}, 2, 4, true},
         {"Parameters: before the hits",
          Replace(b, "\n\n\n>sp|P00001", "\nParameters:\n\n>sp|P00001"), LB_OK, {}, 0, 0, true},
     };

@@ -236,6 +236,15 @@ static void AfficheAide(HWND hWnd)
         MyInfoMsgBox(IDS_HALYARD, IDS_NOHELP, hWnd);
 }
 
+/* After a modal dialog the platform gives the focus back to the main
+   window itself; the keys of the hit list (arrows, Space, keypad plus
+   and minus) are what the user goes on with, so it goes to the list. */
+static void RendFocusListe(pDataGeneralPrg pData)
+{
+    if (pData->pHSPResultat != NULL)
+        SetFocus(HWNDRESULT);
+}
+
 static void WndProc_OnCommand(HWND hWnd, int id, HWND hWndCtl, UINT codeNotify)
 {
     pDataGeneralPrg pData = DocumentOf(hWnd);
@@ -254,6 +263,7 @@ static void WndProc_OnCommand(HWND hWnd, int id, HWND hWndCtl, UINT codeNotify)
         break;
     case 3002:
         AfficheInfoDB(hWnd);
+        RendFocusListe(pData);
         break;
     case 3003:
         SendMessageA(hWnd, WM_CLOSE, 0, 0);
@@ -262,6 +272,7 @@ static void WndProc_OnCommand(HWND hWnd, int id, HWND hWndCtl, UINT codeNotify)
         ChoixColoration(hWnd, &pData->nColorPref, &pData->nBkColor);
         if (pData->pVhspData != NULL)
             AfficheNouvelAlign(hWnd, pData, pData->pVhspData->noAlign, pData->pVhspData->noHsp);
+        RendFocusListe(pData);
         break;
     case 3005:
     case 3006:
@@ -291,6 +302,7 @@ static void WndProc_OnCommand(HWND hWnd, int id, HWND hWndCtl, UINT codeNotify)
         break;
     case 3021:
         AfficheDlgAProposDe(hWnd);
+        RendFocusListe(pData);
         break;
     case 3022:
         AfficheAide(hWnd);

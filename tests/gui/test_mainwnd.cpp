@@ -174,6 +174,19 @@ TEST_F(MainWindowTest, EveryWayOutAsksFirst)
     EXPECT_FALSE(Exists(szSortie.c_str())) << "index file left behind: " << szSortie;
 }
 
+TEST_F(MainWindowTest, TheListHasTheKeysBackAfterADialog)
+{
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
+    /* {command}: About, Database information, Colors (cancelled) */
+    for (int id : { 3021, 3002, 3004 }) {
+        SetFocus(hWndMain);
+        BoxAnswerer answer({ IDCANCEL });
+        SendMessageA(hWndMain, WM_COMMAND, id, 0);
+        EXPECT_EQ(1u, answer.Seen().size()) << "command " << id;
+        EXPECT_EQ(HWNDRESULT, GetFocus()) << "command " << id;
+    }
+}
+
 TEST_F(MainWindowTest, HelpSaysWhereTheDocumentationIs)
 {
     BoxAnswerer answer({ IDOK });

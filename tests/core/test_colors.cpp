@@ -1,6 +1,8 @@
-/* Colour schemes: the fixed table, the settings file with its defaults,
-   and the colours AssignColorForAA gives each column. */
+/* Colour schemes: the settings file with its defaults, and the colours
+   AssignColorForAA gives each column. */
 #include "test_reader_util.h"
+
+#include <algorithm>
 
 #include "colors.h"
 
@@ -8,199 +10,124 @@ using namespace readertest;
 
 namespace {
 
-TEST(Colors, FixedTable)
+TEST(Colors, SettingsFileAndDefaults)
 {
-    static const unsigned long expected[NBCOULEURS] = {
-        0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00,
-        0x000080, 0x008000, 0x800000, 0x008080, 0x800080, 0x808000, 0xC0C0C0, 0x808080};
-    for (int i = 0; i < NBCOULEURS; i++)
-        EXPECT_EQ(expected[i], TABCOLOR[i]) << "index " << i;
-}
-
-struct Tables {
-    int txt[NBLETTRES], bk[NBLETTRES];
-    int ident = -1, simil = -1, autre = -1;
-    Tables()
-    {
+    TempFile gone("", true);
+    TempFile cfg("; colour settings\r\n"
+                 "[couleurs_hca]\r\nw = 3\r\nA=16\r\nC=-1\r\nD=  12 blue\r\nE=x\r\n"
+                 "[Couleur_Fond_HCA]\r\nW=7\r\n"
+                 "[Couleurs_SimIden]\r\nIDENT=9\r\nsimil=99\r\n"
+                 "[Couleur_Fond_SimIden]\r\nK=14\r\n");
+    const struct {
+        int nScheme;
+        const char *szFile;
+        char c; /* the letter checked, '*' every letter */
+        int txt, bk, ident, simil, autre;
+    } cases[] = {
+        /* scheme, file, letter, its text and background colours, identity,
+           similarity, other residues; -1: left untouched */
+        {COULEUR_HCA, gone.szPath, '*', 0, 1, -1, -1, -1},
+        {COULEUR_SIMIDEN, gone.szPath, '*', -1, 1, 2, 4, 0},
+        {COULEUR_NOIRBLANC, gone.szPath, '*', 0, 1, 0, 0, 0},
+        {40, gone.szPath, '*', -1, -1, -1, -1, -1},
+        {COULEUR_HCA, cfg.szPath, 'W', 3, 7, -1, -1, -1}, /* names in any case */
+        {COULEUR_HCA, cfg.szPath, 'A', 0, 1, -1, -1, -1}, /* 16: no colour, default */
+        {COULEUR_HCA, cfg.szPath, 'C', 0, 1, -1, -1, -1}, /* -1: no colour, default */
+        {COULEUR_HCA, cfg.szPath, 'D', 12, 1, -1, -1, -1},
+        {COULEUR_HCA, cfg.szPath, 'E', 0, 1, -1, -1, -1}, /* no digits: 0 */
+        {COULEUR_SIMIDEN, cfg.szPath, 'K', -1, 14, 9, 4, 0}, /* 99: no colour */
+        {COULEUR_SIMIDEN, cfg.szPath, 'W', -1, 1, 9, 4, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "scheme " << c.nScheme << " letter " << c.c
+                                        << (c.szFile == gone.szPath ? " without file" : ""));
+        int txt[NBLETTRES], bk[NBLETTRES], ident = -1, simil = -1, autre = -1;
         for (int i = 0; i < NBLETTRES; i++)
             txt[i] = bk[i] = -1;
-    }
-    void Read(int nScheme, const char *szFile)
-    {
-        ReadColorConfFile(txt, bk, &ident, &simil, &autre, nScheme, szFile);
-    }
-};
-
-TEST(Colors, DefaultsWithoutSettingsFile)
-{
-    TempFile gone;
-    remove(gone.szPath);
-    Tables hca, sim, nb, other;
-    hca.Read(COULEUR_HCA, gone.szPath);
-    sim.Read(COULEUR_SIMIDEN, gone.szPath);
-    nb.Read(COULEUR_NOIRBLANC, gone.szPath);
-    other.Read(40, gone.szPath);
-    for (int i = 0; i < NBLETTRES; i++) {
-        SCOPED_TRACE((char)('A' + i));
-        EXPECT_EQ(0, hca.txt[i]);
-        EXPECT_EQ(1, hca.bk[i]);
-        EXPECT_EQ(-1, sim.txt[i]) << "text table untouched under scheme 20";
-        EXPECT_EQ(1, sim.bk[i]);
-        EXPECT_EQ(0, nb.txt[i]);
-        EXPECT_EQ(1, nb.bk[i]);
-        EXPECT_EQ(-1, other.txt[i]);
-        EXPECT_EQ(-1, other.bk[i]);
-    }
-    EXPECT_EQ(-1, hca.ident) << "outputs untouched under scheme 10";
-    EXPECT_EQ(2, sim.ident);
-    EXPECT_EQ(4, sim.simil);
-    EXPECT_EQ(0, sim.autre);
-    EXPECT_EQ(0, nb.ident);
-    EXPECT_EQ(0, nb.simil);
-    EXPECT_EQ(0, nb.autre);
-    EXPECT_EQ(-1, other.ident);
-}
-
-TEST(Colors, SettingsFileValues)
-{
-    TempFile cfg("; colour settings\r\n"
-                 "[couleurs_hca]\r\n"
-                 "w = 3\r\n"
-                 "A=16\r\n"     /* no such colour: default */
-                 "C=-1\r\n"     /* no such colour: default */
-                 "D=  12 blue\r\n"
-                 "E=x\r\n"      /* no digits: 0 */
-                 "[Couleur_Fond_HCA]\r\n"
-                 "W=7\r\n"
-                 "[Couleurs_SimIden]\r\n"
-                 "IDENT=9\r\n"
-                 "simil=99\r\n"
-                 "[Couleur_Fond_SimIden]\r\n"
-                 "K=14\r\n");
-    Tables hca, sim;
-    hca.Read(COULEUR_HCA, cfg.szPath);
-    sim.Read(COULEUR_SIMIDEN, cfg.szPath);
-    static const struct {
-        char c;
-        int txt, bk;
-    } letters[] = {
-        /* letter text background (scheme 10) */
-        {'W', 3, 7}, {'A', 0, 1}, {'C', 0, 1}, {'D', 12, 1}, {'E', 0, 1}, {'K', 0, 1}};
-    for (const auto &l : letters) {
-        SCOPED_TRACE(l.c);
-        EXPECT_EQ(l.txt, hca.txt[l.c - 'A']);
-        EXPECT_EQ(l.bk, hca.bk[l.c - 'A']);
-    }
-    EXPECT_EQ(9, sim.ident);
-    EXPECT_EQ(4, sim.simil) << "99 is no colour";
-    EXPECT_EQ(0, sim.autre);
-    EXPECT_EQ(14, sim.bk['K' - 'A']);
-    EXPECT_EQ(1, sim.bk['W' - 'A']);
-}
-
-/* A document showing a hand-made HSP; ConfigFile names cfg. */
-struct Shown {
-    pDataGeneralPrg pData;
-    Shown(const char *szQuery, const char *szComp, const char *szSubject, const char *szCfg,
-          int nScheme, int nBk)
-    {
-        pData = InitDataProgram();
-        strcpy(pData->ConfigFile, szCfg);
-        pData->nColorPref = nScheme;
-        pData->nBkColor = nBk;
-        pHalyardHSPData p = (pHalyardHSPData)MyAlloc(sizeof(HalyardHSPData));
-        int n = (int)strlen(szQuery);
-        p->tailleAlign = n;
-        p->szQuery = Copy(szQuery, n);
-        p->szComp = Copy(szComp, n);
-        p->szSubject = Copy(szSubject, n);
-        unsigned int **arrays[] = {&p->QueryTxtClr,   &p->QueryBkClr, &p->SubjectTxtClr,
-                                   &p->SubjectBkClr, &p->CompTxtClr, &p->CompBkClr};
-        for (unsigned int **a : arrays) {
-            *a = (unsigned int *)MyAlloc(n * sizeof(unsigned int));
-            for (int i = 0; i < n; i++)
-                (*a)[i] = 99; /* every column must be written */
+        ReadColorConfFile(txt, bk, &ident, &simil, &autre, c.nScheme, c.szFile);
+        for (int i = 0; i < NBLETTRES; i++) {
+            if (c.c == '*' || c.c == 'A' + i) {
+                EXPECT_EQ(c.txt, txt[i]) << (char)('A' + i);
+                EXPECT_EQ(c.bk, bk[i]) << (char)('A' + i);
+            }
         }
-        pData->pVhspData = p;
-        AssignColorForAA(pData);
+        EXPECT_EQ(c.ident, ident);
+        EXPECT_EQ(c.simil, simil);
+        EXPECT_EQ(c.autre, autre);
     }
-    static char *Copy(const char *s, int n)
-    {
-        char *p = (char *)MyAlloc(n + 1);
-        memcpy(p, s, strlen(s) < (size_t)n ? strlen(s) : (size_t)n);
-        return p;
-    }
-    ~Shown() { FreeDataProgram(pData); }
-    /* "text/background" of row r (0 query, 1 match, 2 subject), column c. */
-    std::string At(int r, int c) const
-    {
-        pHalyardHSPData p = pData->pVhspData;
-        unsigned *t[] = {p->QueryTxtClr, p->CompTxtClr, p->SubjectTxtClr};
-        unsigned *b[] = {p->QueryBkClr, p->CompBkClr, p->SubjectBkClr};
-        return std::to_string(t[r][c]) + "/" + std::to_string(b[r][c]);
-    }
-    std::vector<std::string> Row(int r) const
-    {
-        std::vector<std::string> v;
-        for (int c = 0; c < pData->pVhspData->tailleAlign; c++)
-            v.push_back(At(r, c));
-        return v;
-    }
-};
+}
 
 typedef std::vector<std::string> V;
 
-TEST(AssignColorForAA, IdentitySimilarityDefaults)
+/* "text/background" of every column of the three rows (query, match,
+   subject) of a hand-made HSP coloured under a scheme; the colour arrays
+   start at 99 so that every column must be written. */
+std::vector<V> Coloured(const char *szQuery, const char *szComp, const char *szSubject,
+                        const char *szCfg, int nScheme, int nBk)
 {
-    TempFile gone;
-    remove(gone.szPath);
-    /* columns: identity, similarity, nothing, gap */
-    Shown s("AKW-", "A+  ", "ARFG", gone.szPath, COULEUR_SIMIDEN, 1);
-    EXPECT_EQ((V{"2/1", "4/1", "0/1", "0/1"}), s.Row(0));
-    EXPECT_EQ((V{"0/1", "0/1", "0/1", "0/1"}), s.Row(1));
-    EXPECT_EQ((V{"2/1", "4/1", "0/1", "0/1"}), s.Row(2));
+    pDataGeneralPrg pData = InitDataProgram();
+    snprintf(pData->ConfigFile, sizeof pData->ConfigFile, "%s", szCfg);
+    pData->nColorPref = nScheme;
+    pData->nBkColor = nBk;
+    pHalyardHSPData p = (pHalyardHSPData)MyAlloc(sizeof(HalyardHSPData));
+    int n = p->tailleAlign = (int)strlen(szQuery);
+    char **rows[] = {&p->szQuery, &p->szComp, &p->szSubject};
+    const char *texts[] = {szQuery, szComp, szSubject};
+    for (int r = 0; r < 3; r++) {
+        *rows[r] = (char *)MyAlloc(n + 1); /* shorter rows end early */
+        memcpy(*rows[r], texts[r], strlen(texts[r]));
+    }
+    unsigned **arrays[] = {&p->QueryTxtClr, &p->QueryBkClr, &p->CompTxtClr,
+                           &p->CompBkClr,   &p->SubjectTxtClr, &p->SubjectBkClr};
+    for (unsigned **a : arrays) {
+        *a = (unsigned *)MyAlloc(n * sizeof(unsigned));
+        std::fill(*a, *a + n, 99u);
+    }
+    pData->pVhspData = p;
+    AssignColorForAA(pData);
+    std::vector<V> v(3);
+    for (int r = 0; r < 3; r++)
+        for (int c = 0; c < n; c++)
+            v[r].push_back(std::to_string((*arrays[2 * r])[c]) + "/" +
+                           std::to_string((*arrays[2 * r + 1])[c]));
+    FreeDataProgram(pData);
+    return v;
 }
 
 TEST(AssignColorForAA, SchemesAndBackgroundOption)
 {
+    TempFile gone("", true);
     TempFile cfg("[Couleurs_HCA]\nW=3\nA=2\n[Couleur_Fond_HCA]\nW=5\n"
                  "[Couleur_Fond_SimIden]\nA=6\n");
-    static const struct {
+    const struct {
         const char *szWhat;
         int nScheme, nBk;
-        V query, comp, subject;
+        const char *szQuery, *szComp, *szSubject;
+        bool bCfg;
+        std::vector<V> rows; /* query, match, subject */
     } cases[] = {
-        /* query "AW-W", match "A  +", subject "AWKW" */
-        {"HCA colours", COULEUR_HCA, 1, {"2/1", "3/5", "0/1", "3/5"}, {"1/0", "0/1", "0/1", "0/1"},
-         {"2/1", "3/5", "0/1", "3/5"}},
-        {"HCA colours, background off", COULEUR_HCA, 0, {"2/1", "3/1", "0/1", "3/1"},
-         {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/1", "0/1", "3/1"}},
-        {"identity colours", COULEUR_SIMIDEN, 1, {"2/6", "0/1", "0/1", "4/1"},
-         {"0/1", "0/1", "0/1", "0/1"}, {"2/6", "0/1", "0/1", "4/1"}},
-        {"identity colours, background off", COULEUR_SIMIDEN, 0, {"2/1", "0/1", "0/1", "4/1"},
-         {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "0/1", "0/1", "4/1"}},
-        {"black and white", COULEUR_NOIRBLANC, 1, {"0/1", "0/1", "0/1", "0/1"},
-         {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}},
+        {"HCA colours", COULEUR_HCA, 1, "AW-W", "A  +", "AWKW", true,
+         {{"2/1", "3/5", "0/1", "3/5"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/5", "0/1", "3/5"}}},
+        {"HCA colours, background off", COULEUR_HCA, 0, "AW-W", "A  +", "AWKW", true,
+         {{"2/1", "3/1", "0/1", "3/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/1", "0/1", "3/1"}}},
+        {"identity colours", COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKW", true,
+         {{"2/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/6", "0/1", "0/1", "4/1"}}},
+        {"identity colours, background off", COULEUR_SIMIDEN, 0, "AW-W", "A  +", "AWKW", true,
+         {{"2/1", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "0/1", "0/1", "4/1"}}},
+        {"black and white", COULEUR_NOIRBLANC, 1, "AW-W", "A  +", "AWKW", true,
+         {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}},
+        /* identity, similarity, nothing, gap under the default colours */
+        {"identity defaults", COULEUR_SIMIDEN, 1, "AKW-", "A+  ", "ARFG", false,
+         {{"2/1", "4/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "4/1", "0/1", "0/1"}}},
+        /* rows shorter than the alignment (a damaged block) */
+        {"short rows colour as blanks", COULEUR_HCA, 1, "AAAA", "A", "", false,
+         {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.szWhat);
-        Shown s("AW-W", "A  +", "AWKW", cfg.szPath, c.nScheme, c.nBk);
-        EXPECT_EQ(c.query, s.Row(0));
-        EXPECT_EQ(c.comp, s.Row(1));
-        EXPECT_EQ(c.subject, s.Row(2));
+        EXPECT_EQ(c.rows, Coloured(c.szQuery, c.szComp, c.szSubject,
+                                   c.bCfg ? cfg.szPath : gone.szPath, c.nScheme, c.nBk))
+            << c.szWhat;
     }
-}
-
-/* Rows shorter than the alignment (a damaged block) colour their empty
-   columns as blanks. */
-TEST(AssignColorForAA, ShortRowsColourAsBlanks)
-{
-    TempFile gone;
-    remove(gone.szPath);
-    Shown s("AAAA", "A", "", gone.szPath, COULEUR_HCA, 1);
-    EXPECT_EQ((V{"0/1", "0/1", "0/1", "0/1"}), s.Row(0));
-    EXPECT_EQ((V{"1/0", "0/1", "0/1", "0/1"}), s.Row(1));
-    EXPECT_EQ((V{"0/1", "0/1", "0/1", "0/1"}), s.Row(2));
 }
 
 } // namespace

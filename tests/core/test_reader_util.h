@@ -1,8 +1,9 @@
-/* Helpers shared by the reader, loader and colour tests: temporary files,
-   reading a report held in a string, loading HSPs back. */
+/* Helpers shared by the reader, loader, colour and HCA tests: temporary
+   files, reading a report held in a string, loading HSPs back. */
 #ifndef HALYARD_TEST_READER_UTIL_H
 #define HALYARD_TEST_READER_UTIL_H
 
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string.h>
@@ -18,15 +19,17 @@
 
 namespace readertest {
 
-inline std::string ReadFile(const std::string &sPath)
+/* The bytes of a file; bOpened tells whether it could be opened. */
+inline std::string ReadFile(const std::string &sPath, bool *pbOpened = NULL)
 {
     std::string s;
     FILE *f = fopen(sPath.c_str(), "rb");
+    if (pbOpened != NULL)
+        *pbOpened = f != NULL;
     if (f == NULL)
         return s;
     char buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
+    for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
         s.append(buf, n);
     fclose(f);
     return s;
@@ -34,16 +37,16 @@ inline std::string ReadFile(const std::string &sPath)
 
 inline bool FileExists(const std::string &sPath)
 {
-    FILE *f = fopen(sPath.c_str(), "rb");
-    if (f != NULL)
-        fclose(f);
-    return f != NULL;
+    bool b;
+    ReadFile(sPath, &b);
+    return b;
 }
 
-/* A file in the temporary directory, deleted when the object goes. */
+/* A file in the temporary directory holding sContent, deleted with the
+   object; bGone: the name only, no file. */
 struct TempFile {
     char szPath[HL_MAX_PATH] = "";
-    explicit TempFile(const std::string &sContent = std::string())
+    explicit TempFile(const std::string &sContent = std::string(), bool bGone = false)
     {
         EXPECT_EQ(1, OsCreateTempFile("HAL", szPath, sizeof szPath));
         FILE *f = fopen(szPath, "wb");
@@ -51,58 +54,60 @@ struct TempFile {
             fwrite(sContent.data(), 1, sContent.size(), f);
             fclose(f);
         }
+        if (bGone)
+            remove(szPath);
     }
     ~TempFile() { remove(szPath); }
     TempFile(const TempFile &) = delete;
     TempFile &operator=(const TempFile &) = delete;
 };
 
-/* Replaces every "\n" of an LF text by szEnd. */
-inline std::string WithLineEnds(const std::string &s, const char *szEnd)
-{
-    std::string r;
-    for (char c : s) {
-        if (c == '\n')
-            r += szEnd;
-        else
-            r += c;
-    }
-    return r;
-}
-
 inline std::string Fixture(const char *szName)
 {
     return ReadFile(std::string(HALYARD_FIXTURES) + "/reader/" + szName);
 }
 
-/* A document that has read one report: the report and index files live
-   as long as the object. */
+/* A document that has read one report (given as text, or as the path of
+   a file when bPath): the report and index files live as long as it. */
 struct ReadReport {
     pDataGeneralPrg pData = NULL;
     int nResult = -100;
-    TempFile report;
-    TempFile index;
+    TempFile report, index;
 
-    explicit ReadReport(const std::string &sReport) : report(sReport)
-    {
-        Run(report.szPath);
-    }
-    /* Reads an existing report file. */
-    ReadReport(const std::string &sPath, bool) { Run(sPath.c_str()); }
-    void Run(const char *szPath)
+    explicit ReadReport(const std::string &s, bool bPath = false) : report(bPath ? "" : s)
     {
         OsNoticeLogClear();
         pData = InitDataProgram();
         if (pData == NULL)
             return;
-        snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s", szPath);
+        snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s",
+                 bPath ? s.c_str() : report.szPath);
         snprintf(pData->szFileSortie, sizeof pData->szFileSortie, "%s", index.szPath);
         nResult = LitBlastForListBox(NULL, pData);
     }
     ~ReadReport() { FreeDataProgram(pData); }
-    std::string IndexText() const { return ReadFile(index.szPath); }
     pDataHSP Hit(unsigned i) const { return pData->pHSPResultat[i]; }
 };
+
+/* The ".bla" reports of the shared test data folder sSub (none when the
+   folder is absent); Windows builds get a "Z:" path, which opendir takes. */
+inline std::string SharedBlast(const char *szSub = "")
+{
+    return std::string(HALYARD_SHARED_TESTDATA) + "/blast" + szSub;
+}
+inline std::vector<std::string> SharedReports(const std::string &sDir)
+{
+    std::vector<std::string> v;
+    if (DIR *d = opendir(sDir.c_str())) {
+        while (struct dirent *e = readdir(d)) {
+            std::string s = e->d_name;
+            if (s.size() > 4 && s.compare(s.size() - 4, 4, ".bla") == 0)
+                v.push_back(s);
+        }
+        closedir(d);
+    }
+    return v;
+}
 
 /* Text ids of the notices shown since the last clear. */
 inline std::vector<unsigned> NoticeIds()
@@ -113,14 +118,14 @@ inline std::vector<unsigned> NoticeIds()
     return v;
 }
 
-/* One HSP loaded from the index file, released with the object. */
+/* One HSP loaded from an open index file or a file name, released with
+   the object. */
 struct LoadedHsp {
     pHalyardHSPData p = NULL;
     LoadedHsp(FILE *f, unsigned nHit, unsigned nHsp) { p = LitUnAlignHsp(NULL, f, nHit, nHsp); }
     LoadedHsp(const char *szIndex, unsigned nHit, unsigned nHsp)
     {
-        FILE *f = fopen(szIndex, "rb");
-        if (f != NULL) {
+        if (FILE *f = fopen(szIndex, "rb")) {
             p = LitUnAlignHsp(NULL, f, nHit, nHsp);
             fclose(f);
         }
@@ -129,15 +134,10 @@ struct LoadedHsp {
     {
         if (p == NULL)
             return;
-        MyFree(p->szQuery);
-        MyFree(p->szSubject);
-        MyFree(p->szComp);
-        MyFree(p->QueryTxtClr);
-        MyFree(p->QueryBkClr);
-        MyFree(p->SubjectTxtClr);
-        MyFree(p->SubjectBkClr);
-        MyFree(p->CompTxtClr);
-        MyFree(p->CompBkClr);
+        for (void *q : {(void *)p->szQuery, (void *)p->szSubject, (void *)p->szComp,
+                        (void *)p->QueryTxtClr, (void *)p->QueryBkClr, (void *)p->SubjectTxtClr,
+                        (void *)p->SubjectBkClr, (void *)p->CompTxtClr, (void *)p->CompBkClr})
+            MyFree(q);
         MyFree(p);
     }
     LoadedHsp(const LoadedHsp &) = delete;

@@ -124,8 +124,10 @@ int ChoixColoration(HWND hWnd, int *pnColorPref, int *pnBkColor);
 /* HCA viewer */
 BOOL CreeHCAWindows(HWND hWndOwner);
 void FermeHCADiag(void);
-void CreationNvHCA(const char *szSeq, const unsigned *pTxtClr, const unsigned *pBkClr,
-                   unsigned nStart, const char *szName, pDataGeneralPrg pData);
+/* Adds a plot of one row at the bottom of the viewer; 1, or 0 when it
+   could not be shown (already reported). */
+int CreationNvHCA(const char *szSeq, const unsigned *pTxtClr, const unsigned *pBkClr,
+                  unsigned nStart, const char *szName, pDataGeneralPrg pData);
 LRESULT CALLBACK HCAMainWndProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK HcaFrameProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK DrawHCAProc(HWND, UINT, WPARAM, LPARAM);

@@ -785,6 +785,16 @@ TEST_F(FindPatTest, NothingLoadedAndCancelledOpenDialog)
     EXPECT_EQ(std::vector<int>{ 2 }, vue.selection);
     EXPECT_EQ("RGD", Texte(IDC_FP_MOTIF));
     EXPECT_EQ("3. Cell attachment sequence", Texte(IDC_FP_DESCRIPTION));
+
+    /* Cancel puts the chosen pattern back over what was typed. */
+    SetDlgItemTextA(m_hDlg, IDC_FP_MOTIF, "WWW");
+    ASSERT_EQ("", Texte(IDC_FP_DESCRIPTION));
+    ListeMotifsAvec("", [](HWND hBox) {
+        SelectionneListe(hBox, { 0 });
+        Presse(hBox, IDCANCEL);
+    });
+    EXPECT_EQ("RGD", Texte(IDC_FP_MOTIF));
+    EXPECT_EQ("3. Cell attachment sequence", Texte(IDC_FP_DESCRIPTION));
 }
 
 /* A file that cannot be read: notice 2041, the patterns loaded before

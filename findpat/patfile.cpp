@@ -1,5 +1,5 @@
 /* patfile.cpp: pattern files (".mot") and the pattern finder's small
- * helpers: table names, work file paths, byte-exact line reading.
+ * helpers: table names and work file paths.
  *
  * A pattern file is a text of lines: any line holding a ":" is a comment;
  * "#MOTIF" starts a pattern, "DE" gives its description and "PA" its mask
@@ -14,28 +14,6 @@
 /* Pattern file lines are at most this long; the rest of a longer line is
    skipped. */
 #define TAILLELIGNEMOTIF 200
-
-int LitLigneFichier(FILE *f, char *szLine, int cchLine)
-{
-    int n = 0;
-    int c = fgetc(f);
-
-    if (c == EOF)
-        return 0;
-    while (c != EOF && c != '\n' && c != '\r') {
-        if (n < cchLine - 1)
-            szLine[n++] = (char)c;
-        c = fgetc(f);
-    }
-    if (c == '\r') {
-        c = fgetc(f);
-        if (c != '\n' && c != EOF)
-            ungetc(c, f);
-    }
-    if (cchLine > 0)
-        szLine[n] = '\0';
-    return 1;
-}
 
 int CheminFichierTravail(const char *szWorkDir,
                          const char *szNom,

@@ -57,8 +57,8 @@ size_t OsHeapSize(void *pBlock);
 
 /* Reads an integer from an INI file, as GetPrivateProfileIntA does:
    section and key names are compared without regard to case; a missing
-   file, section or key gives nDefault; blanks before the value are
-   skipped; the value is its leading decimal digits (a leading '-' makes
+   file, section or key, or an empty value, gives nDefault; blanks before
+   the value are skipped; the value is its leading decimal digits (a leading '-' makes
    it negative); a value without digits gives 0. */
 int OsGetProfileInt(const char *szSection,
                     const char *szKey,

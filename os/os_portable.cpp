@@ -15,6 +15,7 @@
 #include "os.h"
 #include "os_portable.h"
 #include "strtable.h"
+#include "textline.h"
 #include "halyardrc.h"
 
 #if defined(__linux__)
@@ -173,29 +174,6 @@ size_t OsHeapSize(void *pBlock)
 
 /* ---- Private profile ----------------------------------------------- */
 
-/* Reads one line of f into szLine (cut to cchLine-1 characters); CR LF,
-   LF and a lone CR all end a line. Returns false at end of file. */
-static bool ReadIniLine(FILE *f, char *szLine, size_t cchLine)
-{
-    size_t n = 0;
-    int c = fgetc(f);
-
-    if (c == EOF)
-        return false;
-    while (c != EOF && c != '\n' && c != '\r') {
-        if (n < cchLine - 1)
-            szLine[n++] = (char)c;
-        c = fgetc(f);
-    }
-    if (c == '\r') {
-        c = fgetc(f);
-        if (c != '\n' && c != EOF)
-            ungetc(c, f);
-    }
-    szLine[n] = '\0';
-    return true;
-}
-
 /* Trims blanks and tabs at both ends, in place; returns the start. */
 static char *Trim(char *s)
 {
@@ -227,7 +205,7 @@ int OsGetProfileInt(const char *szSection, const char *szKey, int nDefault,
     f = fopen(szFile, "rb");
     if (f == NULL)
         return nDefault;
-    while (ReadIniLine(f, szLine, sizeof szLine)) {
+    while (LitLigneFichier(f, szLine, sizeof szLine)) {
         char *s = Trim(szLine);
         char *pEq;
 
@@ -252,6 +230,9 @@ int OsGetProfileInt(const char *szSection, const char *szKey, int nDefault,
         long long n = 0;
         while (*v == ' ' || *v == '\t')
             v++;
+        /* An empty value counts as missing (measured on the Win32 call). */
+        if (*v == '\0')
+            return nDefault;
         if (*v == '-' || *v == '+')
             bNeg = (*v++ == '-');
         while (isdigit((unsigned char)*v) && n < 0x100000000LL)

@@ -618,6 +618,25 @@ static void DRAWHCAWND(HWND hWnd)
     EndPaint(hWnd, &ps);
 }
 
+/* The same drawing into a device context the caller gives, for the whole
+   client area (copies of the window, the tests' metafiles). */
+static void DrawHCAProc_OnPrintClient(HWND hWnd, HDC hdc)
+{
+    pDataHcaPrg p = DataHcaDuViewer();
+    PAINTSTRUCT ps;
+    RECT rc;
+
+    if (p == NULL)
+        return;
+    GetClientRect(hWnd, &rc);
+    ZeroMemory(&ps, sizeof ps);
+    ps.hdc = hdc;
+    ps.rcPaint = rc;
+    PrepHCADC(hdc, &p->GrObj);
+    DrawHCA(&ps, hWnd, &rc, p->GrObj, HCA_MODE_ECRAN);
+    CleanHCADC(hdc, &p->GrObj);
+}
+
 static void DrawHCAProc_OnDestroy(HWND hWnd)
 {
     pInfoSequence pInfSeq = SequenceDe(hWnd);
@@ -631,6 +650,9 @@ LRESULT CALLBACK DrawHCAProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     switch (uMsg) {
     case WM_PAINT:
         DRAWHCAWND(hWnd);
+        return 0;
+    case WM_PRINTCLIENT:
+        DrawHCAProc_OnPrintClient(hWnd, (HDC)wParam);
         return 0;
     HANDLE_MSG(hWnd, WM_DESTROY, DrawHCAProc_OnDestroy);
     default:

@@ -50,6 +50,8 @@ BOOL InitApplication(HINSTANCE hInstance);
 BOOL InitInstance(HINSTANCE hInstance, int nCmdShow);
 LRESULT CALLBACK WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 void DimensionCaractere(HDC hdc, long *pcx, long *pcy);
+/* cx and cy of hFont, measured on a device context of hWnd. */
+void MesurePolice(HWND hWnd, HFONT hFont, long *pcx, long *pcy);
 BOOL InitHBrosse(HWND hWnd, pGraphData pGr);
 void DeleteHBrosse(HWND hWnd, pGraphData pGr);
 

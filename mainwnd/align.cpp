@@ -38,17 +38,6 @@ void MySetTextBkColor(HDC hdc, unsigned nIndex, pGraphData pGr)
     }
 }
 
-/* cx and cy of a font, measured on a device context of hWnd. */
-static void MesurePolice(HWND hWnd, HFONT hFont, long *pcx, long *pcy)
-{
-    HDC hdc = GetDC(hWnd);
-    HFONT hOld = SelectFont(hdc, hFont);
-
-    DimensionCaractere(hdc, pcx, pcy);
-    SelectFont(hdc, hOld);
-    ReleaseDC(hWnd, hdc);
-}
-
 /* ---- Drawing the columns ----------------------------------------------- */
 
 /* One character at (x, y) in the given colours. */

@@ -23,6 +23,16 @@ void DimensionCaractere(HDC hdc, long *pcx, long *pcy)
     *pcy = tm.tmHeight + tm.tmExternalLeading;
 }
 
+void MesurePolice(HWND hWnd, HFONT hFont, long *pcx, long *pcy)
+{
+    HDC hdc = GetDC(hWnd);
+    HFONT hOld = SelectFont(hdc, hFont);
+
+    DimensionCaractere(hdc, pcx, pcy);
+    SelectFont(hdc, hOld);
+    ReleaseDC(hWnd, hdc);
+}
+
 BOOL InitHBrosse(HWND hWnd, pGraphData pGr)
 {
     (void)hWnd;

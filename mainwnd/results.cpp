@@ -55,17 +55,6 @@ static int *FlagHspAffiche(pDataGeneralPrg pData)
     return &pHit->nHSPselected[pHsp->noHsp - 1];
 }
 
-/* cx and cy of the list font, measured on a DC of hWnd. */
-static void MesurePoliceListe(HWND hWnd, long *pcx, long *pcy)
-{
-    HDC hdc = GetDC(hWnd);
-    HFONT hOld = SelectFont(hdc, HFNTLISTBOX);
-
-    DimensionCaractere(hdc, pcx, pcy);
-    SelectFont(hdc, hOld);
-    ReleaseDC(hWnd, hdc);
-}
-
 /* ---- Filling and measuring ---------------------------------------------- */
 
 void INITLISTBOXRESULT(pDataGeneralPrg pData)
@@ -87,7 +76,7 @@ void ShowResults_OnMeasureItem(HWND hWnd, MEASUREITEMSTRUCT *lpMeasureItem)
 
     if (lpMeasureItem->CtlID != IDC_RESULTS)
         return;
-    MesurePoliceListe(hWnd, &cx, &cy);
+    MesurePolice(hWnd, HFNTLISTBOX, &cx, &cy);
     GetClientRect(hWnd, &rc);
     lpMeasureItem->itemHeight = (UINT)((4 * cy) / 3);
     lpMeasureItem->itemWidth = (UINT)rc.right;

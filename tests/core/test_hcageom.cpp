@@ -93,9 +93,13 @@ TEST(HcaGeom, FontsAndWin32Layouts)
 
 TEST(HcaGeom, UnitHexagon)
 {
-    GraphObjData g = Metriques(7, 16);
-    const float hex[6][2] = {{7.5f, -5.0f}, {10.0f, 2.5f},   {2.5f, 7.5f},
-                             {-7.5f, 5.0f}, {-10.0f, -2.5f}, {-2.5f, -7.5f}};
+    /* W and H differ here, so that a corner built on the wrong axis shows. */
+    GraphObjData g;
+    memset(&g, 0, sizeof g);
+    g.nLineWidthAAs = 4;
+    g.nLineHeightAAs = 6;
+    CalculAmasUnitaire(&g);
+    const float hex[6][2] = {{6, -6}, {8, 3}, {2, 9}, {-6, 6}, {-8, -3}, {-2, -9}};
     for (int i = 0; i < 6; i++)
         EXPECT_POINT(hex[i][0], hex[i][1], g.ptAmas[i], "corner " + std::to_string(i));
 }

@@ -10,6 +10,7 @@
  */
 #include <windows.h>
 #include <limits.h>
+#include <math.h>
 #include <stdio.h>
 
 #include "HALYARD.h"
@@ -275,6 +276,70 @@ static void DessineGraduation(HDC hdc,
     }
 }
 
+/* 1 when the selected font has a glyph for code (or cannot tell). The
+   Wingdings that Wine ships lacks some shapes, the star of P among them,
+   and would draw an empty box instead. */
+static int GlyphePresent(HDC hdc, unsigned char code)
+{
+    char ch = (char)code;
+    WORD idx = 0xFFFF;
+
+    if (GetGlyphIndicesA(hdc, &ch, 1, &idx, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+        return 1;
+    return idx != 0xFFFF;
+}
+
+/* The shape of a symbol code drawn with lines and polygons in colour cr,
+   centred on the residue's cell: for a symbol font without it. */
+static void DessineSymbole(HDC hdc, unsigned char code, int X, int Y, COLORREF cr, pGraphObjData pG)
+{
+    float cy = (float)pG->cyCharDiag;
+    float xc = (float)X, yc = (float)(Y + (int)(pG->cyCharDiag / 2));
+    POINT pts[10];
+    int i;
+
+    MyHCASetPen(hdc, cr, pG);
+    MyHCASetBrush(hdc, cr, pG);
+    switch (code) {
+    case 0xAB: {   /* black five-pointed star, one point up */
+        float R = 0.42f * cy, r = 0.4f * R;
+        for (i = 0; i < 10; i++) {
+            float a = 3.14159265f * (float)i / 5.0f;
+            float d = (i % 2) ? r : R;
+            pts[i].x = RoundFloat(xc + d * sinf(a));
+            pts[i].y = RoundFloat(yc - d * cosf(a));
+        }
+        Polygon(hdc, pts, 10);
+        break;
+    }
+    case 0x74: {   /* black lozenge */
+        float w = 0.28f * cy, h = 0.38f * cy;
+        pts[0].x = RoundFloat(xc);     pts[0].y = RoundFloat(yc - h);
+        pts[1].x = RoundFloat(xc + w); pts[1].y = RoundFloat(yc);
+        pts[2].x = RoundFloat(xc);     pts[2].y = RoundFloat(yc + h);
+        pts[3].x = RoundFloat(xc - w); pts[3].y = RoundFloat(yc);
+        Polygon(hdc, pts, 4);
+        break;
+    }
+    case 0xA8: {   /* open square */
+        int d = RoundFloat(0.3f * cy);
+        MoveToEx(hdc, X - d, RoundFloat(yc) - d, NULL);
+        LineTo(hdc, X + d, RoundFloat(yc) - d);
+        LineTo(hdc, X + d, RoundFloat(yc) + d);
+        LineTo(hdc, X - d, RoundFloat(yc) + d);
+        LineTo(hdc, X - d, RoundFloat(yc) - d);
+        break;
+    }
+    case 0x9F: {   /* centred dot */
+        int d = RoundFloat(0.1f * cy) + 1;
+        Ellipse(hdc, X - d, RoundFloat(yc) - d, X + d + 1, RoundFloat(yc) + d + 1);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
 /* Letter of residue k, or its symbol, in both copies of the net. */
 static void DessineLettre(HDC hdc, const InfoSequence *pInfSeq, int k, int X, int Y1, int Y2,
                           pGraphObjData pG)
@@ -284,8 +349,9 @@ static void DessineLettre(HDC hdc, const InfoSequence *pInfSeq, int k, int X, in
     int nCodes = SymboleAA(c, codes);
     int nY[2] = { Y1, Y2 };
     int y, i;
+    COLORREF cr = CouleurLettreAA(pInfSeq, k);
 
-    MyHCASetTextColor(hdc, CouleurLettreAA(pInfSeq, k), pG);
+    MyHCASetTextColor(hdc, cr, pG);
     if (nCodes == 0) {
         MyHCASetFont(hdc, (HFONT)pG->hFntDiagramme, pG);
         for (y = 0; y < 2; y++)
@@ -296,7 +362,10 @@ static void DessineLettre(HDC hdc, const InfoSequence *pInfSeq, int k, int X, in
     for (y = 0; y < 2; y++)
         for (i = 0; i < nCodes; i++) {
             char ch = (char)codes[i];
-            TextOutA(hdc, X, nY[y], &ch, 1);
+            if (GlyphePresent(hdc, codes[i]))
+                TextOutA(hdc, X, nY[y], &ch, 1);
+            else
+                DessineSymbole(hdc, codes[i], X, nY[y], cr, pG);
         }
 }
 

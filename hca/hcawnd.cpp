@@ -580,6 +580,21 @@ static void HcaFrameProc_OnVScroll(HWND hWnd, HWND hWndCtl, UINT code, int pos)
     ReposAllWnd(p);
 }
 
+/* The thumb's place given with a scroll message: a 16-bit field, signed
+   since the horizontal range starts below 0; the bar's own 32-bit track
+   position when it agrees with it (a thumb dragged past 32767). */
+static int PositionPouce(HWND hWnd, int nBar, WPARAM wParam)
+{
+    SCROLLINFO si;
+
+    ZeroMemory(&si, sizeof si);
+    si.cbSize = sizeof si;
+    si.fMask = SIF_TRACKPOS;
+    if (GetScrollInfo(hWnd, nBar, &si) && (WORD)si.nTrackPos == HIWORD(wParam))
+        return si.nTrackPos;
+    return (short)HIWORD(wParam);
+}
+
 LRESULT CALLBACK HcaFrameProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg) {
@@ -587,13 +602,12 @@ LRESULT CALLBACK HcaFrameProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
         return HcaFrameProc_OnCreate(hWnd, (LPCREATESTRUCTA)lParam) ? 0 : -1;
     case WM_HSCROLL: {
         pDataHcaPrg p = DataHcaDuViewer();
-        /* The thumb's place is a 16-bit field; the range starts below 0. */
         if (p != NULL)
-            HcaFrameProc_MyOnHScroll(p->hWndActive, LOWORD(wParam), (short)HIWORD(wParam));
+            HcaFrameProc_MyOnHScroll(p->hWndActive, LOWORD(wParam), PositionPouce(hWnd, SB_HORZ, wParam));
         return 0;
     }
     case WM_VSCROLL:
-        HcaFrameProc_OnVScroll(hWnd, (HWND)lParam, LOWORD(wParam), (short)HIWORD(wParam));
+        HcaFrameProc_OnVScroll(hWnd, (HWND)lParam, LOWORD(wParam), PositionPouce(hWnd, SB_VERT, wParam));
         return 0;
     default:
         return DefWindowProcA(hWnd, uMsg, wParam, lParam);

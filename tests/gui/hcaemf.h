@@ -64,13 +64,10 @@ inline Objet Stock(DWORD id)
 {
     Objet o;
 
+    /* the DC starts with these; CreatePen(PS_NULL) gives the stock null pen */
     switch (id) {
     case WHITE_BRUSH: o.sorte = Objet::BRUSH; o.cr = RGB(255, 255, 255); break;
-    case BLACK_BRUSH: o.sorte = Objet::BRUSH; o.cr = 0; break;
-    case LTGRAY_BRUSH: o.sorte = Objet::BRUSH; o.cr = RGB(192, 192, 192); break;
-    case NULL_BRUSH:  o.sorte = Objet::BRUSH; o.bNull = true; break;
     case BLACK_PEN:   o.sorte = Objet::PEN; o.cr = 0; break;
-    case WHITE_PEN:   o.sorte = Objet::PEN; o.cr = RGB(255, 255, 255); break;
     case NULL_PEN:    o.sorte = Objet::PEN; o.bNull = true; break;
     default:          o.sorte = Objet::FONT; o.szFace = L"(stock)"; break;
     }
@@ -185,23 +182,9 @@ inline int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, 
         AjouteTexte(p, std::wstring(pch, r->emrtext.nChars), r->emrtext.ptlReference);
         break;
     }
-    case EMR_EXTTEXTOUTA: {
-        const EMREXTTEXTOUTA *r = (const EMREXTTEXTOUTA *)pRec;
-        const BYTE *pch = (const BYTE *)pRec + r->emrtext.offString;
-        std::wstring sz;
-        for (DWORD i = 0; i < r->emrtext.nChars; i++)
-            sz += (wchar_t)pch[i];
-        AjouteTexte(p, sz, r->emrtext.ptlReference);
-        break;
-    }
     case EMR_POLYGON16: {
         const EMRPOLYGON16 *r = (const EMRPOLYGON16 *)pRec;
         AjoutePolygone(p, r->apts, r->cpts);
-        break;
-    }
-    case EMR_POLYGON: {
-        const EMRPOLYGON *r = (const EMRPOLYGON *)pRec;
-        AjoutePolygone(p, r->aptl, r->cptl);
         break;
     }
     case EMR_MOVETOEX: {

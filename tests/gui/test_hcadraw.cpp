@@ -126,19 +126,6 @@ bool EstVertical(const HcaSegment &s, int x, int y0, int y1)
     return s.a.x == x && s.b.x == x && s.a.y == y0 && s.b.y == y1;
 }
 
-TEST_F(HcaDrawTest, SymbolFontIsWingdings)
-{
-    HDC hdc = GetDC(hWndMain);
-    HGDIOBJ hOld = SelectObject(hdc, (HFONT)g.hFntAASpeciaux);
-    char szFace[LF_FACESIZE] = "";
-    GetTextFaceA(hdc, sizeof szFace, szFace);
-    int nCharSet = GetTextCharset(hdc);
-    SelectObject(hdc, hOld);
-    ReleaseDC(hWndMain, hdc);
-    EXPECT_STREQ("Wingdings", szFace);
-    EXPECT_EQ(SYMBOL_CHARSET, nCharSet);
-}
-
 /* Scale: 1 and every multiple of 10 centred above its column with a tick
    from 3 cx to 5 cx; the last residue's number left-aligned at 3 cx,
    without a tick; gaps have no number. */

@@ -181,18 +181,6 @@ TEST_F(HcaViewerTest, HeightIsFixedOnlyTheWidthChanges)
         EXPECT_EQ(RoundFloat((float)nLarg / W), Prg()->nPasPage);
         EXPECT_EQ((unsigned)RoundFloat((float)(nLarg + 1) / W), Seq(0)->HcaData.WndLengthaa);
     }
-
-    MINMAXINFO mmi;
-    memset(&mmi, 0, sizeof mmi);
-    SendMessageA(HWNDHCAMAIN, WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
-    int cxFrame = GetSystemMetrics(SM_CXFRAME);
-    EXPECT_EQ(-cxFrame, mmi.ptMaxPosition.x);
-    EXPECT_EQ(-GetSystemMetrics(SM_CYFRAME), mmi.ptMaxPosition.y);
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN) + 2 * cxFrame, mmi.ptMaxSize.x);
-    EXPECT_EQ(NMAXWINHCA, mmi.ptMaxSize.y);
-    EXPECT_EQ(NMAXWINHCA, mmi.ptMaxTrackSize.y);
-    EXPECT_EQ(NMAXWINHCA, mmi.ptMinTrackSize.y);
-    EXPECT_EQ(cxFull / 3, mmi.ptMinTrackSize.x);
 }
 
 TEST_F(HcaViewerTest, ToolbarButtonsTooltipsAndCommands)

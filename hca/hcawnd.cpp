@@ -406,8 +406,17 @@ static void HCAWndProc_OnDestroy(HWND hWnd)
     HWNDHCATOOLBAR = NULL;
     if (HWNDHCAMAIN == hWnd)
         HWNDHCAMAIN = NULL;
-    if (hWndMain != NULL)
+    if (hWndMain != NULL) {
+        RECT rc;
+
         CheckMenuItem(GetMenu(hWndMain), 3009, MF_BYCOMMAND | MF_UNCHECKED);
+        /* The main window went below the viewer when it opened; however
+           the viewer goes (F2, its close box, a report opened or closed),
+           the main window returns to the top of the screen. */
+        if (GetWindowRect(hWndMain, &rc) && rc.top != 0)
+            SetWindowPos(hWndMain, NULL, rc.left, 0, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 static void HCAWndProc_OnSize(HWND hWnd, UINT state, int cx, int cy)

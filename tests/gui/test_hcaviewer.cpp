@@ -434,6 +434,14 @@ TEST_F(HcaViewerTest, F2AgainOrTheCloseBoxClosesIt)
     EXPECT_EQ(nullptr, HWNDHCAFRAME);
     EXPECT_EQ(nullptr, HWNDHCAMAIN);
     EXPECT_EQ(0u, Etat3009());
+    EXPECT_EQ(0, RectFenetre(hWndMain).top) << "main window back at the top";
+
+    /* closing the report closes the viewer too */
+    OuvreViewer();
+    SendMessageA(hWndMain, WM_COMMAND, 3001, 0);
+    EXPECT_EQ(nullptr, HWNDHCAFRAME);
+    EXPECT_EQ(0, RectFenetre(hWndMain).top) << "main window back at the top";
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
 
     /* and F2 opens it again */
     OuvreViewer();

@@ -66,17 +66,6 @@ char **Copies(const char *const *sz, int n, unsigned cbMin)
     return pp;
 }
 
-/* Every block of two lists. */
-std::vector<void *> Blocs(char **pp1, char **pp2, int n)
-{
-    std::vector<void *> v = { pp1, pp2 };
-    for (int i = 0; i < n; i++) {
-        v.push_back(pp1[i]);
-        v.push_back(pp2[i]);
-    }
-    return v;
-}
-
 /* True while p is a block of the process heap in use. */
 bool BlocVivant(void *p)
 {
@@ -296,15 +285,12 @@ protected:
     }
 };
 
-/* ---- Opening and closing ------------------------------------------------ */
-
 TEST_F(FindPatTest, OpensOnTheSequenceNamesInOrderWithAnEmptyTree)
 {
     ASSERT_NE(nullptr, Ouvre()) << "error " << GetLastError();
     EXPECT_EQ("Find pattern(s)", WindowText(m_hDlg));
     EXPECT_EQ(m_hOwner, GetWindow(m_hDlg, GW_OWNER));
     EXPECT_TRUE(IsWindowVisible(m_hDlg));
-    EXPECT_NE(nullptr, GetPropA(m_hDlg, "DataFindPat"));
 
     HWND hList = Item(IDC_FP_SEQUENCES);
     ASSERT_EQ(NSEQS, ListBox_GetCount(hList));
@@ -320,108 +306,91 @@ TEST_F(FindPatTest, OpensOnTheSequenceNamesInOrderWithAnEmptyTree)
     EXPECT_EQ("", Texte(IDC_FP_NOMFICHIER));
     /* The pattern box takes what Find reads of it. */
     EXPECT_EQ(119, (int)SendMessageA(Item(IDC_FP_MOTIF), EM_GETLIMITTEXT, 0, 0));
+
+    SelectionneSeqs({ 1 });
+    Clique(IDC_SELECTALL);
+    EXPECT_EQ(NSEQS, ListBox_GetSelCount(hList));
+    Clique(IDC_SELECTNONE);
+    EXPECT_EQ(0, ListBox_GetSelCount(hList));
 }
 
-/* Each image of the tree is the bitmap of its level: 2 sequence, 3
-   pattern, 4 match, compared pixel by pixel. */
+/* Each image of the tree is the bitmap of its level (2 sequence, 3
+   pattern, 4 match), compared pixel by pixel. */
 TEST_F(FindPatTest, TreeImagesAreTheThreeBitmapsInLevelOrder)
 {
     ASSERT_NE(nullptr, Ouvre());
     HIMAGELIST himl = TreeView_GetImageList(Item(IDC_FP_ARBRE), TVSIL_NORMAL);
-    ASSERT_NE(nullptr, himl);
     ASSERT_EQ(3, ImageList_GetImageCount(himl));
-    int cx = 0, cy = 0;
-    ImageList_GetIconSize(himl, &cx, &cy);
-    EXPECT_EQ(15, cx);
-    EXPECT_EQ(15, cy);
-
     HDC hdcScreen = GetDC(NULL);
-    HDC hdc = CreateCompatibleDC(hdcScreen);
-    HDC hdcBmp = CreateCompatibleDC(hdcScreen);
+    HDC hdc = CreateCompatibleDC(hdcScreen), hdcBmp = CreateCompatibleDC(hdcScreen);
     HBITMAP hbmDest = CreateCompatibleBitmap(hdcScreen, 15, 15);
     HBITMAP hOld = SelectBitmap(hdc, hbmDest);
-    std::vector<std::vector<COLORREF>> images;
     for (int k = 0; k < 3; k++) {
         HBITMAP hbm = LoadBitmapA(hInst, MAKEINTRESOURCEA(2 + k));
-        ASSERT_NE(nullptr, hbm) << "bitmap " << 2 + k;
         HBITMAP hOldBmp = SelectBitmap(hdcBmp, hbm);
-        std::vector<COLORREF> attendu, vu;
         ASSERT_TRUE(ImageList_Draw(himl, k, hdc, 0, 0, ILD_NORMAL));
-        for (int y = 0; y < 15; y++)
-            for (int x = 0; x < 15; x++) {
-                attendu.push_back(GetPixel(hdcBmp, x, y));
-                vu.push_back(GetPixel(hdc, x, y));
-            }
+        std::vector<COLORREF> attendu, vu;
+        for (int i = 0; i < 15 * 15; i++) {
+            attendu.push_back(GetPixel(hdcBmp, i % 15, i / 15));
+            vu.push_back(GetPixel(hdc, i % 15, i / 15));
+        }
         EXPECT_EQ(attendu, vu) << "image " << k << " is not bitmap " << 2 + k;
-        images.push_back(vu);
-        SelectBitmap(hdcBmp, hOldBmp);
-        DeleteObject(hbm);
+        DeleteObject(SelectBitmap(hdcBmp, hOldBmp));
     }
-    EXPECT_NE(images[0], images[1]);
-    EXPECT_NE(images[1], images[2]);
-    /* The artwork's white background. */
-    EXPECT_EQ(RGB(255, 255, 255), images[2][0]);
-    SelectBitmap(hdc, hOld);
-    DeleteObject(hbmDest);
+    DeleteObject(SelectBitmap(hdc, hOld));
     DeleteDC(hdcBmp);
     DeleteDC(hdc);
     ReleaseDC(NULL, hdcScreen);
 }
 
-TEST_F(FindPatTest, ExitAndTheOwnersDestructionReleaseEverything)
-{
-    for (bool bParOwner : { false, true }) {
-        char **szSeqs = Copies(SEQS, NSEQS, 0);
-        char **szNames = Copies(NAMES, NSEQS, 50);
-        std::vector<void *> blocs = Blocs(szSeqs, szNames, NSEQS);
-        m_hDlg = CreeFindPatWnd(hInst, m_hOwner, szSeqs, szNames, NSEQS, 1, szDonnees.c_str());
-        ASSERT_NE(nullptr, m_hDlg);
-        for (void *p : blocs)
-            ASSERT_TRUE(BlocVivant(p));
-        if (bParOwner) {
-            EXPECT_TRUE(DestroyWindow(m_hOwner));
-            m_hOwner = NULL;
-        } else {
-            Clique(IDCANCEL);
-        }
-        EXPECT_FALSE(IsWindow(m_hDlg)) << (bParOwner ? "owner destroyed" : "Exit");
-        for (size_t i = 0; i < blocs.size(); i++)
-            EXPECT_FALSE(BlocVivant(blocs[i])) << "block " << i << " still in use";
-    }
-}
-
-/* The lists belong to the finder from the call on, also when it cannot
-   open: no owner any more, or no memory for its record. */
-TEST_F(FindPatTest, ListsAreReleasedWhenTheDialogCannotBeCreated)
+/* The lists belong to the finder from the call on: Exit and the owner's
+   destruction release them, and so does a finder that cannot open (no
+   owner any more, or no memory for its record). */
+TEST_F(FindPatTest, TheSequenceListsAreReleasedHoweverTheFinderEnds)
 {
     HWND hGone = CreateWindowA("STATIC", "gone", WS_POPUP, 0, 0, 10, 10, NULL, NULL, hInst, NULL);
-    ASSERT_NE(nullptr, hGone);
     DestroyWindow(hGone);
-
-    for (bool bMemoire : { false, true }) {
+    enum { EXIT, OWNER_DESTROYED, NO_OWNER, NO_MEMORY };
+    for (int nCas : { EXIT, OWNER_DESTROYED, NO_OWNER, NO_MEMORY }) {
+        SCOPED_TRACE(testing::Message() << "case " << nCas);
         char **szSeqs = Copies(SEQS, NSEQS, 0);
         char **szNames = Copies(NAMES, NSEQS, 50);
-        std::vector<void *> blocs = Blocs(szSeqs, szNames, NSEQS);
-        HWND hDlg;
-        {
-            BoxAnswerer answer({ IDOK });
-            if (bMemoire)
-                MyAllocFailAfter(0);
-            hDlg = CreeFindPatWnd(hInst, bMemoire ? m_hOwner : hGone, szSeqs, szNames, NSEQS, 1,
-                                  szDonnees.c_str());
-            MyAllocFailAfter(-1);
-            EXPECT_EQ(bMemoire ? 1u : 0u, answer.Seen().size());
-            if (bMemoire && answer.Seen().size() == 1) {
-                EXPECT_EQ("Memory allocation failed: not enough memory !", answer.Seen()[0].szText);
-            }
+        std::vector<void *> blocs = { szSeqs, szNames };
+        for (int i = 0; i < NSEQS; i++) {
+            blocs.push_back(szSeqs[i]);
+            blocs.push_back(szNames[i]);
         }
-        EXPECT_EQ(nullptr, hDlg) << (bMemoire ? "no memory" : "no owner");
+        BoxAnswerer answer({ IDOK });
+        if (nCas == NO_MEMORY)
+            MyAllocFailAfter(0);
+        m_hDlg = CreeFindPatWnd(hInst, nCas == NO_OWNER ? hGone : m_hOwner, szSeqs, szNames, NSEQS,
+                                1, szDonnees.c_str());
+        MyAllocFailAfter(-1);
+        if (nCas == EXIT || nCas == OWNER_DESTROYED) {
+            ASSERT_NE(nullptr, m_hDlg);
+            for (void *p : blocs)
+                ASSERT_TRUE(BlocVivant(p));
+            if (nCas == EXIT)
+                Clique(IDCANCEL);
+            else
+                EXPECT_TRUE(DestroyWindow(m_hOwner));
+            EXPECT_FALSE(IsWindow(m_hDlg));
+        } else {
+            EXPECT_EQ(nullptr, m_hDlg);
+        }
+        if (nCas == NO_MEMORY) {
+            ASSERT_EQ(1u, answer.Seen().size());
+            EXPECT_EQ("Memory allocation failed: not enough memory !", answer.Seen()[0].szText);
+        } else {
+            EXPECT_EQ(0u, answer.Seen().size());
+        }
         for (size_t i = 0; i < blocs.size(); i++)
-            EXPECT_FALSE(BlocVivant(blocs[i])) << "block " << i << (bMemoire ? ", no memory" : ", no owner");
+            EXPECT_FALSE(BlocVivant(blocs[i])) << "block " << i << " still in use";
+        if (nCas == OWNER_DESTROYED)
+            m_hOwner = CreateWindowA("STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                     300, 200, NULL, NULL, hInst, NULL);
     }
 }
-
-/* ---- Find: a typed pattern ---------------------------------------------- */
 
 TEST_F(FindPatTest, TypedPatternFillsTheTreeAtItsThreeLevels)
 {
@@ -461,8 +430,6 @@ TEST_F(FindPatTest, EachFindReplacesTheTree)
         { "NX(ST)", { 1, 2 }, "SEQ2 [0]\n  NX(ST) [1]\n       1 : -- 1<NNT>3 -- [2]\n" },
         /* K and H are in every sequence but never next to each other */
         { "K{1}H", { 0, 1, 2 }, "" },
-        /* no sequence holds a W */
-        { "W", { 0, 1, 2, 3 }, "" },
         /* one residue between gaps still matches */
         { "h", { 2, 3 },
           "SEQ3 [0]\n  H [1]\n       1 : -- 7<H>7 -- [2]\n       2 : -- 13<H>13 -- [2]\n"
@@ -492,17 +459,6 @@ TEST_F(FindPatTest, NoSequenceSelectedGivesNotice2040AndKeepsTheTree)
     EXPECT_EQ(szAvant, Arbre());
 }
 
-TEST_F(FindPatTest, SelectAllAndSelectNone)
-{
-    ASSERT_NE(nullptr, Ouvre());
-    HWND hList = Item(IDC_FP_SEQUENCES);
-    SelectionneSeqs({ 1 });
-    Clique(IDC_SELECTALL);
-    EXPECT_EQ(NSEQS, ListBox_GetSelCount(hList));
-    Clique(IDC_SELECTNONE);
-    EXPECT_EQ(0, ListBox_GetSelCount(hList));
-}
-
 /* A failed search asks whether to go on: Yes goes to the next search, No
    stops them all and the tree keeps what it has. */
 TEST_F(FindPatTest, AFailedSearchAsksWhetherToGoOn)
@@ -510,23 +466,14 @@ TEST_F(FindPatTest, AFailedSearchAsksWhetherToGoOn)
     ASSERT_NE(nullptr, Ouvre());
     const std::string szSyntaxe = "Invalid pattern (syntax error).";
     const std::string szEncore = "This error could occur again.\nWould-you like to continue ?";
-    struct {
-        std::vector<int> answers;
-        std::vector<std::string> textes;
-    } cases[] = {
-        /* one pair of boxes per selected sequence while the answer is Yes */
-        { { IDOK, IDNO }, { szSyntaxe, szEncore } },
-        { { IDOK, IDYES, IDOK, IDYES }, { szSyntaxe, szEncore, szSyntaxe, szEncore } },
-    };
-    for (const auto &c : cases) {
-        std::vector<BoxAction> actions;
-        for (int id : c.answers)
-            actions.push_back(Press(id));
-        BoxAnswerer answer(actions);
+    /* one pair of boxes per selected sequence while the answer is Yes */
+    for (bool bOui : { false, true }) {
+        int nSuite = bOui ? IDYES : IDNO;
+        BoxAnswerer answer({ IDOK, nSuite, IDOK, nSuite });
         Cherche("C(DE", { 0, 2 });
-        ASSERT_EQ(c.textes.size(), answer.Seen().size());
-        for (size_t i = 0; i < c.textes.size(); i++) {
-            EXPECT_EQ(c.textes[i], answer.Seen()[i].szText) << "box " << i;
+        ASSERT_EQ(bOui ? 4u : 2u, answer.Seen().size());
+        for (size_t i = 0; i < answer.Seen().size(); i++) {
+            EXPECT_EQ(i % 2 ? szEncore : szSyntaxe, answer.Seen()[i].szText) << "box " << i;
             EXPECT_EQ("Find patterns", answer.Seen()[i].szCaption) << "box " << i;
             EXPECT_EQ(m_hDlg, answer.Seen()[i].hOwner) << "box " << i;
         }
@@ -620,8 +567,6 @@ TEST_F(FindPatTest, TooManyMatchesAreCutWithOneNoticePerFind)
     }
     EXPECT_EQ(nullptr, hSeq);
 }
-
-/* ---- "List of patterns" ------------------------------------------------- */
 
 /* The Open dialog starts in the directory the finder was given: the bare
    file name is found there whatever the current directory. */
@@ -786,15 +731,6 @@ TEST_F(FindPatTest, NothingLoadedAndCancelledOpenDialog)
     EXPECT_EQ("RGD", Texte(IDC_FP_MOTIF));
     EXPECT_EQ("3. Cell attachment sequence", Texte(IDC_FP_DESCRIPTION));
 
-    /* Cancel puts the chosen pattern back over what was typed. */
-    SetDlgItemTextA(m_hDlg, IDC_FP_MOTIF, "WWW");
-    ASSERT_EQ("", Texte(IDC_FP_DESCRIPTION));
-    ListeMotifsAvec("", [](HWND hBox) {
-        SelectionneListe(hBox, { 0 });
-        Presse(hBox, IDCANCEL);
-    });
-    EXPECT_EQ("RGD", Texte(IDC_FP_MOTIF));
-    EXPECT_EQ("3. Cell attachment sequence", Texte(IDC_FP_DESCRIPTION));
 }
 
 /* A file that cannot be read: notice 2041, the patterns loaded before
@@ -849,29 +785,6 @@ TEST_F(FindPatTest, InvalidPatternOfAFileIsReportedAndTheNextOneSearched)
     ASSERT_EQ(2u, answer.Seen().size());
     EXPECT_EQ("Invalid pattern (syntax error).", answer.Seen()[0].szText);
     EXPECT_EQ("SEQ1 [0]\n  RGD [1]\n       1 : -- 19<RGD>21 -- [2]\n", Arbre());
-}
-
-/* ---- The owner-drawn list ---------------------------------------------- */
-
-/* Items are 5/2 of a line of the dialog's font high. */
-TEST_F(FindPatTest, PatternItemsAreTwoAndAHalfLinesHigh)
-{
-    ASSERT_NE(nullptr, Ouvre());
-    int nHauteur = -1, cyAttendu = -2;
-    ListeMotifsAvec(szDonnees + "\\patterns.mot", [&](HWND hBox) {
-        HWND hList = GetDlgItem(hBox, IDC_LM_LISTE);
-        nHauteur = ListBox_GetItemHeight(hList, 0);
-        HDC hdc = GetDC(hBox);
-        HFONT hOld = SelectFont(hdc, GetWindowFont(hBox));
-        TEXTMETRICA tm;
-        GetTextMetricsA(hdc, &tm);
-        cyAttendu = (5 * (tm.tmHeight + tm.tmExternalLeading)) / 2;
-        SelectFont(hdc, hOld);
-        ReleaseDC(hBox, hdc);
-        Presse(hBox, IDCANCEL);
-    });
-    EXPECT_EQ(cyAttendu, nHauteur);
-    EXPECT_GT(nHauteur, 20);
 }
 
 struct DessinItem {

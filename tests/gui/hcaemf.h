@@ -23,8 +23,7 @@ struct HcaTexte {
 struct HcaPolygone {
     std::vector<POINT> pts;
     COLORREF cr;              /* brush colour                            */
-    bool     bNullBrush;
-    bool     bNullPen;
+    bool     bNullBrush, bNullPen;
 };
 
 struct HcaSegment {
@@ -44,7 +43,7 @@ struct HcaDessin {
 namespace hcaemf_detail {
 
 struct Objet {
-    enum Sorte { PEN, BRUSH, FONT, AUTRE } sorte = AUTRE;
+    enum Sorte { PEN, BRUSH, FONT } sorte = FONT;
     bool         bNull = false;
     COLORREF     cr = 0;
     std::wstring szFace;
@@ -60,46 +59,26 @@ struct Etat {
     POINT    ptCur = { 0, 0 };
 };
 
+/* The stock objects a plot selects: the DC starts with a white brush and a
+   black pen; CreatePen(PS_NULL) gives the null pen. */
 inline Objet Stock(DWORD id)
 {
     Objet o;
-
-    /* the DC starts with these; CreatePen(PS_NULL) gives the stock null pen */
-    switch (id) {
-    case WHITE_BRUSH: o.sorte = Objet::BRUSH; o.cr = RGB(255, 255, 255); break;
-    case BLACK_PEN:   o.sorte = Objet::PEN; o.cr = 0; break;
-    case NULL_PEN:    o.sorte = Objet::PEN; o.bNull = true; break;
-    default:          o.sorte = Objet::FONT; o.szFace = L"(stock)"; break;
-    }
+    o.sorte = id == WHITE_BRUSH ? Objet::BRUSH : id == BLACK_PEN || id == NULL_PEN ? Objet::PEN : Objet::FONT;
+    o.cr = id == WHITE_BRUSH ? RGB(255, 255, 255) : 0;
+    o.bNull = id == NULL_PEN;
+    o.szFace = o.sorte == Objet::FONT ? L"(stock)" : L"";
     return o;
 }
 
-template <typename P> inline void AjoutePolygone(Etat *p, const P *pts, DWORD n)
+inline void Cree(Etat *p, DWORD ih, Objet::Sorte sorte, bool bNull, COLORREF cr)
 {
-    HcaPolygone g;
-
-    for (DWORD i = 0; i < n; i++) {
-        POINT pt = { (LONG)pts[i].x, (LONG)pts[i].y };
-        g.pts.push_back(pt);
-    }
-    g.cr = p->brush.cr;
-    g.bNullBrush = p->brush.bNull;
-    g.bNullPen = p->pen.bNull;
-    p->d.polygones.push_back(g);
-}
-
-inline void AjouteTexte(Etat *p, const std::wstring &sz, POINTL ptl)
-{
-    HcaTexte t;
-
-    t.szText = sz;
-    t.pt.x = ptl.x;
-    t.pt.y = ptl.y;
-    t.szFace = p->font.szFace;
-    t.nCharSet = p->font.nCharSet;
-    t.cr = p->crTexte;
-    t.nAlign = p->nAlign;
-    p->d.textes.push_back(t);
+    Objet o;
+    o.sorte = sorte;
+    o.bNull = bNull;
+    o.cr = cr;
+    p->table[ih] = o;
+    (sorte == Objet::PEN ? p->d.nPensCrees : p->d.nBrossesCrees)++;
 }
 
 inline int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM lParam)
@@ -109,58 +88,33 @@ inline int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, 
     switch (pRec->iType) {
     case EMR_CREATEPEN: {
         const EMRCREATEPEN *r = (const EMRCREATEPEN *)pRec;
-        Objet o;
-        o.sorte = Objet::PEN;
-        o.bNull = r->lopn.lopnStyle == PS_NULL;
-        o.cr = r->lopn.lopnColor;
-        p->table[r->ihPen] = o;
-        p->d.nPensCrees++;
+        Cree(p, r->ihPen, Objet::PEN, r->lopn.lopnStyle == PS_NULL, r->lopn.lopnColor);
         break;
     }
     case EMR_EXTCREATEPEN: {
         const EMREXTCREATEPEN *r = (const EMREXTCREATEPEN *)pRec;
-        Objet o;
-        o.sorte = Objet::PEN;
-        o.bNull = (r->elp.elpPenStyle & PS_STYLE_MASK) == PS_NULL;
-        o.cr = r->elp.elpColor;
-        p->table[r->ihPen] = o;
-        p->d.nPensCrees++;
+        Cree(p, r->ihPen, Objet::PEN, (r->elp.elpPenStyle & PS_STYLE_MASK) == PS_NULL, r->elp.elpColor);
         break;
     }
     case EMR_CREATEBRUSHINDIRECT: {
         const EMRCREATEBRUSHINDIRECT *r = (const EMRCREATEBRUSHINDIRECT *)pRec;
-        Objet o;
-        o.sorte = Objet::BRUSH;
-        o.bNull = r->lb.lbStyle == BS_NULL;
-        o.cr = r->lb.lbColor;
-        p->table[r->ihBrush] = o;
-        p->d.nBrossesCrees++;
+        Cree(p, r->ihBrush, Objet::BRUSH, r->lb.lbStyle == BS_NULL, r->lb.lbColor);
         break;
     }
     case EMR_EXTCREATEFONTINDIRECTW: {
         const EMREXTCREATEFONTINDIRECTW *r = (const EMREXTCREATEFONTINDIRECTW *)pRec;
-        Objet o;
-        o.sorte = Objet::FONT;
+        Objet &o = p->table[r->ihFont];
+        o = Objet();
         o.szFace = r->elfw.elfLogFont.lfFaceName;
         o.nCharSet = r->elfw.elfLogFont.lfCharSet;
-        p->table[r->ihFont] = o;
         break;
     }
     case EMR_SELECTOBJECT: {
         DWORD ih = ((const EMRSELECTOBJECT *)pRec)->ihObject;
-        Objet o;
-        if (ih & 0x80000000u)
-            o = Stock(ih & 0x7FFFFFFFu);
-        else if (p->table.count(ih))
-            o = p->table[ih];
-        else
+        if (!(ih & 0x80000000u) && !p->table.count(ih))
             break;
-        if (o.sorte == Objet::PEN)
-            p->pen = o;
-        else if (o.sorte == Objet::BRUSH)
-            p->brush = o;
-        else
-            p->font = o;
+        Objet o = ih & 0x80000000u ? Stock(ih & 0x7FFFFFFFu) : p->table[ih];
+        (o.sorte == Objet::PEN ? p->pen : o.sorte == Objet::BRUSH ? p->brush : p->font) = o;
         break;
     }
     case EMR_DELETEOBJECT: {
@@ -179,30 +133,26 @@ inline int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, 
     case EMR_EXTTEXTOUTW: {
         const EMREXTTEXTOUTW *r = (const EMREXTTEXTOUTW *)pRec;
         const WCHAR *pch = (const WCHAR *)((const BYTE *)pRec + r->emrtext.offString);
-        AjouteTexte(p, std::wstring(pch, r->emrtext.nChars), r->emrtext.ptlReference);
+        POINT pt = { r->emrtext.ptlReference.x, r->emrtext.ptlReference.y };
+        p->d.textes.push_back({ std::wstring(pch, r->emrtext.nChars), pt, p->font.szFace,
+                                p->font.nCharSet, p->crTexte, p->nAlign });
         break;
     }
     case EMR_POLYGON16: {
         const EMRPOLYGON16 *r = (const EMRPOLYGON16 *)pRec;
-        AjoutePolygone(p, r->apts, r->cpts);
+        HcaPolygone g = { {}, p->brush.cr, p->brush.bNull, p->pen.bNull };
+        for (DWORD i = 0; i < r->cpts; i++)
+            g.pts.push_back({ r->apts[i].x, r->apts[i].y });
+        p->d.polygones.push_back(g);
         break;
     }
-    case EMR_MOVETOEX: {
-        const EMRMOVETOEX *r = (const EMRMOVETOEX *)pRec;
-        p->ptCur.x = r->ptl.x;
-        p->ptCur.y = r->ptl.y;
+    case EMR_MOVETOEX:
+        p->ptCur = { ((const EMRMOVETOEX *)pRec)->ptl.x, ((const EMRMOVETOEX *)pRec)->ptl.y };
         break;
-    }
     case EMR_LINETO: {
-        const EMRLINETO *r = (const EMRLINETO *)pRec;
-        HcaSegment s;
-        s.a = p->ptCur;
-        s.b.x = r->ptl.x;
-        s.b.y = r->ptl.y;
-        s.cr = p->pen.cr;
-        s.bNullPen = p->pen.bNull;
-        p->d.segments.push_back(s);
-        p->ptCur = s.b;
+        POINT b = { ((const EMRLINETO *)pRec)->ptl.x, ((const EMRLINETO *)pRec)->ptl.y };
+        p->d.segments.push_back({ p->ptCur, b, p->pen.cr, p->pen.bNull });
+        p->ptCur = b;
         break;
     }
     default:
@@ -217,12 +167,10 @@ inline int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, 
    brush and black text, as a fresh one does. */
 inline HcaDessin HcaDecode(HENHMETAFILE hEmf)
 {
-    using namespace hcaemf_detail;
-    Etat e;
-
-    e.pen = Stock(BLACK_PEN);
-    e.brush = Stock(WHITE_BRUSH);
-    EnumEnhMetaFile(NULL, hEmf, Enumere, &e, NULL);
+    hcaemf_detail::Etat e;
+    e.pen = hcaemf_detail::Stock(BLACK_PEN);
+    e.brush = hcaemf_detail::Stock(WHITE_BRUSH);
+    EnumEnhMetaFile(NULL, hEmf, hcaemf_detail::Enumere, &e, NULL);
     return e.d;
 }
 

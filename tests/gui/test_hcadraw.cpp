@@ -121,11 +121,6 @@ const HcaTexte *TexteEn(const HcaDessin &d, const std::wstring &sz, long x, long
     return nullptr;
 }
 
-bool EstVertical(const HcaSegment &s, int x, int y0, int y1)
-{
-    return s.a.x == x && s.b.x == x && s.a.y == y0 && s.b.y == y1;
-}
-
 /* Scale: 1 and every multiple of 10 centred above its column with a tick
    from 3 cx to 5 cx; the last residue's number left-aligned at 3 cx,
    without a tick; gaps have no number. */
@@ -156,14 +151,11 @@ TEST_F(HcaDrawTest, ScaleNumbersTicksAndTheLastNumber)
         ASSERT_NE(nullptr, p);
         HcaDessin d = Dessine(p, 0, 0, p->TailleSeq - 1, rc);
 
-        size_t nNombres = 0, nTicks = 0;
+        size_t nNombres = 0, nTicks = 0, nTicksAttendus = 0;
         for (const HcaTexte &t : d.textes)
-            if (t.pt.y < rc.top + 6 * CX)
-                nNombres++;
+            nNombres += t.pt.y < rc.top + 6 * CX;
         for (const HcaSegment &s : d.segments)
-            if (s.a.y == rc.top + 3 * CX && s.b.y == rc.top + 5 * CX)
-                nTicks++;
-        size_t nTicksAttendus = 0;
+            nTicks += s.a.y == rc.top + 3 * CX && s.b.y == rc.top + 5 * CX;
         for (const Mark &m : c.marks) {
             SCOPED_TRACE(testing::Message() << "residue " << m.k);
             Place pl = PlaceDe(m.k, 0, rc);
@@ -172,12 +164,9 @@ TEST_F(HcaDrawTest, ScaleNumbersTicksAndTheLastNumber)
             EXPECT_EQ(0u, t->cr);
             EXPECT_EQ(std::wstring(L"Times New Roman"), t->szFace);
             EXPECT_EQ((UINT)(m.bDernier ? TA_LEFT | TA_TOP : TA_CENTER | TA_TOP), t->nAlign);
-            bool bTick = false;
-            for (const HcaSegment &s : d.segments)
-                bTick = bTick || (EstVertical(s, pl.X, rc.top + 3 * CX, rc.top + 5 * CX) && s.cr == 0);
-            EXPECT_EQ(!m.bDernier, bTick) << "tick";
-            if (!m.bDernier)
-                nTicksAttendus++;
+            POINT a = { pl.X, rc.top + 3 * CX }, b = { pl.X, rc.top + 5 * CX };
+            EXPECT_EQ(!m.bDernier, HcaASegment(d, a, b, 0)) << "tick";
+            nTicksAttendus += !m.bDernier;
         }
         EXPECT_EQ(c.marks.size(), nNombres) << "numbers drawn";
         EXPECT_EQ(nTicksAttendus, nTicks) << "ticks drawn";
@@ -285,16 +274,13 @@ TEST_F(HcaDrawTest, FilledCellsAndDraftMode)
     const char *szRow = "AKLVDEIFGHKW";
     std::vector<unsigned> bk = { 1, 5, 1, 3, 1, 1, 7, 1, 14, 1, 6, 1 };
     std::vector<unsigned> txt = { 2, 3, 4, 2, 3, 4, 2, 3, 4, 2, 3, 4 };
-    struct Case {
-        int bDraft;
-    } cases[] = { { 0 }, { 1 } };
     RECT rc = { 0, 0, 500, 200 };
 
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.bDraft ? "draft" : "colour");
+    for (int bDraft : { 0, 1 }) {
+        SCOPED_TRACE(bDraft ? "draft" : "colour");
         pInfoSequence p = Prepare(szRow, txt, bk);
         ASSERT_NE(nullptr, p);
-        p->HcaData.IsDrawDraft = c.bDraft;
+        p->HcaData.IsDrawDraft = bDraft;
         HcaDessin d = Dessine(p, 0, 0, 11, rc);
 
         std::map<int, int> nParResidu;
@@ -305,23 +291,20 @@ TEST_F(HcaDrawTest, FilledCellsAndDraftMode)
             SCOPED_TRACE(testing::Message() << "residue " << k);
             EXPECT_FALSE(g.bNullBrush);
             EXPECT_TRUE(g.bNullPen);
-            COLORREF crAttendu = c.bDraft ? RGB(0xC0, 0xC0, 0xC0) : TABCOLOR[bk[k]];
+            COLORREF crAttendu = bDraft ? RGB(0xC0, 0xC0, 0xC0) : TABCOLOR[bk[k]];
             EXPECT_EQ(crAttendu, g.cr);
             nParResidu[k]++;
         }
         for (int k = 0; k < 12; k++) {
             bool bHydro = strchr("FILMVWY", szRow[k]) != nullptr;
-            bool bRempli = c.bDraft ? bHydro : TABCOLOR[bk[k]] != 0xFFFFFF;
+            bool bRempli = bDraft ? bHydro : TABCOLOR[bk[k]] != 0xFFFFFF;
             EXPECT_EQ(bRempli ? 2 : 0, nParResidu[k]) << "cells of residue " << k;
         }
-        for (const HcaTexte &t : d.textes) {
-            if (t.pt.y < 6 * CX)
-                continue;   /* scale */
+        for (const HcaTexte &t : d.textes)   /* the letters, below the scale */
             for (int k = 0; k < 12; k++)
-                if (PlaceDe(k, 0, rc).X == t.pt.x) {
-                    EXPECT_EQ(c.bDraft ? 0u : TABCOLOR[txt[k]], t.cr) << "letter of residue " << k;
+                if (t.pt.y >= 6 * CX && PlaceDe(k, 0, rc).X == t.pt.x) {
+                    EXPECT_EQ(bDraft ? 0u : TABCOLOR[txt[k]], t.cr) << "letter of residue " << k;
                 }
-        }
     }
 }
 
@@ -367,12 +350,12 @@ TEST_F(HcaDrawTest, ZigZagChevrons)
     pInfoSequence p = Prepare("ALALAA", { 0 }, { 1 });
     ASSERT_NE(nullptr, p);
     ASSERT_EQ(1u, p->nZigZag);
-    struct Case {
+    struct {
         int nOffset;
         RECT rc;
     } cases[] = { { 0, { 0, 0, 300, 200 } }, { 10, { 7, 3, 300, 200 } } };
 
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "offset " << c.nOffset);
         HcaDessin d = Dessine(p, c.nOffset, 0, 5, c.rc);
         int x0 = 2 * W - c.nOffset + c.rc.left;                  /* residue 1's column */
@@ -394,12 +377,11 @@ TEST_F(HcaDrawTest, ZigZagChevrons)
    clipped to the sequence. */
 TEST_F(HcaDrawTest, VisibleRangeAtPosition40)
 {
-    struct Case {
-        int nLong;
-        int nFirst, nLast;
-    } cases[] = { { 80, 36, 64 }, { 50, 36, 49 } };
+    struct {
+        int nLong, nFirst, nLast;
+    } cases[] = { { 80, 36, 64 }, { 50, 36, 49 } };   /* length, residues drawn */
 
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "length " << c.nLong);
         std::string s;
         for (int i = 0; i < c.nLong; i++)

@@ -11,6 +11,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,9 +29,7 @@ const int IDC_OPEN_FILENAME = 0x47C;
 /* A path of the test data as the Windows functions want it. */
 std::string Win(std::string sz)
 {
-    for (char &c : sz)
-        if (c == '/')
-            c = '\\';
+    std::replace(sz.begin(), sz.end(), '/', '\\');
     return sz;
 }
 
@@ -123,15 +122,6 @@ void DecritArbre(HWND hTree, HTREEITEM h, int nNiveau, std::string *ps)
         *ps += "]\n";
         DecritArbre(hTree, TreeView_GetChild(hTree, h), nNiveau + 1, ps);
     }
-}
-
-/* The items under h. */
-int NombreEnfants(HWND hTree, HTREEITEM h)
-{
-    int n = 0;
-    for (h = TreeView_GetChild(hTree, h); h != NULL; h = TreeView_GetNextSibling(hTree, h))
-        n++;
-    return n;
 }
 
 void Presse(HWND hDlg, int id)
@@ -541,29 +531,20 @@ TEST_F(FindPatTest, TooManyMatchesAreCutWithOneNoticePerFind)
               answer.Seen()[0].szText);
     EXPECT_EQ(m_hDlg, answer.Seen()[0].hOwner);
 
-    /* The 10,000th chain, depth first: occurrence i of the first A, then
-       each later A in order. */
-    std::string szDernier;
-    for (int i = 0, n = 0; i < 150 && szDernier.empty(); i++)
-        for (int j = i + 1; j < 150; j++)
-            if (++n == 10000) {
-                szDernier = "10000 : -- " + std::to_string(i + 1) + "<A>" + std::to_string(i + 1)
-                            + " ---- " + std::to_string(j + 1) + "<A>" + std::to_string(j + 1) + " --";
-                break;
-            }
+    /* Depth first, the first A at 1 to 101 chain in 149 + 148 + ... + 49
+       = 9,999 ways: the 10,000th starts at 102. */
     HWND hTree = Item(IDC_FP_ARBRE);
     HTREEITEM hSeq = TreeView_GetRoot(hTree);
     for (int i = 0; i < 2; i++, hSeq = TreeView_GetNextSibling(hTree, hSeq)) {
         ASSERT_NE(nullptr, hSeq);
-        HTREEITEM hMotif = TreeView_GetChild(hTree, hSeq);
-        ASSERT_NE(nullptr, hMotif);
-        EXPECT_EQ(10000, NombreEnfants(hTree, hMotif)) << szNomsA[i];
-        HTREEITEM hDernier = TreeView_GetChild(hTree, hMotif);
-        HTREEITEM h;
-        while ((h = TreeView_GetNextSibling(hTree, hDernier)) != NULL)
+        int n = 0, nImage, nSel;
+        HTREEITEM hDernier = NULL;
+        for (HTREEITEM h = TreeView_GetChild(hTree, TreeView_GetChild(hTree, hSeq)); h != NULL;
+             h = TreeView_GetNextSibling(hTree, h), n++)
             hDernier = h;
-        int nImage, nSel;
-        EXPECT_EQ(szDernier, TexteItem(hTree, hDernier, &nImage, &nSel)) << szNomsA[i];
+        EXPECT_EQ(10000, n) << szNomsA[i];
+        EXPECT_EQ("10000 : -- 102<A>102 ---- 103<A>103 --", TexteItem(hTree, hDernier, &nImage, &nSel))
+            << szNomsA[i];
     }
     EXPECT_EQ(nullptr, hSeq);
 }
@@ -652,18 +633,27 @@ TEST_F(FindPatTest, AllOrSomePatternsAreSearchedInFileOrderForEachSequence)
     }
 }
 
-/* Reopened, the list shows the file and the choice; its buttons select;
-   Cancel changes nothing but puts the chosen mask back in the pattern
-   box; typing a pattern clears the description. */
+/* Before any file the list is empty and OK changes nothing. Reopened, the
+   list shows the file and the choice; its buttons select; Cancel, a
+   cancelled Open dialog and OK with nothing selected keep the choice, and
+   Cancel puts the chosen mask back over what was typed. */
 TEST_F(FindPatTest, ListShowsTheLastChoiceAndCancelKeepsIt)
 {
     ASSERT_NE(nullptr, Ouvre());
+    VueListe vue;
+    ListeMotifsAvec("", [&](HWND hBox) {
+        vue = LitListe(hBox);
+        Presse(hBox, IDOK);
+    });
+    EXPECT_EQ("", vue.szFichier);
+    EXPECT_EQ(0u, vue.noms.size());
+    EXPECT_EQ("", Texte(IDC_FP_DESCRIPTION));
+
     Choisit("patterns.mot", { 0, 2 });
     ASSERT_EQ("Some patterns", Texte(IDC_FP_DESCRIPTION));
     SetDlgItemTextA(m_hDlg, IDC_FP_MOTIF, "typed");
     EXPECT_EQ("", Texte(IDC_FP_DESCRIPTION)) << "typing keeps the description";
 
-    VueListe vue;
     int nTous = -1, nAucun = -1;
     ListeMotifsAvec("", [&](HWND hBox) {
         vue = LitListe(hBox);
@@ -680,16 +670,19 @@ TEST_F(FindPatTest, ListShowsTheLastChoiceAndCancelKeepsIt)
     EXPECT_TRUE(vue.bFocus);
     EXPECT_EQ(3, nTous);
     EXPECT_EQ(0, nAucun);
-
     EXPECT_EQ("", Texte(IDC_FP_MOTIF)) << "the choice's mask comes back";
     EXPECT_EQ("Some patterns", Texte(IDC_FP_DESCRIPTION));
     EXPECT_EQ("patterns.mot", Texte(IDC_FP_NOMFICHIER));
 
-    /* OK with nothing selected changes nothing either. */
-    ListeMotifsAvec("", [](HWND hBox) {
+    std::vector<BoxSeen> boxes = ListeMotifsAvec("", [&](HWND hBox) {
+        CliqueFichier(hBox);
+        vue = LitListe(hBox);
         SelectionneListe(hBox, {});
         Presse(hBox, IDOK);
-    });
+    }, { Press(IDCANCEL) });
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_EQ("patterns.mot", vue.szFichier) << "after a cancelled Open dialog";
+    EXPECT_EQ((std::vector<int>{ 0, 2 }), vue.selection);
     EXPECT_EQ("Some patterns", Texte(IDC_FP_DESCRIPTION));
     BoxAnswerer answer(AUCUNE);
     SelectionneSeqs({ 0 });
@@ -701,36 +694,6 @@ TEST_F(FindPatTest, ListShowsTheLastChoiceAndCancelKeepsIt)
               "  RGD [1]\n"
               "       1 : -- 19<RGD>21 -- [2]\n",
               Arbre());
-}
-
-/* Without a file the list is empty and OK changes nothing; a cancelled
-   Open dialog keeps the file loaded before. */
-TEST_F(FindPatTest, NothingLoadedAndCancelledOpenDialog)
-{
-    ASSERT_NE(nullptr, Ouvre());
-    VueListe vue;
-    std::vector<BoxSeen> boxes = ListeMotifsAvec("", [&](HWND hBox) {
-        vue = LitListe(hBox);
-        Presse(hBox, IDOK);
-    });
-    EXPECT_EQ(1u, boxes.size());
-    EXPECT_EQ("", vue.szFichier);
-    EXPECT_EQ(0u, vue.noms.size());
-    EXPECT_EQ("", Texte(IDC_FP_DESCRIPTION));
-
-    Choisit("patterns.mot", { 2 });
-    boxes = ListeMotifsAvec("", [&](HWND hBox) {
-        CliqueFichier(hBox);
-        vue = LitListe(hBox);
-        Presse(hBox, IDOK);
-    }, { Press(IDCANCEL) });
-    ASSERT_EQ(2u, boxes.size());
-    EXPECT_EQ("patterns.mot", vue.szFichier);
-    EXPECT_EQ(3u, vue.noms.size());
-    EXPECT_EQ(std::vector<int>{ 2 }, vue.selection);
-    EXPECT_EQ("RGD", Texte(IDC_FP_MOTIF));
-    EXPECT_EQ("3. Cell attachment sequence", Texte(IDC_FP_DESCRIPTION));
-
 }
 
 /* A file that cannot be read: notice 2041, the patterns loaded before

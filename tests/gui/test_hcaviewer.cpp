@@ -190,10 +190,9 @@ TEST_F(HcaViewerTest, ToolbarButtonsTooltipsAndCommands)
 
         TOOLTIPTEXTA ttt;
         memset(&ttt, 0, sizeof ttt);
-        ttt.hdr.hwndFrom = (HWND)SendMessageA(HWNDHCATOOLBAR, TB_GETTOOLTIPS, 0, 0);
-        ttt.hdr.idFrom = (UINT_PTR)c.idCommand;
-        ttt.hdr.code = TTN_NEEDTEXTA;
-        EXPECT_EQ(0, SendMessageA(HWNDHCAMAIN, WM_NOTIFY, 0, (LPARAM)&ttt));
+        ttt.hdr = { (HWND)SendMessageA(HWNDHCATOOLBAR, TB_GETTOOLTIPS, 0, 0), (UINT_PTR)c.idCommand,
+                    (UINT)TTN_NEEDTEXTA };
+        SendMessageA(HWNDHCAMAIN, WM_NOTIFY, 0, (LPARAM)&ttt);
         ASSERT_TRUE(IS_INTRESOURCE(ttt.lpszText));
         char sz[64] = "";
         LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
@@ -440,34 +439,24 @@ TEST_F(HcaViewerTest, EveryAllocationFailureWhileAddingAPlotLeavesTheViewerAsItW
     HWND hWndQuery = Plot(0);
     std::string szQuery = Seq(0)->Sequence;
 
-    int nEchecs = 0;
-    bool bReussi = false;
-    for (int n = 0; n < 400 && !bReussi; n++) {
+    int n = 0;
+    for (;; n++) {
+        ASSERT_LT(n, 400) << "never succeeds";
         SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
-        int r;
-        size_t nVus;
-        {
-            BoxAnswerer answerer({ IDOK, IDOK });
-            MyAllocFailAfter(n);
-            r = CreationNvHCA(pHsp->szSubject, pHsp->SubjectTxtClr, pHsp->SubjectBkClr,
+        BoxAnswerer answerer({ IDOK, IDOK });
+        MyAllocFailAfter(n);
+        int r = CreationNvHCA(pHsp->szSubject, pHsp->SubjectTxtClr, pHsp->SubjectBkClr,
                               pHsp->StartSubject, "S", Doc());
-            MyAllocFailAfter(-1);
-            nVus = answerer.Seen().size();
-        }
-        if (r == 1) {
-            bReussi = true;
-            EXPECT_EQ(0u, nVus);
+        MyAllocFailAfter(-1);
+        EXPECT_EQ(r == 1 ? 0u : 1u, answerer.Seen().size()) << "one notice per failure";
+        if (r == 1)
             break;
-        }
-        nEchecs++;
-        EXPECT_EQ(1u, nVus) << "one notice";
         ASSERT_EQ(1u, Prg()->nDiag);
         EXPECT_EQ(1, NbEnfants(HWNDHCAFRAME)) << "no plot window left over";
         EXPECT_EQ(hWndQuery, Plot(0));
         EXPECT_EQ(szQuery, Seq(0)->Sequence);
     }
-    EXPECT_TRUE(bReussi);
-    EXPECT_GE(nEchecs, 6) << "record, its four arrays and the plot list at least";
+    EXPECT_GE(n, 6) << "record, its four arrays and the plot list at least";
     EXPECT_EQ(2u, Prg()->nDiag);
     EXPECT_EQ(2, NbEnfants(HWNDHCAFRAME));
 }

@@ -155,13 +155,14 @@ VueListe LitListe(HWND hBox)
     return v;
 }
 
-void SelectionneListe(HWND hBox, std::vector<int> items)
+/* Selects exactly the items of the multiple-selection list idList. */
+void Selectionne(HWND hDlg, int idList, std::vector<int> items)
 {
-    HWND hList = GetDlgItem(hBox, IDC_LM_LISTE);
-    ListBox_SetSel(hList, FALSE, -1);
+    ListBox_SetSel(GetDlgItem(hDlg, idList), FALSE, -1);
     for (int i : items)
-        ListBox_SetSel(hList, TRUE, i);
+        ListBox_SetSel(GetDlgItem(hDlg, idList), TRUE, i);
 }
+void SelectionneListe(HWND hBox, std::vector<int> items) { Selectionne(hBox, IDC_LM_LISTE, items); }
 
 /* Runs "&File:" in "List of patterns" (the Open dialog is the next box to
    answer). Called from an answer, inside the list's modal loop. */
@@ -203,12 +204,11 @@ protected:
         EXPECT_EQ("", FichiersDeTravail(true)) << "work files left behind";
     }
 
-    /* Opens the finder on the first nSeq test sequences. */
-    HWND Ouvre(int nSeq = NSEQS, const std::string &szDir = szDonnees)
+    /* Opens the finder on the test sequences. */
+    HWND Ouvre()
     {
-        char **szSeqs = Copies(SEQS, nSeq, 0);
-        char **szNames = Copies(NAMES, nSeq, 50);
-        m_hDlg = CreeFindPatWnd(hInst, m_hOwner, szSeqs, szNames, nSeq, 1, szDir.c_str());
+        m_hDlg = CreeFindPatWnd(hInst, m_hOwner, Copies(SEQS, NSEQS, 0), Copies(NAMES, NSEQS, 50), NSEQS,
+                                1, szDonnees.c_str());
         return m_hDlg;
     }
 
@@ -220,12 +220,7 @@ protected:
         SendMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)Item(id));
     }
 
-    void SelectionneSeqs(const std::vector<int> &seqs)
-    {
-        ListBox_SetSel(Item(IDC_FP_SEQUENCES), FALSE, -1);
-        for (int i : seqs)
-            ListBox_SetSel(Item(IDC_FP_SEQUENCES), TRUE, i);
-    }
+    void SelectionneSeqs(const std::vector<int> &seqs) { Selectionne(m_hDlg, IDC_FP_SEQUENCES, seqs); }
 
     /* Types szMotif, selects seqs and presses "Find...". */
     void Cherche(const char *szMotif, const std::vector<int> &seqs)
@@ -757,22 +752,12 @@ struct DessinItem {
 
 DessinItem DessineItem(const MotifData *pMotif, UINT uAction, UINT uState, const RECT &rc)
 {
-    DRAWITEMSTRUCT dis;
-    ZeroMemory(&dis, sizeof dis);
-    dis.CtlType = ODT_LISTBOX;
-    dis.CtlID = IDC_LM_LISTE;
-    dis.itemID = 0;
-    dis.itemAction = uAction;
-    dis.itemState = uState;
-    dis.rcItem = rc;
-    dis.itemData = (ULONG_PTR)pMotif;
+    DRAWITEMSTRUCT dis = { ODT_LISTBOX, IDC_LM_LISTE, 0, uAction, uState, NULL, NULL, rc, (ULONG_PTR)pMotif };
     HENHMETAFILE hEmf = RecordEmf([&](HDC hdc) {
         dis.hDC = hdc;
         InitListBox_OnDrawItem(NULL, &dis);
     });
-    DessinItem d;
-    d.textes = EmfTexts(hEmf);
-    d.dessin = EmfDecode(hEmf);
+    DessinItem d = { EmfTexts(hEmf), EmfDecode(hEmf) };
     DeleteEnhMetaFile(hEmf);
     return d;
 }

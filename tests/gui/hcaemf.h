@@ -64,7 +64,9 @@ struct Etat {
 inline Objet Stock(DWORD id)
 {
     Objet o;
-    o.sorte = id == WHITE_BRUSH ? Objet::BRUSH : id == BLACK_PEN || id == NULL_PEN ? Objet::PEN : Objet::FONT;
+    o.sorte = id == WHITE_BRUSH                    ? Objet::BRUSH
+              : id == BLACK_PEN || id == NULL_PEN ? Objet::PEN
+                                                  : Objet::FONT;
     o.cr = id == WHITE_BRUSH ? RGB(255, 255, 255) : 0;
     o.bNull = id == NULL_PEN;
     o.szFace = o.sorte == Objet::FONT ? L"(stock)" : L"";

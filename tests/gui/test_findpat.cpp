@@ -752,7 +752,8 @@ struct DessinItem {
 
 DessinItem DessineItem(const MotifData *pMotif, UINT uAction, UINT uState, const RECT &rc)
 {
-    DRAWITEMSTRUCT dis = { ODT_LISTBOX, IDC_LM_LISTE, 0, uAction, uState, NULL, NULL, rc, (ULONG_PTR)pMotif };
+    DRAWITEMSTRUCT dis = { ODT_LISTBOX, IDC_LM_LISTE, 0, uAction, uState,
+                           NULL, NULL, rc, (ULONG_PTR)pMotif };
     HENHMETAFILE hEmf = RecordEmf([&](HDC hdc) {
         dis.hDC = hdc;
         InitListBox_OnDrawItem(NULL, &dis);

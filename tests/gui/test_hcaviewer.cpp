@@ -155,7 +155,9 @@ TEST_F(HcaViewerTest, HeightIsFixedOnlyTheWidthChanges)
     int cxFull = GetSystemMetrics(SM_CXFULLSCREEN);
     struct {
         int cx, cy, cxAttendu;   /* asked, width got; the height is always NMAXWINHCA */
-    } cases[] = { { 700, NMAXWINHCA + 120, 700 }, { 640, NMAXWINHCA - 90, 640 }, { 20, 30, cxFull / 3 } };
+    } cases[] = { { 700, NMAXWINHCA + 120, 700 },
+                  { 640, NMAXWINHCA - 90, 640 },
+                  { 20, 30, cxFull / 3 } };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.cx << " x " << c.cy);
         SetWindowPos(HWNDHCAMAIN, NULL, 0, 0, c.cx, c.cy, SWP_NOMOVE | SWP_NOZORDER);
@@ -343,7 +345,8 @@ TEST_F(HcaViewerTest, VerticalScrolling)
         EXPECT_EQ(nAttendu, p->nPosVScroll);
         EXPECT_EQ(nAttendu, GetScrollPos(HWNDHCAFRAME, SB_VERT));
         for (unsigned i = 0; i < 3; i++)
-            EXPECT_EQ((int)i * p->nHauteurDiag + cy - nAttendu, RectDansFrame(Plot(i)).top) << "plot " << i;
+            EXPECT_EQ((int)i * p->nHauteurDiag + cy - nAttendu, RectDansFrame(Plot(i)).top)
+                << "plot " << i;
     }
 
     FermeHCADiag();

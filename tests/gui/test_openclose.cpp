@@ -156,6 +156,18 @@ TEST_F(OpenCloseTest, AReaderFailureLeavesTheEmptyState)
     DeleteFileA(szBad.c_str());
 }
 
+TEST_F(OpenCloseTest, AMissingFileOnTheCommandLineKeepsTheReport)
+{
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
+    BoxAnswerer answer({ IDOK });
+    EXPECT_EQ(0, Open(HALYARD_FIXTURES "/no-such-report.bla"));
+    ASSERT_EQ(1u, answer.Seen().size());
+    EXPECT_EQ("Unable to open BLAST file.", answer.Seen()[0].szText);
+    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
+    EXPECT_EQ(11u, Doc()->nHSP);
+    EXPECT_EQ(1, CountIndexFiles());
+}
+
 TEST_F(OpenCloseTest, AnIncompleteReportOpensWithoutItsNameInTheTitle)
 {
     /* The sample cut inside its last hit's alignment, before "Parameters:" */

@@ -56,10 +56,14 @@ static int AccepteFichier(HWND hWnd, pDataGeneralPrg pData)
         MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, hWnd);
         return 0;
     }
-    if (!OsCreateTempFile("halyard", pData->szFileSortie, sizeof pData->szFileSortie)) {
+    /* Reserved in a buffer of its own: if it fails, szFileSortie still
+       names the open report's index file. */
+    char szSortie[MAX_PATH];
+    if (!OsCreateTempFile("halyard", szSortie, sizeof szSortie)) {
         MyErrMsgBox(IDS_HALYARD, IDS_NOOPENTEMP, hWnd);
         return 0;
     }
+    lstrcpynA(pData->szFileSortie, szSortie, sizeof pData->szFileSortie);
     return 1;
 }
 

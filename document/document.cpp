@@ -120,3 +120,13 @@ void FreeDataProgram(pDataGeneralPrg pData)
     FreeHalyardHaspData(pData);
     MyFree(pData);
 }
+
+int RoundFloat(float f)
+{
+    float fMag = f < 0 ? -f : f;
+    int n = (int)fMag;
+
+    if (fMag - (float)n > 0.5f)
+        n++;
+    return f < 0 ? -n : n;
+}

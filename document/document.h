@@ -118,4 +118,9 @@ void FreeDataProgram(pDataGeneralPrg pData);
    szDir (cchDir bytes, cut to fit). Returns the length copied. */
 int PathDirectoryPart(const char *szPath, char *szDir, int cchDir);
 
+/* f rounded to the nearest integer, a fraction of exactly one half going
+   toward zero (2.5 gives 2, 2.51 gives 3, -2.5 gives -2). Every layout
+   that divides pixels by a character size rounds with it. */
+int RoundFloat(float f);
+
 #endif /* HALYARD_DOCUMENT_H */

@@ -83,7 +83,6 @@ void ResultsShowHspFlag(pDataGeneralPrg pData);
 
 /* ---- Alignment pane (align.cpp) --------------------------------------- */
 
-int RoundFloat(float f);
 void MySetTextColor(HDC hdc, unsigned nIndex, pGraphData pGr);
 void MySetTextBkColor(HDC hdc, unsigned nIndex, pGraphData pGr);
 LRESULT CALLBACK AlignProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);

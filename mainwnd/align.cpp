@@ -12,16 +12,6 @@
 
 /* ---- Small helpers ----------------------------------------------------- */
 
-int RoundFloat(float f)
-{
-    float fMag = f < 0 ? -f : f;
-    int n = (int)fMag;
-
-    if (fMag - (float)n > 0.5f)
-        n++;
-    return f < 0 ? -n : n;
-}
-
 void MySetTextColor(HDC hdc, unsigned nIndex, pGraphData pGr)
 {
     if (nIndex != pGr->nTxtColor && nIndex < 16) {

@@ -10,12 +10,20 @@
 #define IDD_DBINFO             2001
 #define IDD_COLORS             2002
 #define IDD_ABOUT              2008
+#define IDD_FONTSIZE           2004  /* editor: "Font size"                  */
+#define IDD_MULBLAPROG         2005  /* editor: loading progress             */
 
 /* Controls of the progress box */
 #define IDC_PROG_PASS          6006  /* "First pass...", "Number of entries:" */
 #define IDC_PROG_ACQUIRE       6007  /* "Data aquisition:" */
 #define IDC_PROG_COUNT         6009  /* number of hits counted */
 #define IDC_PROG_BAR           6010  /* one step per hit, second pass */
+
+/* Controls of the editor's dialogs */
+#define IDC_FONT_TRACK         6019  /* font size, 4 to 20 points            */
+#define IDC_FONT_SIZE          6020  /* the size chosen, in points           */
+#define IDC_MBPROG_BAR         6021  /* one step per row loaded              */
+#define IDC_MBPROG_TEXT        6022  /* "row/rows"                           */
 
 /* String table: main toolbar tooltips (2000 + position) */
 #define IDS_TIP_OPEN           2000

@@ -1,0 +1,199 @@
+/* mulbla.h: the VazEva editor's model, portable part.
+ *
+ * The marked HSPs of a report stacked on the query's coordinates: one row
+ * for the query, one per HSP, every row as long as the query, column c of
+ * every row standing for query position c. Loading from the HSP index
+ * file, row colours and names, the three character edits, the consensus,
+ * and the arithmetic of the panes (visible cells, caret, clicks, scroll
+ * bars and the caret keys), so that the windows only draw and dispatch.
+ *
+ * Divisions: records; loading and release; colours; edits; consensus;
+ * pane arithmetic; caret keys.
+ */
+#ifndef HALYARD_MULBLA_H
+#define HALYARD_MULBLA_H
+
+#include "document.h"
+
+/* ---- Records ------------------------------------------------------------ */
+
+#define MULBLA_NOMLEN 50   /* bytes of a row name, NUL included          */
+#define MULBLA_VIDE   '.'  /* a cell with no residue                     */
+
+/* One row of the alignment; every array has nTaille entries (the two
+   strings one more, for the NUL). */
+typedef struct tagMulBlaSeq {
+    char      szName[MULBLA_NOMLEN];
+    char     *szSeq;       /* one character per column                  */
+    char     *szComp;      /* BLAST match line in step with szSeq       */
+    unsigned *SeqTxtClr;   /* text colour index of each cell            */
+    unsigned *SeqBkClr;    /* background colour index of each cell      */
+} MulBlaSeq, *pMulBlaSeq;
+
+/* The editor's record. */
+typedef struct tagMulBlaData {
+    int         nSeq;          /* rows, the query's included             */
+    int         nTaille;       /* columns: the query length              */
+    pMulBlaSeq *pSeqMul;       /* row pointers, top first; rows removed
+                                  later leave NULL entries at the end    */
+    char       *szConsensus;   /* nTaille characters                     */
+    int         wndlength;     /* visible columns, 0 = no h. scrolling   */
+    int         wndheight;     /* visible rows, 0 = no v. scrolling      */
+    int         nVdecal;       /* first visible row, 0-based             */
+    int         nHdecal;       /* horizontal position, from -2           */
+    int         nColorPref;    /* colour scheme at loading (10, 20, 30)  */
+    int         nBkColor;      /* background option at loading           */
+    int         nPointLimit;   /* consensus limits                       */
+    int         nStrictLimit;
+} MulBlaData, *pMulBlaData;
+
+/* ---- Loading and release ------------------------------------------------ */
+
+/* Number of selected HSPs of the document's hit table. */
+unsigned CompteHspSelectionnes(pDataGeneralPrg pData);
+
+/* Called after each row is loaded: nRow is the row just filled
+   (1-based), nSeq the number of rows. */
+typedef void (*PFNPROGRESMULBLA)(void *pCtx, int nRow, int nSeq);
+
+/* Builds the editor's record from the selected HSPs of pData, reading
+   the index file szFileSortie: the query row from hit 1, HSP 1 (selected
+   or not), then one row per selected HSP in file order. Each HSP is laid
+   on the query's coordinates column by column: a column whose query
+   character is not a gap is the next query position and takes the
+   subject (and match) character of that column; a subject character
+   facing a query gap is an insertion and is left out. Reversed query
+   coordinates are laid from the lower one. Nothing lands outside 1 ...
+   nTaille. Rows are coloured under the document's scheme, the consensus
+   computed with both limits nSeq/2.
+   Returns NULL when nothing is selected (nothing shown), or on failure:
+   memory (already shown), the index file cannot be opened or lacks an
+   HSP (not shown: the caller reports the failure). *pnCount, when not
+   NULL, receives the number of selected HSPs. */
+pMulBlaData ChargeMulBla(pDataGeneralPrg pData,
+                         PFNPROGRESMULBLA pfnProgres, /* or NULL      */
+                         void *pCtx,                  /* its argument */
+                         unsigned *pnCount);
+
+/* Releases every row and the record. Accepts NULL. */
+void VirePointMulBla(pMulBlaData pMul);
+
+/* ---- Colours ------------------------------------------------------------ */
+
+/* The colour tables of one scheme, read once from the settings file. */
+typedef struct tagCouleursMulBla {
+    int nColorPref;
+    int Txt[26], Bk[26];        /* per letter A..Z                       */
+    int Ident, Simil, Autre;    /* scheme 20                             */
+} CouleursMulBla;
+
+void LitCouleursMulBla(CouleursMulBla *pClr,
+                       const char *szConfig, /* halyard.cfg             */
+                       int nColorPref,
+                       int nBkColor);        /* 0: every background 1  */
+
+/* Colours nLen cells of a row from its characters and, for scheme 20,
+   its match line (NULL for the query row: black text). */
+void InitColorsString(const CouleursMulBla *pClr,
+                      const char *szSeq,
+                      const char *szComp,
+                      int nLen,
+                      unsigned *pTxt,
+                      unsigned *pBk);
+
+/* ---- Edits (column n and row m, both 1-based) ---------------------------
+   A cell outside the rows and columns is left alone. A written cell is
+   black on white with a blank match character. */
+
+void EcraseCaractere(pMulBlaData pMul, int n, int m, char ch);
+/* Cells n ... nTaille-1 move right; the last one is lost. */
+void InsereCaractere(pMulBlaData pMul, int n, int m, char ch);
+/* Cells n+1 ... nTaille move left; the last becomes "." on white. */
+void EffaceCaractere(pMulBlaData pMul, int n, int m);
+
+/* ---- Consensus ---------------------------------------------------------- */
+
+/* Writes nTaille characters into szOut (nTaille+1 bytes): "." where at
+   least nPoint rows hold ".", else the letter with the highest count when
+   it is alone there and reaches nStrict, else ".". */
+int CreeConsensus(pMulBlaData pMul, char *szOut, int nPoint, int nStrict);
+
+/* ---- Pane arithmetic ------------------------------------------------------
+   Column index c (0-based) is centred at x = (c - nHdecal) * cx; row index
+   r has its top at y = (r - nVdecal) * cy. */
+
+/* Cells to draw for a paint rectangle: columns [c0, c1), rows [r0, r1),
+   a margin of two cells on each side, clamped to the alignment. */
+typedef struct tagPlageMulBla {
+    int c0, c1, r0, r1;
+} PlageMulBla;
+
+PlageMulBla PlageVisible(const MulBlaData *pMul, int left, int top, int right, int bottom,
+                         int cx, int cy);
+
+typedef struct tagRectMulBla {
+    int left, top, right, bottom;
+} RectMulBla;
+
+/* The band of row m to redraw after an edit at column n (0: the whole
+   row), up to nWidth. */
+RectMulBla ZoneARetracer(const MulBlaData *pMul, int n, int m, int cx, int cy, int nWidth);
+
+/* Top-left corner of the caret on column n, row m. */
+void PositionCaret(const MulBlaData *pMul, int n, int m, int cx, int cy, int *px, int *py);
+
+/* The cell under a click at (x, y): 1 and its column and row, or 0 when
+   the click is outside the columns or below the last row. */
+int CaseDuClic(const MulBlaData *pMul, int x, int y, int cx, int cy, int *pn, int *pm);
+
+/* Scroll bars from the pane's client size: sets wndlength, wndheight and,
+   when a bar is off, its position; says what the bars show. */
+typedef struct tagDefilMulBla {
+    int bHoriz, nHMax;   /* horizontal bar on, its range -2 ... nHMax   */
+    int bVert, nVMax;    /* vertical bar on, its range 0 ... nVMax      */
+} DefilMulBla;
+
+DefilMulBla CalculeDefilement(pMulBlaData pMul, int w, int h, int cx, int cy);
+
+/* Scroll requests, the platform's SB_* codes. */
+#define DEFIL_LIGNE_AV    0  /* line left / up    */
+#define DEFIL_LIGNE_AP    1  /* line right / down */
+#define DEFIL_PAGE_AV     2
+#define DEFIL_PAGE_AP     3
+#define DEFIL_POSITION    4  /* thumb position    */
+#define DEFIL_SUIVI       5  /* thumb track       */
+#define DEFIL_DEBUT       6  /* top               */
+#define DEFIL_FIN         7  /* bottom            */
+#define DEFIL_AUCUN     (-1) /* no request        */
+
+/* The new scroll position for a request on the bar [nMin, nMax] with a
+   page of nPage; nThumb is the thumb's position. */
+int NouvellePosition(int nCode, int nCur, int nMin, int nMax, int nPage, int nThumb);
+
+/* ---- Caret keys ------------------------------------------------------- */
+
+#define TOUCHE_GAUCHE  1
+#define TOUCHE_DROITE  2
+#define TOUCHE_HAUT    3
+#define TOUCHE_BAS     4
+#define TOUCHE_PGHAUT  5
+#define TOUCHE_PGBAS   6
+#define TOUCHE_DEBUT   7   /* Home */
+#define TOUCHE_FIN     8   /* End  */
+
+/* The caret and what a key does to it. */
+typedef struct tagCaretMulBla {
+    int nCol, nLgn;      /* caret column and row, 1-based               */
+    int nHReq, nVReq;    /* scroll requests to send (DEFIL_*)           */
+} CaretMulBla;
+
+/* Moves the caret (nCol, nLgn) for a key; cxAlign, cyAlign: the pane's
+   client size. With no row left the caret does not move. */
+CaretMulBla DeplaceCaret(const MulBlaData *pMul,
+                         int nCol, int nLgn, /* caret before the key    */
+                         int nTouche,        /* TOUCHE_*                */
+                         int bCtrl,          /* Ctrl held               */
+                         int cxAlign, int cyAlign,
+                         int cx, int cy);    /* editor font             */
+
+#endif /* HALYARD_MULBLA_H */

@@ -93,10 +93,8 @@ void FreeHspData(pDataGeneralPrg pData)
     pData->nAlignTotal = 0;
 }
 
-void FreeHalyardHaspData(pDataGeneralPrg pData)
+void LibereHalyardHsp(pHalyardHSPData pHsp)
 {
-    pHalyardHSPData pHsp = pData->pVhspData;
-
     if (pHsp == NULL)
         return;
     MyFree(pHsp->szQuery);
@@ -109,6 +107,11 @@ void FreeHalyardHaspData(pDataGeneralPrg pData)
     MyFree(pHsp->CompTxtClr);
     MyFree(pHsp->CompBkClr);
     MyFree(pHsp);
+}
+
+void FreeHalyardHaspData(pDataGeneralPrg pData)
+{
+    LibereHalyardHsp(pData->pVhspData);
     pData->pVhspData = NULL;
 }
 

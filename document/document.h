@@ -110,6 +110,10 @@ void FreeHspData(pDataGeneralPrg pData);
 /* Releases the HSP shown and its nine arrays. */
 void FreeHalyardHaspData(pDataGeneralPrg pData);
 
+/* Releases a loaded HSP whose arrays may be partly allocated. Accepts
+   NULL. */
+void LibereHalyardHsp(pHalyardHSPData pHsp);
+
 /* Releases everything the document owns, then the document. */
 void FreeDataProgram(pDataGeneralPrg pData);
 

@@ -30,21 +30,6 @@ static void AjouteARangee(Rangee *pR, const char *pSrc, int nLen, int nMax)
     pR->n += nLen;
 }
 
-/* Releases a record whose arrays may be partly allocated. */
-static void LibereHsp(pHalyardHSPData p)
-{
-    MyFree(p->szQuery);
-    MyFree(p->szSubject);
-    MyFree(p->szComp);
-    MyFree(p->QueryTxtClr);
-    MyFree(p->QueryBkClr);
-    MyFree(p->SubjectTxtClr);
-    MyFree(p->SubjectBkClr);
-    MyFree(p->CompTxtClr);
-    MyFree(p->CompBkClr);
-    MyFree(p);
-}
-
 /* The separator between blocks: the line "END" and nothing more. Query
    lines holding ...KENDL... never start with it. */
 static bool EstSeparateur(const char *szLigne)
@@ -226,7 +211,7 @@ pHalyardHSPData LitUnAlignHsp(OSWND hOwner, FILE *pFile, unsigned int nAlign,
     }
     p->tailleAlign = nTaille;
     if (!AlloueRangees(p)) {
-        LibereHsp(p);
+        LibereHalyardHsp(p);
         return NULL;
     }
     LitTriplets(pFile, szLigne, p);

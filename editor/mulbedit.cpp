@@ -129,8 +129,12 @@ DefilMulBla CalculeDefilement(pMulBlaData pMul, int w, int h, int cx, int cy)
 
     d.bHoriz = pMul->nTaille > V - 2;
     d.nHMax = pMul->nTaille - V + 2;
+    /* A wider pane or a smaller font lowers the maximum: the position
+       follows, so that the bar can still reach the columns shown. */
     if (d.bHoriz) {
         pMul->wndlength = V;
+        if (pMul->nHdecal > d.nHMax)
+            pMul->nHdecal = d.nHMax;
     } else {
         pMul->wndlength = 0;
         pMul->nHdecal = -2;
@@ -139,6 +143,8 @@ DefilMulBla CalculeDefilement(pMulBlaData pMul, int w, int h, int cx, int cy)
     d.nVMax = pMul->nSeq - L + 2;
     if (d.bVert) {
         pMul->wndheight = L;
+        if (pMul->nVdecal > d.nVMax)
+            pMul->nVdecal = d.nVMax;
     } else {
         pMul->wndheight = 0;
         pMul->nVdecal = 0;

@@ -67,17 +67,6 @@ static const TBBUTTON tbEditButtons[] = {
 
 /* ---- Loading ------------------------------------------------------------ */
 
-static INT_PTR CALLBACK MulBlaProgDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    (void)wParam;
-    (void)lParam;
-    if (uMsg == WM_INITDIALOG) {
-        CenterWnd(hDlg);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 /* Called by the model after each row: the bar steps, and from the first
    HSP row on the text says how far the loading is. The loading runs
    without a message loop, so the box is repainted here. */
@@ -126,7 +115,7 @@ int LitLesInfoMulBla(void)
         return 2;
     }
     /* Without its progress box the loading simply runs unseen. */
-    hDlg = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_MULBLAPROG), hWndMain, MulBlaProgDlgProc, 0);
+    hDlg = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_MULBLAPROG), hWndMain, CentreDlgProc, 0);
     if (hDlg != NULL) {
         SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETRANGE32, 0, (LPARAM)(nCount + 1));
         SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETSTEP, 1, 0);

@@ -147,7 +147,8 @@ void PositionCaret(const MulBlaData *pMul, int n, int m, int cx, int cy, int *px
 int CaseDuClic(const MulBlaData *pMul, int x, int y, int cx, int cy, int *pn, int *pm);
 
 /* Scroll bars from the pane's client size: sets wndlength, wndheight and,
-   when a bar is off, its position; says what the bars show. */
+   when a bar is off, its position (a position past a bar's new maximum
+   comes back to it); says what the bars show. */
 typedef struct tagDefilMulBla {
     int bHoriz, nHMax;   /* horizontal bar on, its range -2 ... nHMax   */
     int bVert, nVMax;    /* vertical bar on, its range 0 ... nVMax      */

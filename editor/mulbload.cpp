@@ -145,22 +145,6 @@ static pMulBlaSeq AlloueRangee(int nTaille)
     return pRow;
 }
 
-static void LibereHspCharge(pHalyardHSPData p)
-{
-    if (p == NULL)
-        return;
-    MyFree(p->szQuery);
-    MyFree(p->szSubject);
-    MyFree(p->szComp);
-    MyFree(p->QueryTxtClr);
-    MyFree(p->QueryBkClr);
-    MyFree(p->SubjectTxtClr);
-    MyFree(p->SubjectBkClr);
-    MyFree(p->CompTxtClr);
-    MyFree(p->CompBkClr);
-    MyFree(p);
-}
-
 /* Lays one HSP on a row: szSeqSrc (the query line for the query row, the
    subject line otherwise) and its match line szCompSrc (NULL: none) go
    into the columns of the query residues, from the lower query
@@ -212,7 +196,7 @@ static bool ChargeRangee(pMulBlaData pMul, FILE *pFile, const CouleursMulBla *pC
                          pRow->SeqBkClr);
         NommeRangeeHsp(pRow, szName, pHsp, nHsp);
     }
-    LibereHspCharge(pHsp);
+    LibereHalyardHsp(pHsp);
     return true;
 }
 

@@ -90,7 +90,8 @@ template <typename F> static void AvecPoliceEditeur(HDC hdc, UINT uAlign, F pfnD
     UINT uOldAlign;
     long cx, cy;
 
-    if (PMULBLA == NULL || HFNTEDITOR == NULL)
+    /* With no row left every pane is empty. */
+    if (PMULBLA == NULL || PMULBLA->nSeq < 1 || HFNTEDITOR == NULL)
         return;
     hOld = SelectFont(hdc, HFNTEDITOR);
     uOldAlign = SetTextAlign(hdc, uAlign);

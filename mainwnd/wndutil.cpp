@@ -19,3 +19,14 @@ void CenterWnd(HWND hWnd)
     SetWindowPos(hWnd, NULL, (W / 2) - (w / 2), (H / 2) - (h / 2), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
+
+INT_PTR CALLBACK CentreDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    (void)wParam;
+    (void)lParam;
+    if (uMsg == WM_INITDIALOG) {
+        CenterWnd(hDlg);
+        return TRUE;
+    }
+    return FALSE;
+}

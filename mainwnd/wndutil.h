@@ -8,4 +8,8 @@
    screen in either direction stays where it is. */
 void CenterWnd(HWND hWnd);
 
+/* Procedure of a dialog that only displays (progress boxes): it centres
+   itself when it opens. */
+INT_PTR CALLBACK CentreDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
 #endif

@@ -127,21 +127,10 @@ int OsGetModulePath(char *szBuf, int cchBuf)
 
 /* ---- Progress box -------------------------------------------------- */
 
-static INT_PTR CALLBACK ProgressDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    (void)wParam;
-    (void)lParam;
-    if (uMsg == WM_INITDIALOG) {
-        CenterWnd(hDlg);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 void *OsProgressOpen(OSWND hOwner)
 {
     HWND hDlg = CreateDialogParamA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_READBLAST),
-                                   (HWND)hOwner, ProgressDlgProc, 0);
+                                   (HWND)hOwner, CentreDlgProc, 0);
 
     if (hDlg != NULL) {
         ShowWindow(hDlg, SW_SHOW);

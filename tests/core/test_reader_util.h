@@ -130,16 +130,7 @@ struct LoadedHsp {
             fclose(f);
         }
     }
-    ~LoadedHsp()
-    {
-        if (p == NULL)
-            return;
-        for (void *q : {(void *)p->szQuery, (void *)p->szSubject, (void *)p->szComp,
-                        (void *)p->QueryTxtClr, (void *)p->QueryBkClr, (void *)p->SubjectTxtClr,
-                        (void *)p->SubjectBkClr, (void *)p->CompTxtClr, (void *)p->CompBkClr})
-            MyFree(q);
-        MyFree(p);
-    }
+    ~LoadedHsp() { LibereHalyardHsp(p); }
     LoadedHsp(const LoadedHsp &) = delete;
     LoadedHsp &operator=(const LoadedHsp &) = delete;
 };

@@ -223,6 +223,8 @@ void ReajusteVHScroll(void)
         SetScrollPos(HWNDMULBLAALIGN, SB_VERT, 0, TRUE);
         EnableScrollBar(HWNDMULBLAALIGN, SB_VERT, ESB_DISABLE_BOTH);
     }
+    /* The positions may have come back to a new maximum. */
+    PlaceCaret();
 }
 
 /* The thumb's position: the message carries 16 bits, which a long query
@@ -338,6 +340,8 @@ static void MulBlaAlignProc_OnKillFocus(HWND hWnd, HWND hWndNew)
     (void)hWndNew;
     HideCaret(hWnd);
     DestroyCaret();
+    /* Ctrl may be released where this pane does not hear it. */
+    bCtrlKey = 0;
 }
 
 static int ToucheDe(UINT vk)
@@ -530,7 +534,11 @@ static int PixelsParPouce(void)
 
 static BOOL TaillePoliceDlg_OnInitDialog(HWND hDlg, HWND hWndFocus, LPARAM lParam)
 {
-    int nTaille = RoundFloat((float)LFEDITORFNT.lfHeight * 72.0f / (float)PixelsParPouce());
+    /* The height was made from the size with a truncating division:
+       rounding up gives that size back (rounding to nearest would give
+       20 points back as 19 at 96 pixels per inch). */
+    int nPouce = PixelsParPouce();
+    int nTaille = (int)((LFEDITORFNT.lfHeight * 72 + nPouce - 1) / nPouce);
     HWND hTrack = GetDlgItem(hDlg, IDC_FONT_TRACK);
 
     (void)hWndFocus;

@@ -26,10 +26,10 @@ static char Residu(unsigned *pSeed)
     return AA[(*pSeed >> 16) % 20];
 }
 
-/* One hit: ">" line, length, three HSPs of 480 query residues (8 triples
-   of 60 columns) at query offsets 1, 481 and 961; one column in 30 is a
-   gap in the query line and one in 40 a gap in the subject line, so that
-   the columns and the query positions part. */
+/* One hit: ">" line, length, three HSPs of 480 query residues (about 500
+   columns, in triples of 60) at query offsets 1, 481 and 961; one column
+   in 30 is a gap in the query line and one in 40 a gap in the subject
+   line, so that the columns and the query positions part. */
 static void WriteReport(const char *szPath, unsigned nHits)
 {
     FILE *f = fopen(szPath, "wb");

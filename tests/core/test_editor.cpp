@@ -1,0 +1,477 @@
+/* The VazEva editor's model: rows laid on the query's columns from made-up
+   reports and from every shared report, colours, the three edits, the
+   consensus, and the arithmetic of the panes. */
+#include "test_reader_util.h"
+
+#include <ctype.h>
+
+#include "colors.h"
+#include "mulbla.h"
+
+using namespace readertest;
+
+namespace {
+
+/* A made-up legacy report, one triple per HSP. */
+struct Seg { unsigned q0, q1, s0, s1; const char *q, *m, *s; };
+struct Hit { const char *szAcc; std::vector<Seg> hsps; };
+
+std::string Report(const char *szQuery, int nLen, const std::vector<Hit> &hits)
+{
+    std::string s = std::string("BLASTP 2.0MP-WashU [editor tests]\n\nQuery=  ") + szQuery +
+                    " made up\n        (" + std::to_string(nLen) + " letters)\n\nDatabase:  t.aa\n"
+                    "           3 sequences; 1,500 total letters.\n\nSequences producing "
+                    "High-scoring Segment Pairs:              Score  P(N)      N\n\n";
+    for (const Hit &h : hits)
+        s += std::string(h.szAcc) + " a hit   100  1.0e-05   1\n";
+    s += "\n\n";
+    for (const Hit &h : hits) {
+        s += std::string(">") + h.szAcc + " a hit\n        Length = 250\n\n";
+        for (const Seg &g : h.hsps) {
+            char b[400];
+            unsigned n = (unsigned)strlen(g.q);
+            snprintf(b, sizeof b,
+                     " Score = 100 (40.0 bits), Expect = 2.0e-05, P = 2.0e-05\n Identities = "
+                     "%u/%u (100%%)\n\nQuery: %5u %s %u\n             %s\nSbjct: %5u %s %u\n\n",
+                     n, n, g.q0, g.q, g.q1, g.m, g.s0, g.s, g.s1);
+            s += b;
+        }
+    }
+    return s + "Parameters:\n  E=10\n";
+}
+
+/* Query of 40: ungapped, gapped on both lines, reversed, running past the
+   query's end, starting on column 1 and on position 0. */
+const std::vector<Hit> kWide = {
+    {"sp|P00001|FIRST",
+     {{3, 12, 110, 119, "MKVLAAGIWS", "MK+LA GI S", "MKILAQGIYS"},
+      {15, 24, 200, 210, "ACD-EFGHI-KL", "ACD EF HI KL", "ACDWEF-HIPKL"}}},
+    {"gi|12345678901|long",
+     {{30, 26, 5, 9, "KLMNQ", "KLMN ", "KLMNP"},
+      {36, 45, 1, 10, "WWWWWYYYYY", "WWWWWYYYYY", "WWWWWYYYYY"}}},
+    {"short", {{1, 4, 50, 53, "MMMM", "MMMM", "MMMM"}, {0, 3, 60, 63, "MKVL", "MKVL", "MKVL"}}},
+};
+/* Query of 8, three hits of one HSP. */
+const std::vector<Hit> kTiny = {
+    {"sp|Q1", {{1, 8, 11, 18, "MKVLAAGI", "MK+LA GI", "MKILAQGI"}}},
+    {"sp|Q2", {{3, 6, 1, 4, "VLAA", "VLAA", "VLAA"}}},
+    {"sp|Q3", {{2, 7, 1, 6, "KVLSAG", "KVL AG", "KVLWAG"}}},
+};
+
+typedef std::vector<std::pair<unsigned, unsigned>> Pairs; /* (hit, HSP), 1-based */
+
+/* A read report under scheme 20, its colours told apart from the
+   defaults, with the HSPs of sel marked in that order. */
+struct Doc : ReadReport {
+    TempFile cfg{"[Couleurs_SimIden]\nAUTRE=5\n[Couleur_Fond_SimIden]\nM=6\nA=7\n"};
+    Doc(const std::string &s, const Pairs &sel, bool bPath = false) : ReadReport(s, bPath)
+    {
+        snprintf(pData->ConfigFile, sizeof pData->ConfigFile, "%s", cfg.szPath);
+        pData->nColorPref = COULEUR_SIMIDEN;
+        pData->nBkColor = 1;
+        for (const auto &p : sel)
+            Hit(p.first - 1)->nHSPselected[p.second - 1] = 1;
+    }
+};
+
+/* The editor's record of a document, released with the object. */
+struct Loaded {
+    unsigned nCount = 99;
+    pMulBlaData p;
+    explicit Loaded(pDataGeneralPrg pData, PFNPROGRESMULBLA pfn = NULL, void *pCtx = NULL)
+        : p(ChargeMulBla(pData, pfn, pCtx, &nCount)) {}
+    ~Loaded() { VirePointMulBla(p); }
+};
+
+/* Each row as "cells|match line|text colours|backgrounds", one hex digit
+   a colour. */
+std::string Hex(const unsigned *a, int n)
+{
+    std::string s;
+    for (int i = 0; i < n; i++)
+        s += a[i] < 16 ? "0123456789ABCDEF"[a[i]] : '?';
+    return s;
+}
+std::vector<std::string> Rows(const MulBlaData *p)
+{
+    std::vector<std::string> v;
+    for (int r = 0; r < p->nSeq; r++) {
+        const MulBlaSeq *s = p->pSeqMul[r];
+        v.push_back(std::string(s->szSeq) + "|" + s->szComp + "|" + Hex(s->SeqTxtClr, p->nTaille) +
+                    "|" + Hex(s->SeqBkClr, p->nTaille));
+    }
+    return v;
+}
+
+/* A row of 40: cells from column nCol on, "." with "." elsewhere, the
+   colours given, black on white elsewhere. */
+std::string Row40(int nCol, std::string seq, std::string comp, std::string txt, std::string bk)
+{
+    auto pad = [nCol](std::string s, char c) {
+        return std::string(nCol - 1, c) + s + std::string(41 - nCol - s.size(), c);
+    };
+    return pad(seq, '.') + "|" + pad(comp, '.') + "|" + pad(txt, '0') + "|" + pad(bk, '1');
+}
+
+void Progres(void *pCtx, int nRow, int nSeq)
+{
+    static_cast<std::vector<std::pair<int, int>> *>(pCtx)->push_back({nRow, nSeq});
+}
+
+TEST(ChargeMulBla, LaysSelectedHspsOnTheQueryColumns)
+{
+    const std::pair<std::string, std::string> rows[] = { /* name, row */
+        {"LONGQUERYN", Row40(3, "MKVLAAGIWS", "", "", "6111771")},
+        {"SP|P00001| ( 110- 119) 1", Row40(3, "MKILAQGIYS", "MK+LA GI S", "2242252252", "61117")},
+        {"SP|P00001| ( 200- 210) 2", Row40(15, "ACDEF-HIKL", "ACDEF HIKL", "2222252222", "7")},
+        {"GI|1234567 (   5-   9) 1", Row40(26, "KLMNP", "KLMN ", "22225", "11611")},
+        {"GI|1234567 (   1-  10) 2", Row40(36, "WWWWW", "WWWWW", "22222", "")},
+        {"SHORT (  50-  53) 1", Row40(1, "MMMM", "MMMM", "2222", "6666")},
+        {"SHORT (  60-  63) 2", Row40(1, "KVL", "KVL", "222", "")}};
+    const struct { Pairs sel; std::vector<int> want; /* rows, the query's first */ } cases[] = {
+        {{{3, 1}}, {0, 5}}, /* the query row still comes from hit 1 HSP 1 */
+        {{{2, 2}, {1, 2}, {2, 1}}, {0, 2, 3, 4}},
+        {{{3, 2}, {3, 1}, {2, 2}, {2, 1}, {1, 1}}, {0, 1, 3, 4, 5, 6}}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.sel.size() << " selected");
+        Doc d(Report("longqueryname1", 40, kWide), c.sel);
+        std::vector<std::pair<int, int>> calls, wantCalls;
+        Loaded l(d.pData, Progres, &calls);
+        ASSERT_NE(nullptr, l.p);
+        int n = (int)c.sel.size() + 1;
+        EXPECT_EQ((std::vector<int>{(int)c.sel.size(), n, 40, n / 2, n / 2, -2, 0, 0, 0}),
+                  (std::vector<int>{(int)l.nCount, l.p->nSeq, l.p->nTaille, l.p->nPointLimit,
+                                    l.p->nStrictLimit, l.p->nHdecal, l.p->nVdecal, l.p->wndlength,
+                                    l.p->wndheight}));
+        std::vector<std::string> wantRows, wantNames, gotNames;
+        for (int k : c.want)
+            wantRows.push_back(rows[k].second), wantNames.push_back(rows[k].first);
+        for (int r = 0; r < l.p->nSeq; r++)
+            gotNames.push_back(l.p->pSeqMul[r]->szName), wantCalls.push_back({r + 1, n});
+        EXPECT_EQ(wantRows, Rows(l.p));
+        EXPECT_EQ(wantNames, gotNames);
+        EXPECT_EQ(wantCalls, calls);
+    }
+}
+
+/* None of these failures is shown: the caller reports them. */
+TEST(ChargeMulBla, NothingSelectedOrAMissingBlockGivesNull)
+{
+    const struct { const char *szWhat; Pairs sel; const char *szFrom; bool bLoaded; } cases[] = {
+        /* szFrom: the block renamed in the index file; NULL: no index file */
+        {"nothing selected", {}, "", false},
+        {"selected HSP's block missing", {{2, 1}}, "ALIGN 2 HSP 1", false},
+        {"query block missing", {{3, 1}}, "ALIGN 1 HSP 1", false},
+        {"unselected HSP's block missing", {{2, 2}}, "ALIGN 2 HSP 1", true},
+        {"no index file", {{1, 1}}, NULL, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.szWhat);
+        Doc d(Report("q", 40, kWide), c.sel);
+        std::string s = ReadFile(d.index.szPath);
+        remove(d.index.szPath);
+        if (c.szFrom != NULL) {
+            if (*c.szFrom != '\0')
+                s[s.find(c.szFrom) + 12] = '7';
+            FILE *f = fopen(d.index.szPath, "wb");
+            fwrite(s.data(), 1, s.size(), f);
+            fclose(f);
+        }
+        OsNoticeLogClear();
+        Loaded l(d.pData);
+        EXPECT_EQ(c.bLoaded, l.p != nullptr);
+        EXPECT_EQ(c.sel.size(), l.nCount);
+        EXPECT_EQ(std::vector<unsigned>{}, NoticeIds());
+    }
+    VirePointMulBla(NULL);
+}
+
+/* Each allocation failing in turn gives NULL with one notice (ASan checks
+   that nothing leaks), until the load completes unharmed. */
+TEST(ChargeMulBla, MemoryFailureGivesNull)
+{
+    Doc d(Report("q", 40, kWide), {{1, 1}, {1, 2}, {2, 1}, {2, 2}, {3, 1}, {3, 2}});
+    Loaded ref(d.pData);
+    ASSERT_NE(nullptr, ref.p);
+    for (int n = 0; n < 1000; n++) {
+        OsNoticeLogClear();
+        MyAllocFailAfter(n);
+        Loaded l(d.pData);
+        MyAllocFailAfter(-1);
+        if (l.p != nullptr) {
+            EXPECT_EQ(0u, OsNoticeLog().size()) << "allocation " << n;
+            EXPECT_EQ(Rows(ref.p), Rows(l.p)) << "allocation " << n;
+            return;
+        }
+        EXPECT_EQ(1u, OsNoticeLog().size()) << "allocation " << n;
+    }
+    ADD_FAILURE() << "never loaded";
+}
+
+/* Every HSP of every legacy shared report the reader takes: rows keep to
+   their length, hold printable cells and colour indices, and fill as many
+   columns as their HSP has query residues on the query. */
+TEST(ChargeMulBla, EveryHspOfTheSharedReports)
+{
+    std::vector<std::string> files = SharedReports(SharedBlast());
+    if (files.empty())
+        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
+    for (const std::string &sName : files) {
+        SCOPED_TRACE(sName);
+        Doc d(SharedBlast() + "/" + sName, {}, true);
+        if (d.nResult != LB_OK && d.nResult != LB_INCOMPLETE)
+            continue;
+        Pairs all;
+        for (unsigned i = 0; i < d.pData->nAlign; i++)
+            for (unsigned j = 1; j <= d.Hit(i)->unHSP; j++)
+                all.push_back({i + 1, j}), d.Hit(i)->nHSPselected[j - 1] = 1;
+        Loaded l(d.pData);
+        ASSERT_NE(nullptr, l.p);
+        const int nTaille = d.pData->FichierBlast.TailleQuery;
+        ASSERT_EQ((int)all.size() + 1, l.p->nSeq);
+        ASSERT_EQ(nTaille, l.p->nTaille);
+        FILE *f = fopen(d.index.szPath, "rb");
+        for (size_t k = 0; k < all.size(); k++) {
+            SCOPED_TRACE(testing::Message() << "hit " << all[k].first << " HSP " << all[k].second);
+            LoadedHsp h(f, all[k].first, all[k].second);
+            ASSERT_NE(nullptr, h.p);
+            int nResidues = 0;
+            long nPos = std::min(h.p->StartQuery, h.p->StopQuery);
+            for (const char *q = h.p->szQuery; *q != '\0'; q++) {
+                nResidues += *q != '-' && nPos >= 1 && nPos <= nTaille;
+                nPos += *q != '-';
+            }
+            for (int r : {(int)k + 1, k == 0 ? 0 : -1}) { /* hit 1 HSP 1 gives row 1 too */
+                if (r < 0)
+                    continue;
+                const MulBlaSeq *s = l.p->pSeqMul[r];
+                ASSERT_EQ((size_t)nTaille, strlen(s->szSeq));
+                ASSERT_EQ((size_t)nTaille, strlen(s->szComp));
+                int nCells = 0, nComp = 0, nBad = 0;
+                for (int c = 0; c < nTaille; c++) {
+                    nCells += s->szSeq[c] != MULBLA_VIDE;
+                    nComp += s->szComp[c] != MULBLA_VIDE;
+                    nBad += !isgraph((unsigned char)s->szSeq[c]) ||
+                            s->SeqTxtClr[c] >= NBCOULEURS || s->SeqBkClr[c] >= NBCOULEURS;
+                }
+                EXPECT_EQ((std::vector<int>{nResidues, r ? nResidues : 0, 0}),
+                          (std::vector<int>{nCells, nComp, nBad}))
+                    << "row " << r + 1 << ": cells and match characters filled, bad cells";
+            }
+        }
+        fclose(f);
+    }
+}
+
+TEST(MulBlaColours, SchemesAndBackgroundOption)
+{
+    TempFile cfg("[Couleurs_HCA]\nA=3\n[Couleur_Fond_HCA]\nA=5\n[Couleurs_SimIden]\nAUTRE=6\n"
+                 "[Couleur_Fond_SimIden]\nA=9\n");
+    /* Txt[A], Bk[A], Bk[C], identical, similar, other */
+    const struct { int nScheme, nBk; std::vector<int> want; } tables[] = {
+        {COULEUR_HCA, 1, {3, 5, 1, 0, 0, 0}}, {COULEUR_HCA, 0, {3, 1, 1, 0, 0, 0}},
+        {COULEUR_SIMIDEN, 0, {0, 1, 1, 2, 4, 6}}};
+    for (const auto &t : tables) {
+        CouleursMulBla c;
+        LitCouleursMulBla(&c, cfg.szPath, t.nScheme, t.nBk);
+        EXPECT_EQ(t.nScheme, c.nColorPref);
+        EXPECT_EQ(t.want,
+                  (std::vector<int>{c.Txt[0], c.Bk[0], c.Bk[2], c.Ident, c.Simil, c.Autre}))
+            << "scheme " << t.nScheme << ", background option " << t.nBk;
+    }
+    /* Cells "AKA.-Z": identical, similar, other residue, empty, gap, Z. */
+    CouleursMulBla c = {};
+    c.Txt[0] = 3, c.Bk[0] = 5, c.Txt['K' - 'A'] = 7, c.Bk['K' - 'A'] = 9;
+    c.Txt[25] = c.Bk[25] = 8;
+    c.Ident = 2, c.Simil = 4, c.Autre = 6;
+    const struct { int nScheme; const char *szComp, *szColours; } cases[] = {
+        {COULEUR_HCA, "A+ . Z", "373008|595118"},
+        {COULEUR_NOIRBLANC, "A+ . Z", "373008|595118"},
+        {COULEUR_SIMIDEN, "A+ . Z", "246062|595118"},
+        {COULEUR_SIMIDEN, NULL, "000000|595118"}}; /* the query row */
+    for (const auto &k : cases) {
+        c.nColorPref = k.nScheme;
+        unsigned txt[6], bk[6];
+        InitColorsString(&c, "AKA.-Z", k.szComp, 6, txt, bk);
+        EXPECT_EQ(k.szColours, Hex(txt, 6) + "|" + Hex(bk, 6)) << "scheme " << k.nScheme;
+    }
+}
+
+/* The small report's four rows, the consensus it loads with, and each
+   edit on a fresh copy: only row m changes. */
+TEST(MulBlaEdits, CellsMoveWithTheirMatchAndColours)
+{
+    enum { ECRASE, INSERE, EFFACE };
+    /* Row m after the edit; NULL: nothing changes. */
+    const struct { int nOp, n, m; const char *szRow; } cases[] = {
+        {INSERE, 5, 2, "MKILWAQG|MK+L A G|22420252|61111711"},
+        {INSERE, 1, 2, "WMKILAQG| MK+LA G|02242252|16111711"},
+        {INSERE, 8, 2, "MKILAQGW|MK+LA G |22422520|61117111"},
+        {ECRASE, 5, 2, "MKILWQGI|MK+L  GI|22420522|61111111"},
+        {ECRASE, 2, 4, ".WVLWAG.|. VL AG.|00225220|11111711"},
+        {ECRASE, 3, 1, "MKWLAAGI|.. .....|00000000|61117711"},
+        {EFFACE, 1, 2, "KILAQGI.|K+LA GI.|24225220|11171111"},
+        {EFFACE, 5, 2, "MKILQGI.|MK+L GI.|22425220|61111111"}, /* Backspace on 6 */
+        {EFFACE, 8, 2, "MKILAQG.|MK+LA G.|22422520|61117111"},
+        {ECRASE, 0, 2, NULL}, {ECRASE, 9, 2, NULL}, {INSERE, 0, 2, NULL}, {INSERE, 9, 2, NULL},
+        {EFFACE, 0, 2, NULL}, {EFFACE, 9, 2, NULL}, {ECRASE, 1, 0, NULL}, {ECRASE, 1, 5, NULL}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "edit " << c.nOp << " on " << c.n << "," << c.m);
+        Doc d(Report("tiny", 8, kTiny), {{1, 1}, {2, 1}, {3, 1}});
+        Loaded l(d.pData);
+        ASSERT_NE(nullptr, l.p);
+        std::vector<std::string> want = Rows(l.p);
+        ASSERT_EQ((std::vector<std::string>{"MKVLAAGI|........|00000000|61117711",
+                                            "MKILAQGI|MK+LA GI|22422522|61117111",
+                                            "..VLAA..|..VLAA..|00222200|11117711",
+                                            ".KVLWAG.|.KVL AG.|02225220|11111711"}),
+                  want);
+        ASSERT_STREQ(".KVLAAG.", l.p->szConsensus);
+        if (c.szRow != NULL)
+            want[c.m - 1] = c.szRow;
+        c.nOp == ECRASE   ? EcraseCaractere(l.p, c.n, c.m, 'W')
+        : c.nOp == INSERE ? InsereCaractere(l.p, c.n, c.m, 'W')
+                          : EffaceCaractere(l.p, c.n, c.m);
+        EXPECT_EQ(want, Rows(l.p));
+    }
+}
+
+/* Column 4 of the small report's rows set to each column given. */
+TEST(CreeConsensus, PointAndStrictLimits)
+{
+    Doc d(Report("tiny", 8, kTiny), {{1, 1}, {2, 1}, {3, 1}});
+    Loaded l(d.pData);
+    ASSERT_NE(nullptr, l.p);
+    const struct { const char *szColumn; int nPoint, nStrict; char cWant; } cases[] = {
+        {"AAL.", 2, 2, 'A'}, {"AL..", 2, 2, '.'}, {"AALL", 2, 2, '.'}, {"LAL.", 2, 2, 'L'},
+        {"AL..", 3, 2, '.'}, {"AA..", 3, 2, 'A'}, {"AAL.", 1, 2, '.'}, {"AAAL", 2, 4, '.'},
+        {"AAAL", 2, 3, 'A'}, {"LLAA", 2, 1, '.'}, {"LA-*", 2, 1, '.'}, {"A-*-", 2, 1, 'A'},
+        {"A...", 4, 1, 'A'}};
+    for (const auto &c : cases) {
+        for (int r = 0; r < 4; r++)
+            l.p->pSeqMul[r]->szSeq[3] = c.szColumn[r];
+        char sz[9];
+        memset(sz, '?', sizeof sz);
+        EXPECT_EQ(1, CreeConsensus(l.p, sz, c.nPoint, c.nStrict));
+        EXPECT_EQ(std::string(1, c.cWant) + '\0', std::string(sz + 3, 1) + sz[8])
+            << c.szColumn << ", point " << c.nPoint << ", strict " << c.nStrict;
+    }
+    CreeConsensus(l.p, l.p->szConsensus, 0, 0);
+    EXPECT_STREQ("........", l.p->szConsensus);
+}
+
+/* Cells, caret, clicks and scroll bars. Caret and clicks in cells 7
+   pixels wide, 12 high: column n's caret stands at (n - nHdecal - 2) * 7
+   + 3, a click divides by 7 truncating. */
+TEST(MulBlaPane, Arithmetic)
+{
+    MulBlaData m = {};
+    m.nTaille = 20, m.nSeq = 6;
+    const struct { int h, v, l, t, r, b; std::vector<int> want; } plages[] = {
+        {-2, 0, 0, 0, 80, 48, {0, 10, 0, 6}},  {5, 1, 20, 24, 44, 36, {5, 12, 1, 6}},
+        {5, 1, 21, 25, 43, 30, {6, 12, 1, 5}}, {15, 3, 0, 0, 80, 48, {13, 20, 1, 6}}};
+    for (const auto &c : plages) { /* 8 x 12 here: 20/8 gives 2, 21/8 gives 3 */
+        m.nHdecal = c.h, m.nVdecal = c.v;
+        PlageMulBla g = PlageVisible(&m, c.l, c.t, c.r, c.b, 8, 12);
+        EXPECT_EQ(c.want, (std::vector<int>{g.c0, g.c1, g.r0, g.r1}))
+            << c.l << "," << c.t << "," << c.r << "," << c.b << " from " << c.h << "," << c.v;
+    }
+    const struct { int h, v, n, m, x, y; } carets[] = {
+        {-2, 0, 1, 1, 10, 0}, {0, 3, 5, 7, 24, 36}, {3, 1, 2, 1, -18, -12}, {-2, 0, 0, 2, 3, 12}};
+    for (const auto &c : carets) {
+        m.nHdecal = c.h, m.nVdecal = c.v;
+        int x = 99, y = 99;
+        PositionCaret(&m, c.n, c.m, 7, 12, &x, &y);
+        RectMulBla z = ZoneARetracer(&m, c.n, c.m, 7, 12, 500);
+        EXPECT_EQ((std::vector<int>{c.x, c.y, c.n ? c.x : 0, c.y, 500, c.y + 12}),
+                  (std::vector<int>{x, y, z.left, z.top, z.right, z.bottom}))
+            << "caret and band of " << c.n << "," << c.m << " from " << c.h << "," << c.v;
+    }
+    m.nSeq = 5;
+    const struct { int h, v, x, y, ok, n, m; } clics[] = {
+        {-2, 0, 10, 0, 1, 1, 1}, {-2, 0, 9, 0, 0, 0, 0}, {-2, 0, 16, 11, 1, 1, 1},
+        {-2, 0, 17, 12, 1, 2, 2}, {0, 0, 2, 0, 1, 2, 1}, {0, 0, -4, 0, 1, 1, 1},
+        {0, 0, -11, 0, 0, 0, 0}, {-2, 0, 149, 0, 1, 20, 1}, {-2, 0, 150, 0, 0, 0, 0},
+        {-2, 2, 10, 35, 1, 1, 5}, {-2, 2, 10, 36, 0, 0, 0}};
+    for (const auto &c : clics) {
+        m.nHdecal = c.h, m.nVdecal = c.v;
+        int n = 0, r = 0, ok = CaseDuClic(&m, c.x, c.y, 7, 12, &n, &r);
+        EXPECT_EQ((std::vector<int>{c.ok, c.n, c.m}), (std::vector<int>{ok, n, r}))
+            << "click " << c.x << "," << c.y << " from " << c.h << "," << c.v;
+    }
+    const struct { int nTaille, nSeq, w, h; std::vector<int> want; } bars[] = {
+        /* horizontal bar on, its max, wndlength, nHdecal (5 before); the
+           same vertically (nVdecal 3 before). 84/8 and 60/12 give 10, 5 */
+        {30, 20, 83, 59, {1, 22, 10, 5, 1, 17, 5, 3}},
+        {9, 4, 83, 59, {1, 1, 10, 1, 1, 1, 5, 1}}, /* back to the new maximum */
+        {9, 3, 84, 65, {0, 0, 0, -2, 0, 0, 0, 0}}, /* 10.625 gives 11, 5.5 gives 5 */
+        {8, 4, 79, 66, {0, 0, 0, -2, 0, 0, 0, 0}}, /* 67/12 gives 6 */
+        {8, 9, 79, 59, {0, 0, 0, -2, 1, 6, 5, 3}}};
+    for (const auto &c : bars) {
+        m.nTaille = c.nTaille, m.nSeq = c.nSeq, m.nHdecal = 5, m.nVdecal = 3;
+        m.wndlength = m.wndheight = 99;
+        DefilMulBla d = CalculeDefilement(&m, c.w, c.h, 8, 12);
+        EXPECT_EQ(c.want, (std::vector<int>{d.bHoriz, d.bHoriz ? d.nHMax : 0, m.wndlength,
+                                            m.nHdecal, d.bVert, d.bVert ? d.nVMax : 0,
+                                            m.wndheight, m.nVdecal}))
+            << c.nTaille << " x " << c.nSeq << " in " << c.w << " x " << c.h;
+    }
+    const struct { int nCode, nCur, nWant; } moves[] = { /* bar -2 ... 10, page 4, thumb 7 */
+        {DEFIL_LIGNE_AV, 5, 4}, {DEFIL_LIGNE_AV, -2, -2}, {DEFIL_LIGNE_AP, 5, 6},
+        {DEFIL_LIGNE_AP, 10, 10}, {DEFIL_PAGE_AV, 5, 1}, {DEFIL_PAGE_AV, 1, -2},
+        {DEFIL_PAGE_AP, 5, 9}, {DEFIL_PAGE_AP, 7, 10}, {DEFIL_POSITION, 5, 7}, {DEFIL_SUIVI, 5, 7},
+        {DEFIL_DEBUT, 5, -2}, {DEFIL_FIN, 5, 10}, {DEFIL_AUCUN, 5, 5}, {8, 5, 5}};
+    for (const auto &c : moves)
+        EXPECT_EQ(c.nWant, NouvellePosition(c.nCode, c.nCur, -2, 10, 4, 7))
+            << "request " << c.nCode;
+}
+
+/* One-pixel cells in a 10 x 4 pane: Ctrl and page steps are 10 columns or
+   4 rows, the caret stands at (column - nHdecal - 2, row - 1 - nVdecal). */
+TEST(DeplaceCaret, KeysAndScrollRequests)
+{
+    enum { L = TOUCHE_GAUCHE, R = TOUCHE_DROITE, U = TOUCHE_HAUT, D = TOUCHE_BAS,
+           PU = TOUCHE_PGHAUT, PD = TOUCHE_PGBAS, N = DEFIL_AUCUN, LAV = DEFIL_LIGNE_AV,
+           LAP = DEFIL_LIGNE_AP, PAV = DEFIL_PAGE_AV, PAP = DEFIL_PAGE_AP };
+    const struct { int nKey, bCtrl, col, lgn, h, v, bars, wCol, wLgn, hReq, vReq; } cases[] = {
+        /* key, Ctrl, caret, nHdecal, nVdecal, bars on (1 h, 2 v): caret, requests */
+        /* the caret's corner on the pane's edge (0 or 10, 0 or 4) or one
+           cell inside it before or after the key, or off the pane before */
+        {L, 0, 5, 2, 3, 0, 3, 4, 2, LAV, N},     {L, 0, 6, 2, 3, 0, 3, 5, 2, LAV, N},
+        {L, 0, 7, 2, 3, 0, 3, 6, 2, N, N},       {L, 0, 4, 2, 3, 0, 3, 3, 2, N, N},
+        {L, 1, 15, 2, 3, 0, 3, 5, 2, PAV, N},    {L, 1, 3, 2, -2, 0, 3, 1, 2, N, N},
+        {R, 0, 9, 2, -2, 0, 3, 10, 2, LAP, N},   {R, 0, 10, 2, -2, 0, 3, 11, 2, LAP, N},
+        {R, 1, 5, 2, -2, 0, 3, 15, 2, PAP, N},   {R, 1, 25, 2, 25, 0, 3, 30, 2, N, N},
+        {U, 0, 5, 5, -2, 3, 3, 5, 4, N, LAV},    {U, 0, 5, 6, -2, 3, 3, 5, 5, N, N},
+        {U, 0, 5, 4, -2, 3, 3, 5, 3, N, LAV},    {U, 0, 5, 3, -2, 3, 3, 5, 2, N, N},
+        {U, 1, 5, 8, -2, 3, 3, 5, 4, N, LAV},    {U, 1, 5, 2, -2, 0, 3, 5, 1, N, LAV},
+        {D, 0, 5, 4, -2, 0, 3, 5, 5, N, LAP},    {D, 0, 5, 5, -2, 0, 3, 5, 6, N, LAP},
+        {D, 1, 5, 1, -2, 0, 3, 5, 5, N, LAP},    {D, 0, 5, 12, -2, 9, 3, 5, 12, N, N},
+        {PU, 0, 5, 9, -2, 3, 3, 5, 5, N, N},     {PU, 0, 5, 8, -2, 3, 3, 5, 4, N, PAV},
+        {PD, 0, 5, 1, -2, 0, 3, 5, 5, N, PAP},
+        {TOUCHE_DEBUT, 0, 7, 5, 3, 3, 3, 1, 1, DEFIL_DEBUT, DEFIL_DEBUT},
+        {TOUCHE_DEBUT, 0, 7, 5, 3, 3, 2, 1, 1, N, DEFIL_DEBUT},
+        {TOUCHE_DEBUT, 1, 7, 5, 3, 3, 1, 1, 1, DEFIL_DEBUT, N},
+        {TOUCHE_FIN, 0, 7, 5, 3, 3, 3, 30, 12, DEFIL_FIN, DEFIL_FIN},
+        {TOUCHE_FIN, 0, 7, 5, 3, 3, 0, 30, 12, N, N}, {0, 0, 7, 5, 3, 3, 3, 7, 5, N, N}};
+    MulBlaData m = {};
+    for (int nSeq : {12, 0}) { /* no row: the caret stays */
+        for (const auto &c : cases) {
+            m.nTaille = 30, m.nSeq = nSeq, m.nHdecal = c.h, m.nVdecal = c.v;
+            m.wndlength = c.bars & 1 ? 10 : 0, m.wndheight = c.bars & 2 ? 4 : 0;
+            CaretMulBla k = DeplaceCaret(&m, c.col, c.lgn, c.nKey, c.bCtrl, 10, 4, 1, 1);
+            std::vector<int> want = {c.wCol, c.wLgn, c.hReq, c.vReq};
+            if (nSeq == 0)
+                want = {c.col, c.lgn, N, N};
+            EXPECT_EQ(want, (std::vector<int>{k.nCol, k.nLgn, k.nHReq, k.nVReq}))
+                << "key " << c.nKey << (c.bCtrl ? " with Ctrl" : "") << " on " << c.col << ","
+                << c.lgn << " from " << c.h << "," << c.v << ", " << nSeq << " rows";
+        }
+    }
+    /* One column, or one row, is enough to move on the other. */
+    m.nTaille = 1, m.nSeq = 2;
+    EXPECT_EQ(2, DeplaceCaret(&m, 1, 1, D, 0, 10, 4, 1, 1).nLgn);
+    m.nTaille = 2, m.nSeq = 1;
+    EXPECT_EQ(2, DeplaceCaret(&m, 1, 1, R, 0, 10, 4, 1, 1).nCol);
+}
+
+} // namespace

@@ -111,12 +111,74 @@ void InsereCaractere(pMulBlaData pMul, int n, int m, char ch);
 /* Cells n+1 ... nTaille move left; the last becomes "." on white. */
 void EffaceCaractere(pMulBlaData pMul, int n, int m);
 
+/* ---- Row commands (row index i 0-based, row m 1-based) ------------------ */
+
+/* Releases row i and moves the rows below it up; the freed last entry
+   becomes NULL. 0 when there is no row i. */
+int RemoveSequence(pMulBlaData pMul, int i);
+
+/* Merges row i into the row above (a cell the above row lacks takes this
+   row's residue and colours, two residues make a black "X"), cuts the
+   above row's name before its first "(", then removes row i. 0 for row 0
+   or no row i: nothing changes. */
+int MergeSequence(pMulBlaData pMul, int i);
+
+/* Swaps row m with row m + nDir (-1 up, +1 down). 0 when there is no
+   such row: nothing changes. */
+int MoveSequence(pMulBlaData pMul, int m, int nDir);
+
+/* The old name shown by the rename dialog: the first 10 characters. */
+void AncienNomSequence(const MulBlaSeq *pRow, char *szOut /* 11 bytes */);
+
+/* Renames row m to the first 10 characters of szNouveau, right-aligned in
+   10; below the top row the name keeps what followed its name field (the
+   coordinates part). 0 when szNouveau is empty or there is no row m. */
+int RenommeSequence(pMulBlaData pMul, int m, const char *szNouveau);
+
+/* Copies of every row and name (nSeq strings of nTaille characters, nSeq
+   blocks of MULBLA_NOMLEN bytes) for the pattern finder, which owns them
+   from then on. 0 when memory failed: nothing is left allocated. */
+int CopieSequences(pMulBlaData pMul, char ***pppSeq, char ***pppNom);
+
 /* ---- Consensus ---------------------------------------------------------- */
 
 /* Writes nTaille characters into szOut (nTaille+1 bytes): "." where at
-   least nPoint rows hold ".", else the letter with the highest count when
-   it is alone there and reaches nStrict, else ".". */
+   least nPoint rows hold "." (any cell but a letter counts as "."), else
+   the letter with the highest count when it is alone there and reaches
+   nStrict, else ".". */
 int CreeConsensus(pMulBlaData pMul, char *szOut, int nPoint, int nStrict);
+
+/* ---- MSF export ------------------------------------------------------------ */
+
+#define MSF_MIN_COLONNES 31  /* the shortest range exported */
+
+/* 1 when columns nFrom ... nTo (1-based) can be exported. */
+int PlageMsfValide(int nFrom, int nTo, int nTaille);
+
+/* The path a chosen file name is saved under: same drive and directory,
+   base name cut to 10 characters, extension "msf". */
+void CheminMsf(const char *szChoisi, char *szOut, int cchOut);
+
+/* GCG checksum of sz[nStart ... nEnd] (0-based, both included):
+   sum of ((k mod 57) + 1) * code of the k-th character, modulo 10000. */
+int SEQGCGCHECKSUM(int nEnd, int nStart, const char *sz);
+
+/* Writes columns nStart ... nEnd (0-based) of every row, and the consensus
+   when bConsensus, as a GCG MSF file of n characters a line (CR LF line
+   ends on every platform), the scale numbered from nEchelle. Names are
+   their first 10 characters, a blank written "_". The file is written
+   beside szPath under a temporary name and replaces szPath only once it
+   is whole, so a failure leaves an existing szPath as it was. Returns 1,
+   or 0 when it could not be written (said, naming the file, over
+   hOwner). */
+int SauveMSF(pMulBlaData pMul,
+             int n,                 /* characters a line: 50 ... 150      */
+             const char *szPath,
+             int nStart,
+             int nEchelle,          /* number of the first scale position */
+             int nEnd,
+             int bConsensus,
+             OSWND hOwner);
 
 /* ---- Pane arithmetic ------------------------------------------------------
    Column index c (0-based) is centred at x = (c - nHdecal) * cx; row index

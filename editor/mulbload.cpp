@@ -315,14 +315,15 @@ int CreeConsensus(pMulBlaData pMul, char *szOut, int nPoint, int nStrict)
         int nPoints = 0, nMax = 0, nAuMax = 0;
         char cMax = MULBLA_VIDE;
 
-        /* Cells other than letters and "." count for nothing. */
+        /* A cell without a letter ("-" gap, "*" stop) has no residue:
+           it counts as ".". */
         for (int r = 0; r < pMul->nSeq; r++) {
             char ch = pMul->pSeqMul[r]->szSeq[c];
 
-            if (ch == MULBLA_VIDE)
-                nPoints++;
-            else if (EstLettre(ch))
+            if (EstLettre(ch))
                 nCompte[ch - 'A']++;
+            else
+                nPoints++;
         }
         if (nPoints >= nPoint) {
             szOut[c] = MULBLA_VIDE;

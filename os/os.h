@@ -33,6 +33,10 @@ typedef void *OSWND;
    INFO, OS_IDYES or OS_IDNO for ASK. */
 int OsNotice(int nKind, unsigned idCaption, unsigned idText, OSWND hOwner);
 
+/* As OsNotice, the text being a format with one "%s" that szArg fills
+   (a file name, say); the whole text is cut to 511 characters. */
+int OsNoticeArg(int nKind, unsigned idCaption, unsigned idText, const char *szArg, OSWND hOwner);
+
 /* Shows the memory services' fatal-style box: fixed text, default caption,
    system-modal, owned by the active window. */
 void OsMemoryNotice(const char *szText);
@@ -74,6 +78,16 @@ int OsGetTempDir(char *szBuf, int cchBuf);
    its full path in szBuf, which holds cchBuf (>= 260) bytes. Returns 1,
    or 0 when no file could be created. */
 int OsCreateTempFile(const char *szPrefix, char *szBuf, int cchBuf);
+
+/* The same in the directory szDir ("" is the current directory), which
+   the file is created in so that it can replace another file of that
+   directory (OsReplaceFile). */
+int OsCreateTempFileIn(const char *szDir, const char *szPrefix, char *szBuf, int cchBuf);
+
+/* Renames szFrom to szTo, replacing szTo when it exists, in one step: at
+   every moment szTo is either the old file or the new one. 1, or 0 when
+   it could not be done (both files are then as they were). */
+int OsReplaceFile(const char *szFrom, const char *szTo);
 
 /* Full path of the running executable. Returns its length, 0 on failure. */
 int OsGetModulePath(char *szBuf, int cchBuf);

@@ -50,13 +50,14 @@ int OsLoadString(unsigned id, char *szBuf, int cchBuf)
     return (int)n;
 }
 
-int OsNotice(int nKind, unsigned idCaption, unsigned idText, OSWND hOwner)
+/* Records a notice whose text is ready. */
+static int RecordNotice(int nKind, unsigned idCaption, unsigned idText, const char *szText,
+                        OSWND hOwner)
 {
-    char szCaption[256], szText[256];
+    char szCaption[256];
     OsNoticeRecord rec;
 
     OsLoadString(idCaption, szCaption, sizeof szCaption);
-    OsLoadString(idText, szText, sizeof szText);
     rec.nKind = nKind;
     rec.idCaption = idCaption;
     rec.idText = idText;
@@ -73,6 +74,23 @@ int OsNotice(int nKind, unsigned idCaption, unsigned idText, OSWND hOwner)
     g_Notices.push_back(rec);
     fprintf(stderr, "[%s] %s\n", szCaption, szText);
     return rec.nAnswer;
+}
+
+int OsNotice(int nKind, unsigned idCaption, unsigned idText, OSWND hOwner)
+{
+    char szText[256];
+
+    OsLoadString(idText, szText, sizeof szText);
+    return RecordNotice(nKind, idCaption, idText, szText, hOwner);
+}
+
+int OsNoticeArg(int nKind, unsigned idCaption, unsigned idText, const char *szArg, OSWND hOwner)
+{
+    char szFormat[256], szText[512];
+
+    OsLoadString(idText, szFormat, sizeof szFormat);
+    snprintf(szText, sizeof szText, szFormat, szArg);
+    return RecordNotice(nKind, idCaption, idText, szText, hOwner);
 }
 
 void OsMemoryNotice(const char *szText)
@@ -264,12 +282,25 @@ int OsGetTempDir(char *szBuf, int cchBuf)
 int OsCreateTempFile(const char *szPrefix, char *szBuf, int cchBuf)
 {
     char szDir[260];
+
+    if (OsGetTempDir(szDir, sizeof szDir) == 0)
+        return 0;
+    return OsCreateTempFileIn(szDir, szPrefix, szBuf, cchBuf);
+}
+
+int OsCreateTempFileIn(const char *szDirIn, const char *szPrefix, char *szBuf, int cchBuf)
+{
+    char szDir[262];
     char szPre[4] = "";
     static unsigned nSeed = 0;
-    int nDir = OsGetTempDir(szDir, sizeof szDir);
+    size_t nDir = strlen(szDirIn);
 
-    if (nDir == 0)
+    /* The directory with its separator, "" for the current one. */
+    if (nDir + 2 > sizeof szDir)
         return 0;
+    strcpy(szDir, szDirIn);
+    if (nDir > 0 && szDir[nDir - 1] != '/' && szDir[nDir - 1] != '\\')
+        strcat(szDir, "/");
     strncat(szPre, szPrefix, 3);
     if (nSeed == 0)
         nSeed = (unsigned)time(NULL) ^ (unsigned)clock();
@@ -286,15 +317,21 @@ int OsCreateTempFile(const char *szPrefix, char *szBuf, int cchBuf)
         std::error_code ec;
         if (std::filesystem::exists(szPath, ec) || ec)
             continue;
+        /* A free name that cannot be created: the directory refuses. */
         f = fopen(szPath, "wb");
         if (f == NULL)
-            continue;
+            return 0;
         fclose(f);
         nSeed = nUnique + 1;
         strcpy(szBuf, szPath);
         return 1;
     }
     return 0;
+}
+
+int OsReplaceFile(const char *szFrom, const char *szTo)
+{
+    return rename(szFrom, szTo) == 0 ? 1 : 0;
 }
 
 int OsGetModulePath(char *szBuf, int cchBuf)

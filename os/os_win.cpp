@@ -3,6 +3,7 @@
    the string table; the heap is the process heap. */
 #include <windows.h>
 #include <commctrl.h>
+#include <stdio.h>
 #include <string.h>
 
 #include "os.h"
@@ -26,6 +27,22 @@ int OsNotice(int nKind, unsigned idCaption, unsigned idText, OSWND hOwner)
 
     OsLoadString(idCaption, szCaption, sizeof szCaption);
     OsLoadString(idText, szText, sizeof szText);
+    switch (nKind) {
+    case OS_NOTICE_ASK:  uType = MB_ICONQUESTION | MB_YESNO; break;
+    case OS_NOTICE_INFO: uType = MB_ICONINFORMATION | MB_OK; break;
+    default:             uType = MB_ICONERROR | MB_OK;       break;
+    }
+    return MessageBoxA((HWND)hOwner, szText, szCaption, uType);
+}
+
+int OsNoticeArg(int nKind, unsigned idCaption, unsigned idText, const char *szArg, OSWND hOwner)
+{
+    char szCaption[256], szFormat[256], szText[512];
+    UINT uType;
+
+    OsLoadString(idCaption, szCaption, sizeof szCaption);
+    OsLoadString(idText, szFormat, sizeof szFormat);
+    snprintf(szText, sizeof szText, szFormat, szArg);
     switch (nKind) {
     case OS_NOTICE_ASK:  uType = MB_ICONQUESTION | MB_YESNO; break;
     case OS_NOTICE_INFO: uType = MB_ICONINFORMATION | MB_OK; break;
@@ -112,9 +129,21 @@ int OsCreateTempFile(const char *szPrefix, char *szBuf, int cchBuf)
 {
     char szDir[MAX_PATH];
 
-    if (cchBuf < MAX_PATH || OsGetTempDir(szDir, sizeof szDir) == 0)
+    if (OsGetTempDir(szDir, sizeof szDir) == 0)
         return 0;
-    return GetTempFileNameA(szDir, szPrefix, 0, szBuf) != 0 ? 1 : 0;
+    return OsCreateTempFileIn(szDir, szPrefix, szBuf, cchBuf);
+}
+
+int OsCreateTempFileIn(const char *szDir, const char *szPrefix, char *szBuf, int cchBuf)
+{
+    if (cchBuf < MAX_PATH)
+        return 0;
+    return GetTempFileNameA(szDir[0] != '\0' ? szDir : ".", szPrefix, 0, szBuf) != 0 ? 1 : 0;
+}
+
+int OsReplaceFile(const char *szFrom, const char *szTo)
+{
+    return MoveFileExA(szFrom, szTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 1 : 0;
 }
 
 int OsGetModulePath(char *szBuf, int cchBuf)

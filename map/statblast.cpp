@@ -1,33 +1,450 @@
-/* statblast.cpp: the BLAST map's windows. The map is not built yet: its
- * window classes exist with the platform's default behaviour, and the F4
- * command opens nothing.
+/* statblast.cpp: the BLAST map's windows: a top-level window with the row
+ * labels on the left, one bar per selected HSP along the query on the
+ * right, and the coverage histogram above the bars on the same scale.
+ * Labels and bars scroll together; the histogram stays. Every size comes
+ * from the map font's character width cx and line height cy.
+ *
+ * Divisions: globals; opening; layout and scrolling; drawing; window
+ * procedures.
  */
 #include <windows.h>
+#include <windowsx.h>
+#include <commctrl.h>
+#include <stdio.h>
+
+#include <initializer_list>
 
 #include "HALYARD.h"
+#include "hcawin.h"       /* PoliceEnUnitePhysique */
+#include "statblast.h"
+#include "statwin.h"
+
+/* ---- Globals ------------------------------------------------------------ */
+
+pMySTATDATA pStat = NULL;
+HWND hWndStatBlaListNom = NULL;
+HWND hWndStatBlaListGraph = NULL;
+HWND hWndStatBlaHisto = NULL;
+LOGFONTA lfStatBlaFnt;
+HFONT hStatBlaFnt = NULL;
+
+const char szStatBlaParent[] = "Halyard - map of %s sequences";
+const char szStatBlaName[] = "StatBlaListName";
+const char szStatBlaGraph[] = "StatBlaListGraph";
+const char szStatBlaHisto[] = "StatBlaListHisto";
+
+/* ---- Opening ------------------------------------------------------------ */
+
+static void ProgresStat(void *pCtx, int nNum, int nSeq)
+{
+    HWND hDlg = (HWND)pCtx;
+    char sz[32];
+
+    if (hDlg == NULL)
+        return;
+    if (nNum == 2)
+        SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETRANGE32, 0, (LPARAM)nSeq);
+    SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_STEPIT, 0, 0);
+    snprintf(sz, sizeof sz, "%u/%u", (unsigned)nNum, (unsigned)nSeq);
+    SetDlgItemTextA(hDlg, IDC_MBPROG_TEXT, sz);
+    UpdateWindow(hDlg);
+}
+
+/* The rows and histogram, with the editor's progress box retitled. */
+static int PrepareAvecProgres(pDataGeneralPrg pData, unsigned nTotal)
+{
+    HWND hDlg = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_MULBLAPROG), hWndMain, CentreDlgProc, 0);
+    int nOk;
+
+    if (hDlg != NULL) {
+        SetWindowTextA(hDlg, "Preparing map...");
+        SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETSTEP, 1, 0);
+        UpdateWindow(hDlg);
+    }
+    nOk = PrepareStatData(pStat, pData, nTotal, ProgresStat, hDlg, hWndMain);
+    if (hDlg != NULL)
+        DestroyWindow(hDlg);
+    return nOk;
+}
+
+static HWND CreePanneauStat(const char *szClass, DWORD dwStyle)
+{
+    return CreateWindowA(szClass, "", WS_CHILD | WS_BORDER | dwStyle, 0, 0, 0, 0, hWndStatBla, NULL,
+                         hInst, NULL);
+}
+
+int CreationStatWindows(unsigned nTotal)
+{
+    char szTitre[64];
+    HDC hdc;
+
+    (void)nTotal;
+    hdc = GetDC(hWndMain);
+    ZeroMemory(&lfStatBlaFnt, sizeof lfStatBlaFnt);
+    lfStatBlaFnt.lfHeight = PoliceEnUnitePhysique(hdc, 11);
+    ReleaseDC(hWndMain, hdc);
+    lfStatBlaFnt.lfWeight = FW_NORMAL;
+    lfStatBlaFnt.lfOutPrecision = OUT_STROKE_PRECIS;
+    lfStatBlaFnt.lfClipPrecision = CLIP_STROKE_PRECIS;
+    lfStatBlaFnt.lfQuality = DRAFT_QUALITY;
+    lfStatBlaFnt.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynA(lfStatBlaFnt.lfFaceName, "Courier New", LF_FACESIZE);
+    if ((hStatBlaFnt = CreateFontIndirectA(&lfStatBlaFnt)) == NULL)
+        return 0;
+
+    hWndStatBla = CreateWindowA(szStatBlaParent, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL, hInst, NULL);
+    if (hWndStatBla == NULL)
+        return 0;
+    snprintf(szTitre, sizeof szTitre, szStatBlaParent, pStat->IsAllSelected ? "all" : "selected");
+    SetWindowTextA(hWndStatBla, szTitre);
+
+    hWndStatBlaListNom = CreePanneauStat(szStatBlaName, 0);
+    hWndStatBlaListGraph = CreePanneauStat(szStatBlaGraph, WS_VSCROLL);
+    hWndStatBlaHisto = CreePanneauStat(szStatBlaHisto, 0);
+    if (hWndStatBlaListNom == NULL || hWndStatBlaListGraph == NULL || hWndStatBlaHisto == NULL)
+        return 0;
+    PlaceFenetresStat(TRUE);
+    ShowWindow(hWndStatBla, SW_SHOW);
+    for (HWND h : { hWndStatBlaListNom, hWndStatBlaListGraph, hWndStatBlaHisto })
+        ShowWindow(h, SW_SHOW);
+    ReajusteStatGraphScroll();
+    return 1;
+}
 
 int CreationStatBlaWin(unsigned nTotal)
 {
-    (void)nTotal;
+    pDataGeneralPrg pData = DocumentOf(hWndMain);
+
+    if (hWndStatBla != NULL)
+        return 1;
+    if (pData == NULL || (pStat = InitStatData()) == NULL)
+        return 0;
+    if (!PrepareAvecProgres(pData, nTotal)) {
+        DelStatData(pStat);
+        pStat = NULL;
+        return 0;
+    }
+    if (CreationStatWindows(nTotal))
+        return 1;
+    MyInfoMsgBox(IDS_BLASTMAP, IDS_NOLOADMAP, hWndMain);
+    if (hWndStatBla != NULL) {
+        DestroyWindow(hWndStatBla);      /* its destruction releases the data */
+    } else {
+        DelStatData(pStat);
+        pStat = NULL;
+        if (hStatBlaFnt != NULL)
+            DeleteObject(hStatBlaFnt);
+        hStatBlaFnt = NULL;
+    }
     return 0;
+}
+
+/* ---- Layout and scrolling ----------------------------------------------- */
+
+static SIZE MesureStat(HWND hWnd)
+{
+    long cx, cy;
+    SIZE s;
+
+    MesurePolice(hWnd, hStatBlaFnt, &cx, &cy);
+    s.cx = cx > 0 ? cx : 1;
+    s.cy = cy > 0 ? cy : 1;
+    return s;
+}
+
+void PlaceFenetresStat(BOOL bCreation)
+{
+    SIZE c = MesureStat(hWndStatBla);
+    RECT rc;
+    int cx = (int)c.cx, cy = (int)c.cy;
+
+    GetClientRect(hWndStatBla, &rc);
+    MoveWindow(hWndStatBlaListNom, 0, 4 * cy, 30 * cx, rc.bottom - 4 * cy, TRUE);
+    MoveWindow(hWndStatBlaListGraph, 30 * cx + 1, 4 * cy, rc.right - 30 * cx - 1, rc.bottom - 4 * cy, TRUE);
+    MoveWindow(hWndStatBlaHisto, 30 * cx + 1, 0, rc.right - 30 * cx - 1, bCreation ? 4 * cy : 4 * cy - 1,
+               TRUE);
+}
+
+void ReajusteStatGraphScroll(void)
+{
+    RECT rc;
+    int nMax;
+
+    if (pStat == NULL || hWndStatBlaListGraph == NULL)
+        return;
+    GetClientRect(hWndStatBlaListGraph, &rc);
+    if (StatDefilement(pStat, rc.bottom, (int)MesureStat(hWndStatBlaListGraph).cy, &nMax)) {
+        EnableScrollBar(hWndStatBlaListGraph, SB_VERT, ESB_ENABLE_BOTH);
+        SetScrollRange(hWndStatBlaListGraph, SB_VERT, 0, nMax, FALSE);
+        SetScrollPos(hWndStatBlaListGraph, SB_VERT, pStat->nVdecal, TRUE);
+    } else {
+        SetScrollPos(hWndStatBlaListGraph, SB_VERT, 0, TRUE);
+        EnableScrollBar(hWndStatBlaListGraph, SB_VERT, ESB_DISABLE_BOTH);
+        InvalidateRect(hWndStatBlaListNom, NULL, TRUE);
+        InvalidateRect(hWndStatBlaListGraph, NULL, TRUE);
+    }
+}
+
+static void StatBlaListBgraphProc_OnVScroll(HWND hWnd, HWND hWndCtl, UINT uCode, int nPos)
+{
+    int nOld, nMax, nNew;
+
+    (void)hWndCtl;
+    if (pStat == NULL || pStat->wndheight == 0)
+        return;
+    nOld = pStat->nVdecal;
+    nMax = pStat->nSeq - pStat->wndheight + 2;
+    switch (uCode) {
+    case SB_LINEUP:        nNew = nOld - 1; break;
+    case SB_LINEDOWN:      nNew = nOld + 1; break;
+    case SB_PAGEUP:        nNew = nOld - pStat->wndheight; break;
+    case SB_PAGEDOWN:      nNew = nOld + pStat->wndheight; break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:    nNew = nPos; break;
+    case SB_TOP:           nNew = 0; break;
+    case SB_BOTTOM:        nNew = nMax; break;
+    default:               return;
+    }
+    if (nNew < 0)
+        nNew = 0;
+    if (nNew > nMax)
+        nNew = nMax;
+    if (nNew == nOld)
+        return;
+    int cy = (int)MesureStat(hWnd).cy;
+    ScrollWindow(hWndStatBlaListNom, 0, (nOld - nNew) * cy, NULL, NULL);
+    ScrollWindow(hWndStatBlaListGraph, 0, (nOld - nNew) * cy, NULL, NULL);
+    SetScrollPos(hWnd, SB_VERT, nNew, TRUE);
+    pStat->nVdecal = nNew;
+}
+
+/* ---- Drawing ---------------------------------------------------------- */
+
+/* Rows [first, last) that meet the band top ... bottom, two more each side. */
+static void LignesVisibles(int top, int bottom, int cy, int *pnFirst, int *pnLast)
+{
+    *pnFirst = RoundFloat((float)top / (float)cy) + pStat->nVdecal - 2;
+    *pnLast = RoundFloat((float)bottom / (float)cy) + pStat->nVdecal + 2;
+    if (*pnFirst < 0)
+        *pnFirst = 0;
+    if (*pnLast > pStat->nSeq)
+        *pnLast = pStat->nSeq;
+}
+
+/* Runs pfnDraw with the map font selected and its cx, cy measured. */
+template <typename F> static void AvecPoliceStat(HDC hdc, F pfnDraw)
+{
+    HFONT hOld;
+    long cx, cy;
+
+    if (pStat == NULL || hStatBlaFnt == NULL)
+        return;
+    hOld = SelectFont(hdc, hStatBlaFnt);
+    DimensionCaractere(hdc, &cx, &cy);
+    if (cx > 0 && cy > 0)
+        pfnDraw((int)cx, (int)cy);
+    SelectFont(hdc, hOld);
+}
+
+void DessineStatNoms(HDC hdc, const RECT *prcUpdate)
+{
+    AvecPoliceStat(hdc, [hdc, prcUpdate](int cx, int cy) {
+        UINT uOldAlign = SetTextAlign(hdc, TA_RIGHT | TA_TOP);
+        int nOldMode = SetBkMode(hdc, OPAQUE);
+        int nFirst, nLast;
+
+        LignesVisibles(prcUpdate->top, prcUpdate->bottom, cy, &nFirst, &nLast);
+        for (int r = nFirst; r < nLast; r++) {
+            const char *sz = pStat->pSeqDat[r]->szName;
+            TextOutA(hdc, 29 * cx, (r - pStat->nVdecal) * cy, sz, lstrlenA(sz));
+        }
+        SetBkMode(hdc, nOldMode);
+        SetTextAlign(hdc, uOldAlign);
+    });
+}
+
+/* A number in decimal at (x, y) with the given alignment. */
+static void Nombre(HDC hdc, int x, int y, UINT uAlign, int n)
+{
+    char sz[16];
+    int nLen = snprintf(sz, sizeof sz, "%d", n);
+
+    SetTextAlign(hdc, uAlign);
+    TextOutA(hdc, x, y, sz, nLen);
+}
+
+void DessineStatBarres(HDC hdc, const RECT *prcUpdate, int nLargeur)
+{
+    AvecPoliceStat(hdc, [hdc, prcUpdate, nLargeur](int cx, int cy) {
+        int m = 4 * cx;
+        float f = pStat->nTaille > 0 ? (float)(nLargeur - 2 * m) / (float)pStat->nTaille : 0.0f;
+        HPEN hOldPen = SelectPen(hdc, GetStockObject(BLACK_PEN));
+        HBRUSH hOldBr = SelectBrush(hdc, GetStockObject(WHITE_BRUSH));
+        UINT uOldAlign = GetTextAlign(hdc);
+        int nOldMode = SetBkMode(hdc, OPAQUE);
+        COLORREF crOldBk = SetBkColor(hdc, RGB(0xC0, 0xC0, 0xC0));
+        int nFirst, nLast;
+
+        /* Only the rows the update band meets: a map of thousands of
+           HSPs repaints in the time of the rows shown. */
+        LignesVisibles(prcUpdate->top, prcUpdate->bottom, cy, &nFirst, &nLast);
+        for (int r = nFirst; r < nLast; r++) {
+            const SequenceData *pRow = pStat->pSeqDat[r];
+            /* A range running backwards is drawn over its span. */
+            int x1 = RoundFloat((float)StatBas(pRow) * f) + m;
+            int x2 = RoundFloat((float)StatHaut(pRow) * f) + m;
+            int y1 = (r - pStat->nVdecal) * cy + 2, y2 = y1 + cy - 3;
+
+            MoveToEx(hdc, 0, y1 + cy / 2 - 2, NULL);
+            LineTo(hdc, nLargeur, y1 + cy / 2 - 2);
+            Rectangle(hdc, x1, y1, x2, y2);
+            Nombre(hdc, x1, y1, TA_RIGHT | TA_TOP, StatBas(pRow));
+            Nombre(hdc, x2, y1, TA_LEFT | TA_TOP, StatHaut(pRow));
+        }
+        SetBkColor(hdc, crOldBk);
+        SetBkMode(hdc, nOldMode);
+        SetTextAlign(hdc, uOldAlign);
+        SelectBrush(hdc, hOldBr);
+        SelectPen(hdc, hOldPen);
+    });
+}
+
+void DessineStatHisto(HDC hdc, int nLargeurBarres, int nLargeur)
+{
+    AvecPoliceStat(hdc, [hdc, nLargeurBarres, nLargeur](int cx, int cy) {
+        int m = 4 * cx;
+        float f = pStat->nTaille > 0 ? (float)(nLargeurBarres - 2 * m) / (float)pStat->nTaille : 0.0f;
+        int n = StatMaxHisto(pStat);
+        HPEN hOldPen = SelectPen(hdc, GetStockObject(BLACK_PEN));
+        HBRUSH hOldBr = SelectBrush(hdc, GetStockObject(WHITE_BRUSH));
+        int nOldMode = SetBkMode(hdc, TRANSPARENT);
+        char sz[16];
+
+        MoveToEx(hdc, 0, 2 * cy, NULL);
+        LineTo(hdc, nLargeur, 2 * cy);
+        TextOutA(hdc, 0, 0, sz, snprintf(sz, sizeof sz, "%d", n));
+        /* No coverage at all gives no scale and no bars. */
+        if (n > 0) {
+            float g = (float)(4 * cy) / (float)n;
+
+            for (int q = 0; q < pStat->nTaille; q++) {
+                int h = pStat->pDataHistoBrute[q];
+
+                /* An empty position would be a rectangle of no height. */
+                if (h == 0)
+                    continue;
+                Rectangle(hdc, RoundFloat((float)(q + 1) * f - 0.5f * f) + m, 4 * cy - RoundFloat((float)h * g),
+                          RoundFloat((float)(q + 1) * f + 0.5f * f) + m, 4 * cy);
+            }
+        }
+        SetBkMode(hdc, nOldMode);
+        SelectBrush(hdc, hOldBr);
+        SelectPen(hdc, hOldPen);
+    });
+}
+
+/* ---- Window procedures ------------------------------------------------ */
+
+static BOOL StatBlaMainProc_OnCreate(HWND hWnd, LPCREATESTRUCTA lpCreateStruct)
+{
+    (void)hWnd;
+    (void)lpCreateStruct;
+    return TRUE;
+}
+
+static void StatBlaMainProc_OnDestroy(HWND hWnd)
+{
+    (void)hWnd;
+    DelStatData(pStat);
+    pStat = NULL;
+    if (hStatBlaFnt != NULL)
+        DeleteObject(hStatBlaFnt);
+    hStatBlaFnt = NULL;
+    hWndStatBla = NULL;
+    hWndStatBlaListNom = hWndStatBlaListGraph = hWndStatBlaHisto = NULL;
+}
+
+static void StatBlaMainProc_OnSize(HWND hWnd, UINT state, int cx, int cy)
+{
+    (void)cx;
+    (void)cy;
+    if (state == SIZE_MINIMIZED || hWndStatBlaHisto == NULL)
+        return;
+    PlaceFenetresStat(FALSE);
+    InvalidateRect(hWnd, NULL, TRUE);
+    ReajusteStatGraphScroll();
 }
 
 LRESULT CALLBACK StatBlaMainProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    switch (uMsg) {
+        HANDLE_MSG(hWnd, WM_CREATE, StatBlaMainProc_OnCreate);
+        HANDLE_MSG(hWnd, WM_DESTROY, StatBlaMainProc_OnDestroy);
+        HANDLE_MSG(hWnd, WM_SIZE, StatBlaMainProc_OnSize);
+    default:
+        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    }
+}
+
+static void StatBlaListNameProc_OnPaint(HWND hWnd)
+{
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hWnd, &ps);
+
+    DessineStatNoms(hdc, &ps.rcPaint);
+    EndPaint(hWnd, &ps);
 }
 
 LRESULT CALLBACK StatBlaListNameProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    switch (uMsg) {
+        HANDLE_MSG(hWnd, WM_PAINT, StatBlaListNameProc_OnPaint);
+    default:
+        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    }
+}
+
+static void StatBlaListBgraphProc_OnPaint(HWND hWnd)
+{
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hWnd, &ps);
+    RECT rc;
+
+    GetClientRect(hWnd, &rc);
+    DessineStatBarres(hdc, &ps.rcPaint, rc.right);
+    EndPaint(hWnd, &ps);
 }
 
 LRESULT CALLBACK StatBlaListBgraphProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    switch (uMsg) {
+        HANDLE_MSG(hWnd, WM_PAINT, StatBlaListBgraphProc_OnPaint);
+    case WM_VSCROLL:
+        StatBlaListBgraphProc_OnVScroll(hWnd, (HWND)lParam, LOWORD(wParam), (short)HIWORD(wParam));
+        return 0;
+    default:
+        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    }
+}
+
+static void StatBlaHistoProc_OnPaint(HWND hWnd)
+{
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hWnd, &ps);
+    RECT rc, rcBarres;
+
+    GetClientRect(hWnd, &rc);
+    GetClientRect(hWndStatBlaListGraph, &rcBarres);
+    DessineStatHisto(hdc, rcBarres.right, rc.right);
+    EndPaint(hWnd, &ps);
 }
 
 LRESULT CALLBACK StatBlaHistoProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    switch (uMsg) {
+        HANDLE_MSG(hWnd, WM_PAINT, StatBlaHistoProc_OnPaint);
+    default:
+        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    }
 }

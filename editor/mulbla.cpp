@@ -67,23 +67,12 @@ static const TBBUTTON tbEditButtons[] = {
 
 /* ---- Loading ------------------------------------------------------------ */
 
-/* Called by the model after each row: the bar steps, and from the first
-   HSP row on the text says how far the loading is. The loading runs
-   without a message loop, so the box is repainted here. */
+/* Called by the model after each row: the text says how far the loading
+   is from the first HSP row on. */
 static void ProgresMulBla(void *pCtx, int nRow, int nSeq)
 {
-    HWND hDlg = (HWND)pCtx;
-
-    if (hDlg == NULL)
-        return;
-    SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_STEPIT, 0, 0);
-    if (nRow > 1) {
-        char sz[32];
-
-        snprintf(sz, sizeof sz, "%u/%u", (unsigned)nRow, (unsigned)nSeq);
-        SetDlgItemTextA(hDlg, IDC_MBPROG_TEXT, sz);
-    }
-    UpdateWindow(hDlg);
+    if (nRow > 1)
+        AvanceProgres((HWND)pCtx, nRow, nRow, nSeq);
 }
 
 /* Releases what a failed opening made: the windows (whose destruction
@@ -118,7 +107,6 @@ int LitLesInfoMulBla(void)
     hDlg = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_MULBLAPROG), hWndMain, CentreDlgProc, 0);
     if (hDlg != NULL) {
         SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETRANGE32, 0, (LPARAM)(nCount + 1));
-        SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETSTEP, 1, 0);
         UpdateWindow(hDlg);
     }
     PMULBLA = ChargeMulBla(pData, ProgresMulBla, hDlg, NULL);

@@ -1,6 +1,10 @@
 /* wndutil.cpp: small window helpers shared by every window. */
 #include <windows.h>
 
+#include <commctrl.h>
+#include <stdio.h>
+
+#include "halyardrc.h"
 #include "wndutil.h"
 
 void CenterWnd(HWND hWnd)
@@ -29,4 +33,19 @@ INT_PTR CALLBACK CentreDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPara
         return TRUE;
     }
     return FALSE;
+}
+
+void AvanceProgres(HWND hDlg, int nPos, int nNum, int nTotal)
+{
+    static DWORD dwDernier = 0;
+    DWORD dwNow = GetTickCount();
+    char sz[32];
+
+    if (hDlg == NULL || (dwNow - dwDernier < 50 && nPos < nTotal))
+        return;
+    dwDernier = dwNow;
+    SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETPOS, (WPARAM)nPos, 0);
+    snprintf(sz, sizeof sz, "%u/%u", (unsigned)nNum, (unsigned)nTotal);
+    SetDlgItemTextA(hDlg, IDC_MBPROG_TEXT, sz);
+    UpdateWindow(hDlg);
 }

@@ -12,4 +12,11 @@ void CenterWnd(HWND hWnd);
    itself when it opens. */
 INT_PTR CALLBACK CentreDlgProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
+/* Shows the progress of a long loop in a box made of dialog 2005 (a bar
+   and a "n/total" text): position nPos of the bar, text nNum/nTotal. The
+   loop runs without a message loop, so the box is repainted here, but at
+   most every 50 ms and at the end: repainting at every step would cost
+   more than the steps (a millisecond each under Wine). */
+void AvanceProgres(HWND hDlg, int nPos, int nNum, int nTotal);
+
 #endif

@@ -35,19 +35,12 @@ const char szStatBlaHisto[] = "StatBlaListHisto";
 
 /* ---- Opening ------------------------------------------------------------ */
 
+/* After row nNum - 1 of nSeq: the text runs one ahead of the bar. */
 static void ProgresStat(void *pCtx, int nNum, int nSeq)
 {
-    HWND hDlg = (HWND)pCtx;
-    char sz[32];
-
-    if (hDlg == NULL)
-        return;
-    if (nNum == 2)
-        SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETRANGE32, 0, (LPARAM)nSeq);
-    SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_STEPIT, 0, 0);
-    snprintf(sz, sizeof sz, "%u/%u", (unsigned)nNum, (unsigned)nSeq);
-    SetDlgItemTextA(hDlg, IDC_MBPROG_TEXT, sz);
-    UpdateWindow(hDlg);
+    if (nNum == 2 && pCtx != NULL)
+        SendDlgItemMessageA((HWND)pCtx, IDC_MBPROG_BAR, PBM_SETRANGE32, 0, (LPARAM)nSeq);
+    AvanceProgres((HWND)pCtx, nNum - 1, nNum, nSeq);
 }
 
 /* The rows and histogram, with the editor's progress box retitled. */
@@ -58,7 +51,6 @@ static int PrepareAvecProgres(pDataGeneralPrg pData, unsigned nTotal)
 
     if (hDlg != NULL) {
         SetWindowTextA(hDlg, "Preparing map...");
-        SendDlgItemMessageA(hDlg, IDC_MBPROG_BAR, PBM_SETSTEP, 1, 0);
         UpdateWindow(hDlg);
     }
     nOk = PrepareStatData(pStat, pData, nTotal, ProgresStat, hDlg, hWndMain);

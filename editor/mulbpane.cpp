@@ -401,7 +401,11 @@ static void MulBlaAlignProc_OnKeyUp(HWND hWnd, UINT vk)
         break;
     case VK_DELETE:
         if (bCtrlKey) {
+            /* The removal moves the caret up one row with a simulated Up
+               key, which Ctrl held would make a page. */
+            bCtrlKey = 0;
             SendMessageA(hWndMulBla, WM_COMMAND, 3015, 0);
+            bCtrlKey = 1;
         } else if (EditeurAUneRangee()) {
             EffaceCaractere(PMULBLA, nColCaret, nLgnCaret);
             InvalideBande(nColCaret, nLgnCaret);

@@ -43,9 +43,22 @@ BOOL AfficheMulBlaWin(void);
 /* Lays the children out for the editor's client size. */
 void PlaceFenetresMulBla(HWND hWnd);
 
-/* Entry points of the row commands and the MSF export (mulbcmd.cpp). */
-void SauveMsfDlg(HWND hWndOwner);
+/* ---- Commands (mulbcmd.cpp) and the MSF dialog (msfdlg.cpp) -------------- */
+
+/* Commands 3014 to 3020 of the editor window hWnd, on the caret's row. */
 void CommandeSequence(HWND hWnd, int idCommand);
+/* The rename dialog on szNom (11 bytes), which holds the old name and
+   comes back with the new one: TRUE when the user confirmed. */
+BOOL RenameSeq(HWND hWndOwner, char *szNom);
+/* The consensus dialog on the open editor: on OK its limits are stored
+   and a consensus made with them replaces *pszConsensus (a block of the
+   memory services). TRUE when the user confirmed. */
+BOOL ConsensusDLG(HWND hWndOwner, char **pszConsensus);
+
+void SauveMsfDlg(HWND hWndOwner);
+/* The system Save dialog for MSF files; szFile and szFileTitle hold
+   MAX_PATH bytes. TRUE when a file was chosen. */
+BOOL ChoisiFichier(char *szFile, char *szFileTitle, const char *szInitialDir);
 
 /* ---- Panes (mulbpane.cpp) ------------------------------------------------ */
 

@@ -120,6 +120,20 @@ void AfficheInfoDB(HWND hWnd);
 void AfficheDlgAProposDe(HWND hWnd);
 int ChoixColoration(HWND hWnd, int *pnColorPref, int *pnBkColor);
 
+/* ---- Numeric edit fields (editor/msfdlg.cpp) -------------------------- */
+
+/* Modes of TesteEditNum: what a field keeps as the user types. */
+#define EDITNUM_SIGNE     1   /* digits and "-"  */
+#define EDITNUM_CHIFFRES  2   /* digits only     */
+
+/* Drops from field idEdit of hDlg the characters its mode does not keep
+   (any other mode keeps everything), with a beep when one was dropped.
+   Meant for the field's change notifications. */
+void TesteEditNum(HWND hDlg, int idEdit, int nMode);
+/* The leading integer of the field's first 9 characters (atol), 0 when
+   there is none. */
+int _GetDlgItemInt(HWND hDlg, int idEdit);
+
 /* ---- Entry points of the tools (their own modules) -------------------- */
 
 /* HCA viewer */

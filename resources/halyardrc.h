@@ -9,9 +9,12 @@
 #define IDD_READBLAST          2000  /* "Reading BLAST file" progress box */
 #define IDD_DBINFO             2001
 #define IDD_COLORS             2002
+#define IDD_MSF                2003  /* editor: "Save a MSF file"          */
 #define IDD_ABOUT              2008
 #define IDD_FONTSIZE           2004  /* editor: "Font size"                  */
 #define IDD_MULBLAPROG         2005  /* editor: loading progress             */
+#define IDD_RENAME             2006  /* editor: "Rename sequence"            */
+#define IDD_CONSENSUS          2007  /* editor: "Make a consensus"           */
 
 /* Controls of the progress box */
 #define IDC_PROG_PASS          6006  /* "First pass...", "Number of entries:" */
@@ -24,6 +27,20 @@
 #define IDC_FONT_SIZE          6020  /* the size chosen, in points           */
 #define IDC_MBPROG_BAR         6021  /* one step per row loaded              */
 #define IDC_MBPROG_TEXT        6022  /* "row/rows"                           */
+#define IDC_REN_OLD            6023  /* the name being replaced              */
+#define IDC_REN_NEW            6024  /* the new name                         */
+#define IDC_CONS_POINT         6025  /* "Point limit:"                       */
+#define IDC_CONS_STRICT        6026  /* "Strict limit:"                      */
+
+/* Controls of the MSF dialog */
+#define IDC_MSF_SCALE          3019  /* "Scale begins at:"                   */
+#define IDC_MSF_TO             3020  /* "To:"                                */
+#define IDC_MSF_FROM           3021  /* "From:"                              */
+#define IDC_MSF_FILENAME       3022  /* the file name, no directory          */
+#define IDC_MSF_FILEBTN        3023  /* "File name:"                         */
+#define IDC_MSF_NCHAR          3024  /* characters a line, 50 to 150         */
+#define IDC_MSF_UPDOWN         3025  /* its up-down control                  */
+#define IDC_MSF_CONSENSUS      3026  /* "Save consensus"                     */
 
 /* String table: main toolbar tooltips (2000 + position) */
 #define IDS_TIP_OPEN           2000
@@ -77,6 +94,8 @@
 #define IDS_BADVALUE           2061
 #define IDS_NULLNAME           2062
 #define IDS_EXITEDITOR         2063
+#define IDS_MSF_NOWRITE        2064  /* format: the file's name */
+#define IDS_ED_NOROW           2065
 
 /* String table: BLAST map (caption 2072) */
 #define IDS_BLASTMAP           2072

@@ -331,7 +331,11 @@ int OsCreateTempFileIn(const char *szDirIn, const char *szPrefix, char *szBuf, i
 
 int OsReplaceFile(const char *szFrom, const char *szTo)
 {
-    return rename(szFrom, szTo) == 0 ? 1 : 0;
+    /* Not rename(): on Windows it refuses to replace a file. */
+    std::error_code ec;
+
+    std::filesystem::rename(szFrom, szTo, ec);
+    return ec ? 0 : 1;
 }
 
 int OsGetModulePath(char *szBuf, int cchBuf)

@@ -1,0 +1,103 @@
+/* Helpers shared by the editor's tests: made-up reports, documents that
+   have read them, the editor's record loaded from them, and its rows
+   written out for comparison. */
+#ifndef HALYARD_EDITOR_UTIL_H
+#define HALYARD_EDITOR_UTIL_H
+
+#include "test_reader_util.h"
+
+#include "colors.h"
+#include "mulbla.h"
+
+namespace editortest {
+
+using namespace readertest;
+
+/* A made-up legacy report, one triple per HSP. */
+struct Seg { unsigned q0, q1, s0, s1; const char *q, *m, *s; };
+struct Hit { const char *szAcc; std::vector<Seg> hsps; };
+
+inline std::string Report(const char *szQuery, int nLen, const std::vector<Hit> &hits)
+{
+    std::string s = std::string("BLASTP 2.0MP-WashU [editor tests]\n\nQuery=  ") + szQuery +
+                    " made up\n        (" + std::to_string(nLen) + " letters)\n\nDatabase:  t.aa\n"
+                    "           3 sequences; 1,500 total letters.\n\nSequences producing "
+                    "High-scoring Segment Pairs:              Score  P(N)      N\n\n";
+    for (const Hit &h : hits)
+        s += std::string(h.szAcc) + " a hit   100  1.0e-05   1\n";
+    s += "\n\n";
+    for (const Hit &h : hits) {
+        s += std::string(">") + h.szAcc + " a hit\n        Length = 250\n\n";
+        for (const Seg &g : h.hsps) {
+            char b[400];
+            unsigned n = (unsigned)strlen(g.q);
+            snprintf(b, sizeof b,
+                     " Score = 100 (40.0 bits), Expect = 2.0e-05, P = 2.0e-05\n Identities = "
+                     "%u/%u (100%%)\n\nQuery: %5u %s %u\n             %s\nSbjct: %5u %s %u\n\n",
+                     n, n, g.q0, g.q, g.q1, g.m, g.s0, g.s, g.s1);
+            s += b;
+        }
+    }
+    return s + "Parameters:\n  E=10\n";
+}
+
+/* Query of 40: ungapped, gapped on both lines, reversed, running past the
+   query's end, starting on column 1 and on position 0. */
+inline const std::vector<Hit> kWide = {
+    {"sp|P00001|FIRST",
+     {{3, 12, 110, 119, "MKVLAAGIWS", "MK+LA GI S", "MKILAQGIYS"},
+      {15, 24, 200, 210, "ACD-EFGHI-KL", "ACD EF HI KL", "ACDWEF-HIPKL"}}},
+    {"gi|12345678901|long",
+     {{30, 26, 5, 9, "KLMNQ", "KLMN ", "KLMNP"},
+      {36, 45, 1, 10, "WWWWWYYYYY", "WWWWWYYYYY", "WWWWWYYYYY"}}},
+    {"short", {{1, 4, 50, 53, "MMMM", "MMMM", "MMMM"}, {0, 3, 60, 63, "MKVL", "MKVL", "MKVL"}}},
+};
+
+typedef std::vector<std::pair<unsigned, unsigned>> Pairs; /* (hit, HSP), 1-based */
+
+/* A read report under scheme 20, its colours told apart from the
+   defaults, with the HSPs of sel marked in that order. */
+struct Doc : ReadReport {
+    TempFile cfg{"[Couleurs_SimIden]\nAUTRE=5\n[Couleur_Fond_SimIden]\nM=6\nA=7\n"};
+    Doc(const std::string &s, const Pairs &sel, bool bPath = false) : ReadReport(s, bPath)
+    {
+        snprintf(pData->ConfigFile, sizeof pData->ConfigFile, "%s", cfg.szPath);
+        pData->nColorPref = COULEUR_SIMIDEN;
+        pData->nBkColor = 1;
+        for (const auto &p : sel)
+            Hit(p.first - 1)->nHSPselected[p.second - 1] = 1;
+    }
+};
+
+/* The editor's record of a document, released with the object. */
+struct Loaded {
+    unsigned nCount = 99;
+    pMulBlaData p;
+    explicit Loaded(pDataGeneralPrg pData, PFNPROGRESMULBLA pfn = NULL, void *pCtx = NULL)
+        : p(ChargeMulBla(pData, pfn, pCtx, &nCount)) {}
+    ~Loaded() { VirePointMulBla(p); }
+};
+
+/* Each row as "cells|match line|text colours|backgrounds", one hex digit
+   a colour. */
+inline std::string Hex(const unsigned *a, int n)
+{
+    std::string s;
+    for (int i = 0; i < n; i++)
+        s += a[i] < 16 ? "0123456789ABCDEF"[a[i]] : '?';
+    return s;
+}
+inline std::vector<std::string> Rows(const MulBlaData *p)
+{
+    std::vector<std::string> v;
+    for (int r = 0; r < p->nSeq; r++) {
+        const MulBlaSeq *s = p->pSeqMul[r];
+        v.push_back(std::string(s->szSeq) + "|" + s->szComp + "|" + Hex(s->SeqTxtClr, p->nTaille) +
+                    "|" + Hex(s->SeqBkClr, p->nTaille));
+    }
+    return v;
+}
+
+} // namespace editortest
+
+#endif

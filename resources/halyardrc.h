@@ -15,6 +15,7 @@
 #define IDD_MULBLAPROG         2005  /* editor: loading progress             */
 #define IDD_RENAME             2006  /* editor: "Rename sequence"            */
 #define IDD_CONSENSUS          2007  /* editor: "Make a consensus"           */
+#define IDD_PRINTPROGRESS      2009  /* "Print progress"                     */
 
 /* Controls of the progress box */
 #define IDC_PROG_PASS          6006  /* "First pass...", "Number of entries:" */
@@ -42,6 +43,12 @@
 #define IDC_MSF_UPDOWN         3025  /* its up-down control                  */
 #define IDC_MSF_CONSENSUS      3026  /* "Save consensus"                     */
 
+/* Controls of the print progress box */
+#define IDC_PRINT_NAME         6027  /* the document's name                  */
+#define IDC_PRINT_DEVICE       6028  /* the printer                          */
+#define IDC_PRINT_PORT         6029  /* its port                             */
+#define IDC_PRINT_STATUS       6030  /* "Printing page %u."                  */
+
 /* String table: main toolbar tooltips (2000 + position) */
 #define IDS_TIP_OPEN           2000
 #define IDS_TIP_PRINT1D        2001
@@ -65,6 +72,7 @@
 #define IDS_NOHSPZERO          2025
 #define IDS_NOOPENTEMP         2026
 #define IDS_NOHELP             2027  /* Help > Contents without a help service */
+#define IDS_NOPRINTER          2028  /* no printer: set-up and printing refused */
 
 /* String table: pattern finder (caption 2032) */
 #define IDS_FINDPAT            2032

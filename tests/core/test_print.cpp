@@ -1,0 +1,69 @@
+/* The printouts' page arithmetic: margins and font height from the
+   printer's resolution, and the walk of the 1D printout over its pages. */
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "printgeom.h"
+
+namespace {
+
+TEST(PrintGeom, MarginsAndFontFromTheResolution)
+{
+    /* dpi, margin (6 mm), crop mark (3 mm), font height against 96 dpi */
+    const struct { int nDpi, nMarge, nTick, nPolice; } cases[] = {
+        {600, 142, 71, -81}, /* 141.73 and 70.87 rounded; -81.25 cut */
+        {300, 71, 35, -40},  /* 70.87; 35.43; -40.6 */
+        {96, 23, 11, -13},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ((std::vector<int>{c.nMarge, c.nTick, c.nPolice}),
+                  (std::vector<int>{MargeImpression(c.nDpi), TickImpression(c.nDpi), HauteurPolice1D(c.nDpi, 96)}))
+            << c.nDpi << " dpi";
+}
+
+/* The walk as text: "H<page>@<y>" for a header, "B<first>-<end>@<y>" for
+   a block, "|" for a page end, "$" for the last one. */
+struct Trace {
+    std::string s;
+    int nStopAfter = -1;   /* page ends before the user cancels */
+    static void Entete(void *p, int nPage, int y)
+    {
+        static_cast<Trace *>(p)->s += "H" + std::to_string(nPage) + "@" + std::to_string(y) + " ";
+    }
+    static void Bloc(void *p, int, int a, int b, int y)
+    {
+        static_cast<Trace *>(p)->s += "B" + std::to_string(a) + "-" + std::to_string(b) + "@" + std::to_string(y) + " ";
+    }
+    static int Fin(void *p, int bDerniere)
+    {
+        Trace *t = static_cast<Trace *>(p);
+        t->s += bDerniere ? "$" : "| ";
+        return t->nStopAfter-- != 0;
+    }
+};
+
+TEST(PrintGeom, OneDimensionalPrintoutPages)
+{
+    /* cy 10, margin 5: header at 5, blocks of 60 from 75; a page of 200
+       holds blocks at 75 and 135 (bottom 195), not one at 195. */
+    const struct { int nTaille, nParLigne, yPage, nStop, nPages; const char *szWalk; } cases[] = {
+        {80, 40, 200, -1, 1, "H1@5 B0-40@75 B40-80@135 $"}, /* two lines exactly: no empty page */
+        {81, 40, 200, -1, 2, "H1@5 B0-40@75 B40-80@135 | H2@5 B80-81@75 $"},
+        {10, 40, 100, -1, 1, "H1@5 B0-10@75 $"},           /* the first block always printed */
+        {120, 40, 100, -1, 3, "H1@5 B0-40@75 | H2@5 B40-80@75 | H3@5 B80-120@75 $"},
+        {200, 40, 200, 0, 1, "H1@5 B0-40@75 B40-80@135 | "}, /* cancelled at the first page end */
+        {0, 40, 200, -1, 1, "$"},
+        {50, 0, 200, -1, 0, ""},                             /* no column a line: nothing */
+    };
+    for (const auto &c : cases) {
+        Trace t;
+        t.nStopAfter = c.nStop;
+        SortieImpression s = {&t, Trace::Entete, Trace::Bloc, Trace::Fin};
+        EXPECT_EQ(c.nPages, DerouleImpression1D(c.nTaille, c.nParLigne, c.yPage, 5, 10, &s)) << c.szWalk;
+        EXPECT_EQ(c.szWalk, t.s);
+    }
+}
+
+} // namespace

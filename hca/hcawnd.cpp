@@ -63,14 +63,6 @@ static int HauteurClientFrame(void)
     return rc.bottom - rc.top;
 }
 
-void ImprimeHCAali(HWND hWnd, pInfoSequence pSeq1, pInfoSequence pSeq2)
-{
-    /* Printing comes with the printing module. */
-    (void)hWnd;
-    (void)pSeq1;
-    (void)pSeq2;
-}
-
 /* ---- Scroll bars --------------------------------------------------------- */
 
 /* Enables the frame's vertical bar when the plots are taller than the

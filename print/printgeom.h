@@ -40,4 +40,21 @@ typedef struct tagSortieImpression {
 int DerouleImpression1D(int nTaille, int nParLigne, int yPage, int nMarge, int cy,
                         const SortieImpression *pSortie);
 
+/* One plot of the HCA printout: residues nDebut ... nStop, bands of the
+   same plot sharing nOverlap residues. */
+typedef struct tagBandeHCA {
+    int nDebut, nStop, nOverlap;
+} BandeHCA;
+
+/* The HCA printout: bands of the two plots in turn, nParBande residues
+   each (residues d ... f, both included, f no further than nStop), every
+   band 3 cy + nHauteur high (its name, the plot, a free line), the first
+   of a page at yTrace + 9 cy under the header drawn at yTrace. A page
+   ends when the next pair would pass yPage, or when the first plot is
+   done; a page always holds one pair. Returns the pages printed, -1 when
+   a band would not advance (nParBande not above an overlap): nothing is
+   drawn and no page ended. */
+int DerouleImpressionHCA(const BandeHCA bandes[2], int nParBande, int yPage, int yTrace, int nHauteur, int cy,
+                         const SortieImpression *pSortie);
+
 #endif /* HALYARD_PRINTGEOM_H */

@@ -16,6 +16,7 @@
 #define IDD_RENAME             2006  /* editor: "Rename sequence"            */
 #define IDD_CONSENSUS          2007  /* editor: "Make a consensus"           */
 #define IDD_PRINTPROGRESS      2009  /* "Print progress"                     */
+#define IDD_HCAPRINTOPTIONS    2010  /* "HCA print options"                  */
 
 /* Controls of the progress box */
 #define IDC_PROG_PASS          6006  /* "First pass...", "Number of entries:" */
@@ -48,6 +49,15 @@
 #define IDC_PRINT_DEVICE       6028  /* the printer                          */
 #define IDC_PRINT_PORT         6029  /* its port                             */
 #define IDC_PRINT_STATUS       6030  /* "Printing page %u."                  */
+
+/* Controls of the HCA print options */
+#define IDC_HCAP_OVERLAP       6031  /* residues two bands share             */
+#define IDC_HCAP_DRAFT         6032  /* "Force B && W"                       */
+#define IDC_HCAP_BKGROUND      6033  /* "Background color"                   */
+#define IDC_HCAP_AA            6034  /* "Amino acids"                        */
+#define IDC_HCAP_ZIGZAG        6035  /* "Amphipatic mark"                    */
+#define IDC_HCAP_CLUSTERS      6036  /* "Clusters"                           */
+#define IDC_HCAP_CROPMARKS     6037  /* "Crop marks"                         */
 
 /* String table: main toolbar tooltips (2000 + position) */
 #define IDS_TIP_OPEN           2000
@@ -92,6 +102,7 @@
 #define IDS_HCAVIEWER          2048
 #define IDS_HCA_NOGDI          2049
 #define IDS_BADOVERLAP         2051
+#define IDS_BADBAND            2052  /* overlap too large for the page    */
 
 /* String table: VazEva editor (caption 2056) */
 #define IDS_VAZEVA             2056

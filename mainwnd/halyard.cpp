@@ -52,6 +52,10 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
         OpenABlastFileNamed(hWndMain, szPath);
 
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+        /* The String Finder closes with Escape and searches with Enter
+           only when its keys reach the dialog manager. */
+        if (hWndSearchDlg != NULL && IsDialogMessageA(hWndSearchDlg, &msg))
+            continue;
         if (!TranslateAcceleratorA(hWndMain, hAccel, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

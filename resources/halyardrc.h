@@ -17,6 +17,7 @@
 #define IDD_CONSENSUS          2007  /* editor: "Make a consensus"           */
 #define IDD_PRINTPROGRESS      2009  /* "Print progress"                     */
 #define IDD_HCAPRINTOPTIONS    2010  /* "HCA print options"                  */
+#define IDD_STRSEARCH          2011  /* "String Finder" (modeless)           */
 
 /* Controls of the progress box */
 #define IDC_PROG_PASS          6006  /* "First pass...", "Number of entries:" */
@@ -58,6 +59,11 @@
 #define IDC_HCAP_ZIGZAG        6035  /* "Amphipatic mark"                    */
 #define IDC_HCAP_CLUSTERS      6036  /* "Clusters"                           */
 #define IDC_HCAP_CROPMARKS     6037  /* "Crop marks"                         */
+
+/* Controls of the String Finder */
+#define IDC_SS_CHAINE          6038  /* the text to search for               */
+#define IDC_SS_LISTE           6039  /* one entry per hit found              */
+#define IDC_SS_COMPTE          6040  /* "found: n / total."                  */
 
 /* String table: main toolbar tooltips (2000 + position) */
 #define IDS_TIP_OPEN           2000

@@ -1,0 +1,201 @@
+/* The String Finder under Wine, on a made-up report of 15 hits: it opens
+   once, searches the descriptions, selects a chosen hit in the main list,
+   and goes away with Exit, Escape, its close box, the end of the program
+   and before a report is opened or closed, taking its record with it. */
+#include <stdio.h>
+
+#include <vector>
+
+#include "mainfixture.h"
+#include "strsearchwin.h"
+
+namespace {
+
+const int NHITS = 15;
+
+/* Hit i: one HSP over a 60-residue query, two for hit 12; hits 3, 12 and
+   14 name a kinase. */
+std::string Rapport()
+{
+    std::string szSeq, sz = "BLASTP 1.4.11\n\nQuery=  FINDER made up\n        (60 letters)\n\nDatabase:  t.aa\n"
+                            "           15 sequences; 900 total letters.\n\nSequences producing "
+                            "High-scoring Segment Pairs:              Score  P(N)      N\n\n";
+    for (int i = 0; i < 60; i++)
+        szSeq += "ACDEFGHIKLMNPQRSTVWY"[i % 20];
+    auto Titre = [](int i) {
+        return "sp|T" + std::to_string(i) + "| " + (i == 3 ? "Kinase-like protein" : i == 12 ? "Serine/threonine kinase"
+                                                     : i == 14 ? "tyrosine KINASE" : "protein");
+    };
+    for (int i = 1; i <= NHITS; i++)
+        sz += Titre(i) + "      400  1.0e-40   1\n";
+    for (int i = 1; i <= NHITS; i++) {
+        sz += "\n>" + Titre(i) + "\n            Length = 60\n\n";
+        for (int h = 0; h < (i == 12 ? 2 : 1); h++)
+            sz += " Score = 400 (150.0 bits), Expect = 1.0e-40, P = 1.0e-40\n Identities = 60/60 (100%)\n\n"
+                  "Query:     1 " + szSeq + " 60\n             " + szSeq + "\nSbjct:     1 " + szSeq + " 60\n";
+    }
+    return sz + "\nParameters:\n  E=10\n";
+}
+
+class StringFinderTest : public MainWindowTest {
+protected:
+    std::string m_szRapport;
+
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        char szDir[MAX_PATH];
+        GetTempPathA(sizeof szDir, szDir);
+        m_szRapport = std::string(szDir) + "strsearch.bla";
+        FILE *f = fopen(m_szRapport.c_str(), "wb");
+        ASSERT_NE(nullptr, f);
+        std::string sz = Rapport();
+        fwrite(sz.data(), 1, sz.size(), f);
+        fclose(f);
+        ASSERT_EQ(1, Open(m_szRapport));
+        ASSERT_EQ((unsigned)NHITS, Doc()->nHSP);
+    }
+
+    void TearDown() override
+    {
+        if (hWndSearchDlg != NULL)
+            DestroyWindow(hWndSearchDlg);
+        MainWindowTest::TearDown();
+        DeleteFileA(m_szRapport.c_str());
+    }
+
+    /* Command 3008 with no box expected; the dialog. The answerer goes
+       before messages are pumped: it would take the dialog for a box. */
+    HWND Ouvre()
+    {
+        {
+            BoxAnswerer answerer(std::vector<BoxAction>{});
+            SendMessageA(hWndMain, WM_COMMAND, 3008, 0);
+            EXPECT_EQ(0u, answerer.Seen().size()) << "first box: " << answerer.Seen()[0].szText;
+        }
+        PumpMessages(20);
+        return hWndSearchDlg;
+    }
+
+    /* Types szChaine and presses "&Search...": the entries, then the
+       count line. */
+    static std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
+    {
+        SetDlgItemTextA(hDlg, IDC_SS_CHAINE, szChaine);
+        FORWARD_WM_COMMAND(hDlg, IDOK, GetDlgItem(hDlg, IDOK), BN_CLICKED, SendMessageA);
+        HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+        std::vector<std::string> v;
+        char sz[STRSEARCH_ENTREE];
+        for (int i = 0; i < ListBox_GetCount(hList); i++) {
+            ListBox_GetText(hList, i, sz);
+            v.push_back(sz);
+        }
+        v.push_back(WindowText(GetDlgItem(hDlg, IDC_SS_COMPTE)));
+        return v;
+    }
+
+    /* The text IndiqueNumeroHsp draws. */
+    static std::string NumeroHsp()
+    {
+        HENHMETAFILE hEmf = RecordEmf([](HDC hdc) { IndiqueNumeroHsp(hdc); });
+        std::string sz;
+        for (const EmfText &t : EmfTexts(hEmf))
+            sz += std::string(t.szText.begin(), t.szText.end());
+        DeleteEnhMetaFile(hEmf);
+        return sz;
+    }
+};
+
+/* A memory failure opens nothing; then 3008 opens the dialog, and again
+   does nothing more. */
+TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
+{
+    {
+        BoxAnswerer answerer({ IDOK });
+        MyAllocFailAfter(1);
+        SendMessageA(hWndMain, WM_COMMAND, 3008, 0);
+        MyAllocFailAfter(-1);
+        EXPECT_EQ(1u, answerer.Seen().size()) << "the memory notice";
+        EXPECT_EQ(nullptr, hWndSearchDlg);
+    }
+    HWND hDlg = Ouvre();
+    ASSERT_NE(nullptr, hDlg);
+    EXPECT_EQ(hDlg, Ouvre());
+    EXPECT_EQ(hDlg, FindWindowA(NULL, "String Finder"));
+    EXPECT_EQ(hWndMain, GetWindow(hDlg, GW_OWNER));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hDlg, IDC_SS_LISTE))) << "before the first search";
+    SetDlgItemTextA(hDlg, IDC_SS_COMPTE, "before");
+    EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, "")) << "an empty string is ignored";
+}
+
+/* "kinase" finds hits 3, 12 and 14; choosing hit 12 shows its first HSP
+   in the main window, with its selection flag on the check box. */
+TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
+{
+    HWND hDlg = Ouvre();
+    ASSERT_NE(nullptr, hDlg);
+    EXPECT_EQ((std::vector<std::string>{ "   3 . KINASE-LIKE", "  12 . SERINE/THREONINE", "  14 . TYROSINE",
+                                         "found:    3 /   15." }),
+              Cherche(hDlg, "kinase"));
+    HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+    EXPECT_TRUE(IsWindowEnabled(hList));
+    EXPECT_EQ(hList, GetFocus());
+
+    Doc()->pHSPResultat[11]->nHSPselected[0] = 1;
+    const struct { int nItem, nHit; const char *szNumero; bool bCoche; } cases[] = {
+        { 1, 12, "HSP no. 1/2.", true }, { 2, 14, "HSP no. 1/1.", false } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "hit " << c.nHit);
+        ListBox_SetCurSel(hList, c.nItem);
+        FORWARD_WM_COMMAND(hDlg, IDC_SS_LISTE, hList, LBN_SELCHANGE, SendMessageA);
+        EXPECT_EQ(c.nHit - 1, ListBox_GetCurSel(HWNDRESULT));
+        ASSERT_NE(nullptr, Doc()->pVhspData);
+        EXPECT_EQ((std::vector<int>{ c.nHit, 1 }),
+                  (std::vector<int>{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }))
+            << "hit and HSP shown";
+        EXPECT_EQ(c.szNumero, NumeroHsp());
+        EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
+    }
+    EXPECT_EQ((std::vector<std::string>{ "found:    0 /   15." }), Cherche(hDlg, "phosphatase"));
+}
+
+/* Every way out destroys the dialog and releases its record. */
+TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
+{
+    const char *szCas[] = { "Exit", "Escape", "close box", "Open", "Close", "end of the program" };
+    for (const char *sz : szCas) {
+        SCOPED_TRACE(sz);
+        const std::string szQuoi = sz;
+        if (Doc()->nHSP == 0) {
+            ASSERT_EQ(1, Open(m_szRapport));
+        }
+        HWND hDlg = Ouvre();
+        ASSERT_NE(nullptr, hDlg);
+        void *pRecord = GetPropA(hDlg, "DataSearch");
+        ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
+        BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
+        if (szQuoi == "Exit") {
+            FORWARD_WM_COMMAND(hDlg, IDCANCEL, GetDlgItem(hDlg, IDCANCEL), BN_CLICKED, SendMessageA);
+        } else if (szQuoi == "Escape") {
+            /* As the dialog manager turns the key into a command. */
+            MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
+            EXPECT_TRUE(IsDialogMessageA(hDlg, &msg));
+        } else if (szQuoi == "close box") {
+            SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PumpMessages(20);   /* the dialog posts itself the command */
+        } else if (szQuoi == "Open") {
+            SendMessageA(hWndMain, WM_COMMAND, 3000, 0);   /* the Open dialog cancelled */
+        } else if (szQuoi == "Close") {
+            SendMessageA(hWndMain, WM_COMMAND, 3001, 0);
+        } else {
+            SendMessageA(hWndMain, WM_CLOSE, 0, 0);
+        }
+        EXPECT_EQ((size_t)(szQuoi == "Open" || szQuoi == "end of the program"), answerer.Seen().size());
+        EXPECT_FALSE(IsWindow(hDlg));
+        EXPECT_EQ(nullptr, hWndSearchDlg);
+        EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, pRecord)) << "the record released";
+    }
+    EXPECT_FALSE(IsWindow(hWndMain));
+}
+
+} // namespace

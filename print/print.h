@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "document.h"
+#include "hca.h"
 
 /* The chosen printer as texts, and the running job's document name. */
 typedef struct tagPARAMPRINTPROC {
@@ -46,5 +47,22 @@ void SurfacePage(HDC hdc, int *pxPage, int *pyPage);
 /* The displayed HSP on the printer; 0 when the print font could not be
    made (nothing printed). */
 int ImprimeAli1D(HWND hWnd, HDC hDC, pGraphData pGr, pHalyardHSPData pHsp, const char *szDataSeqName);
+
+/* One plot of the HCA printout (printhca.cpp). */
+typedef struct tagDataImpression {
+    pInfoSequence pInfSeq;    /* the job's own copy                     */
+    unsigned int  overlap;    /* residues two consecutive bands share   */
+    int           CropMark;   /* 1: corner marks around every band      */
+    int           nParBande;  /* residues a band holds on this printer  */
+} DataImpression;
+
+/* The two plots in bands down the pages of hDC; the copies are laid out
+   for it but not released. 1 when it ran to its end or was cancelled, 0
+   when a plot could not be laid out or a band would not advance. */
+int PrintHCAali(HWND hWnd, HDC hDC, DataImpression *pDi1, DataImpression *pDi2);
+/* A band's heading: the plot's name above *prcTmp, which moves down under
+   it, and the crop marks at the band's corners on the frame *prcTrace. */
+void PrintEnteteDiag(HDC hdc, const RECT *prcTrace, RECT *prcTmp, int tick, int hauteurDiag,
+                     GraphObjData GrObj, const DataImpression *pDi);
 
 #endif

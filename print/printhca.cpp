@@ -15,14 +15,6 @@
 #include "print.h"
 #include "printgeom.h"
 
-/* One printed plot. */
-typedef struct tagDataImpression {
-    pInfoSequence pInfSeq;    /* the job's own copy                     */
-    unsigned int  overlap;    /* residues two consecutive bands share   */
-    int           CropMark;   /* 1: corner marks around every band      */
-    int           nParBande;  /* residues a band holds on this printer  */
-} DataImpression;
-
 static const char szPropInfoSequence[] = "InfoSequence";
 static const char szEnteteLigne1[] = "Halyard - print report";
 static const char szEnteteLigne2[] = "Printed by Halyard, a browser of BLAST reports";

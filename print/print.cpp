@@ -81,6 +81,11 @@ void ReadDefPrinter(HWND hWnd)
     pd.nCopies = 1;
     if (!PrintDlgA(&pd))
         return;
+    /* Read again (a second main window): the new blocks replace the old. */
+    if (hDevMode != NULL)
+        GlobalFree(hDevMode);
+    if (hDevNames != NULL)
+        GlobalFree(hDevNames);
     hDevMode = pd.hDevMode;
     hDevNames = pd.hDevNames;
     CopieNomsImprimante();

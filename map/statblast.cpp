@@ -38,6 +38,16 @@ const char szStatBlaHisto[] = "StatBlaListHisto";
 /* After row nNum - 1 of nSeq: the text runs one ahead of the bar. */
 static void ProgresStat(void *pCtx, int nNum, int nSeq)
 {
+    HWND *phDlg = (HWND *)pCtx;
+
+    if (nNum == 0) {
+        /* A failure is about to be told: the box goes first. */
+        if (*phDlg != NULL)
+            DestroyWindow(*phDlg);
+        *phDlg = NULL;
+        return;
+    }
+    pCtx = *phDlg;
     if (nNum == 2 && pCtx != NULL)
         SendDlgItemMessageA((HWND)pCtx, IDC_MBPROG_BAR, PBM_SETRANGE32, 0, (LPARAM)nSeq);
     AvanceProgres((HWND)pCtx, nNum - 1, nNum, nSeq);
@@ -46,14 +56,17 @@ static void ProgresStat(void *pCtx, int nNum, int nSeq)
 /* The rows and histogram, with the editor's progress box retitled. */
 static int PrepareAvecProgres(pDataGeneralPrg pData, unsigned nTotal)
 {
-    HWND hDlg = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_MULBLAPROG), hWndMain, CentreDlgProc, 0);
+    HWND hDlg = NULL;
     int nOk;
 
+    /* Nothing selected is told without a progress box. */
+    if (StatCompteSelection(pData) > 0)
+        hDlg = CreateDialogParamA(hInst, MAKEINTRESOURCEA(IDD_MULBLAPROG), hWndMain, CentreDlgProc, 0);
     if (hDlg != NULL) {
         SetWindowTextA(hDlg, "Preparing map...");
         UpdateWindow(hDlg);
     }
-    nOk = PrepareStatData(pStat, pData, nTotal, ProgresStat, hDlg, hWndMain);
+    nOk = PrepareStatData(pStat, pData, nTotal, ProgresStat, &hDlg, hWndMain);
     if (hDlg != NULL)
         DestroyWindow(hDlg);
     return nOk;

@@ -40,7 +40,11 @@ pMySTATDATA InitStatData(void);
 /* Releases the document and all it holds. Accepts NULL. */
 void DelStatData(pMySTATDATA pStat);
 
-/* Called after each row: the progress text reads "nNum/nSeq". */
+/* The number of selected HSPs of pData. */
+int StatCompteSelection(pDataGeneralPrg pData);
+
+/* Called after each row: the progress text reads "nNum/nSeq"; called
+   with 0, 0 when the preparation fails, before its notice. */
 typedef void (*PFNPROGRESSTAT)(void *pCtx, int nNum, int nSeq);
 
 /* The rows and the histogram of the selected HSPs of pData, read back

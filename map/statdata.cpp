@@ -73,6 +73,13 @@ typedef struct tagPaireStat {
 } PaireStat;
 
 /* Counts the selected pairs, and lists them into pOut when not NULL. */
+static int ParcourtSelection(pDataGeneralPrg pData, PaireStat *pOut);
+
+int StatCompteSelection(pDataGeneralPrg pData)
+{
+    return ParcourtSelection(pData, NULL);
+}
+
 static int ParcourtSelection(pDataGeneralPrg pData, PaireStat *pOut)
 {
     int n = 0;
@@ -180,7 +187,11 @@ int PrepareStatData(pMySTATDATA pStat, pDataGeneralPrg pData, unsigned nTotal,
     }
     MyFree(pFlags);
     MyFree(pListe);
-    if (!bOk)
+    if (!bOk) {
+        /* The progress box goes before the notice comes. */
+        if (pfnProgres != NULL)
+            pfnProgres(pCtx, 0, 0);
         MyInfoMsgBox(IDS_BLASTMAP, IDS_NOPREPMAP, hOwner);
+    }
     return bOk ? 1 : 0;
 }

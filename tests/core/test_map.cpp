@@ -1,0 +1,221 @@
+/* The BLAST map's data: rows, labels and the coverage histogram from
+   made-up reports, random selections and every shared report; failures;
+   the bar pane's rows and scroll range. */
+#include "editor_util.h"
+
+#include <limits.h>
+
+#include <algorithm>
+#include <list>
+#include <random>
+
+#include "halyardrc.h"
+#include "statblast.h"
+
+using namespace editortest;
+
+namespace {
+
+struct Range { unsigned q0, q1, s0, s1; };
+typedef std::vector<std::pair<const char *, std::vector<Range>>> Hits;
+
+/* A made-up report, one HSP per range (s1 0: as long as the query's). */
+std::string MapReport(int nLen, const Hits &hits)
+{
+    std::list<std::string> keep;
+    std::vector<Hit> v;
+    for (const auto &h : hits) {
+        v.push_back({h.first, {}});
+        for (const Range &r : h.second) {
+            std::string s = std::string(std::max(r.q0, r.q1) - std::min(r.q0, r.q1) + 1, 'K');
+            const char *p = keep.insert(keep.end(), s)->c_str();
+            v.back().hsps.push_back({r.q0, r.q1, r.s0, r.s1 ? r.s1 : r.s0 + (unsigned)s.size() - 1, p, p, p});
+        }
+    }
+    return Report("mapquery", nLen, v);
+}
+
+/* A prepared map, released with the object; the progress calls kept. */
+struct Map {
+    pMySTATDATA p = InitStatData();
+    int nOk = -1;
+    std::vector<std::pair<int, int>> calls;
+    Map(pDataGeneralPrg pData, unsigned nTotal)
+    {
+        OsNoticeLogClear();
+        if (p != NULL)
+            nOk = PrepareStatData(p, pData, nTotal, [](void *c, int n, int s) {
+                static_cast<Map *>(c)->calls.push_back({n, s}); }, this, NULL);
+    }
+    ~Map() { DelStatData(p); }
+    std::vector<int> Histo() const { return std::vector<int>(p->pDataHistoBrute, p->pDataHistoBrute + p->nTaille); }
+};
+
+/* Hit 5 on query 10-50, 40-80, 200-220 and hit 7 on 30-60 of a query of
+   300; hit 6's identifier is cut to ten characters, hit 7's is shorter. */
+const Hits kSept = {
+    {"sp|A1", {{1, 5, 1, 0}}}, {"sp|A2", {{1, 5, 1, 0}}}, {"sp|A3", {{1, 5, 1, 0}}}, {"sp|A4", {{1, 5, 1, 0}}},
+    {"P12345", {{10, 50, 12, 50}, {40, 80, 40, 80}, {200, 220, 7, 0}}},
+    {"sp|Q99999|LONGNAME", {{90, 95, 1000, 0}}}, {"Q7", {{30, 60, 3, 0}}}};
+
+TEST(PrepareStatData, RowsLabelsCoverageAndProgress)
+{
+    const struct { Pairs sel; std::vector<std::string> rows; int nAll; } cases[] = {
+        {{{5, 1}, {5, 2}, {5, 3}, {7, 1}},
+         {"   5.P12345 (  12-  50)  1", "(  40-  80)  2", "(   7-  27)  3", "   7.Q7 (   3-  33)  1"}, 0},
+        {{{6, 1}}, {"   6.SP|Q99999| (1000-1005)  1"}, 0},
+        {{{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {5, 2}, {5, 3}, {6, 1}, {7, 1}}, {}, 1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.sel.size() << " selected");
+        Doc d(MapReport(300, kSept), c.sel);
+        Map m(d.pData, d.pData->nAlignTotal);
+        ASSERT_EQ(1, m.nOk);
+        std::vector<std::string> rows;
+        std::vector<std::pair<int, int>> wantCalls;
+        for (int r = 0; r < m.p->nSeq; r++)
+            rows.push_back(m.p->pSeqDat[r]->szName), wantCalls.push_back({r + 2, (int)c.sel.size()});
+        EXPECT_EQ(c.rows.empty() ? rows : c.rows, rows);
+        EXPECT_EQ(wantCalls, m.calls) << "progress";
+        EXPECT_EQ((std::vector<int>{300, (int)c.sel.size(), c.nAll}),
+                  (std::vector<int>{m.p->nTaille, m.p->nSeq, m.p->IsAllSelected}));
+        EXPECT_EQ(std::vector<unsigned>{}, NoticeIds());
+        if (c.sel.size() == 4) {
+            EXPECT_EQ((std::vector<int>{1, 2, 1, 0, 1, 2}), (std::vector<int>{m.Histo()[19], m.Histo()[44],
+                      m.Histo()[69], m.Histo()[99], m.Histo()[209], StatMaxHisto(m.p)}))
+                << "coverage at 20, 45, 70, 100, 210; the largest";
+        }
+    }
+}
+
+/* Each failure gives 0 and its notice; the rows made so far go with the
+   document (ASan's leak check). */
+TEST(PrepareStatData, FailuresGiveZeroAndANotice)
+{
+    const struct { const char *szWhat; Pairs sel; const char *szFrom; bool bGone; int nLen; unsigned id; } cases[] = {
+        /* szFrom: the block renamed in the index file; bGone: no index file */
+        {"nothing selected", {}, NULL, false, 300, IDS_MAP_NOSEQSEL},
+        {"second row's block missing", {{5, 1}, {5, 2}}, "ALIGN 5 HSP 2", false, 300, IDS_NOPREPMAP},
+        {"no index file", {{7, 1}}, NULL, true, 300, IDS_NOPREPMAP},
+        {"a query too long to count", {{7, 1}}, NULL, false, INT_MAX, IDS_NOPREPMAP}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.szWhat);
+        Doc d(MapReport(300, kSept), c.sel);
+        std::string s = ReadFile(d.index.szPath);
+        if (c.szFrom != NULL)
+            s[s.find(c.szFrom) + 12] = '7';
+        TempFile index(s, c.bGone);
+        snprintf(d.pData->szFileSortie, sizeof d.pData->szFileSortie, "%s", index.szPath);
+        d.pData->FichierBlast.TailleQuery = c.nLen;
+        Map m(d.pData, 9);
+        /* a failure closes the progress (0, 0) before its notice */
+        EXPECT_EQ((std::vector<int>{0, c.sel.empty() ? 0 : 1 + (c.sel.size() == 2)}),
+                  (std::vector<int>{m.nOk, (int)m.calls.size()}))
+            << "result, progress calls";
+        EXPECT_EQ(std::vector<unsigned>{c.id}, NoticeIds());
+    }
+    Doc d(MapReport(300, kSept), {{5, 1}, {5, 2}, {5, 3}, {7, 1}});
+    for (int n = 1; n < 1000; n++) {
+        MyAllocFailAfter(n);   /* InitStatData's allocation passes */
+        Map m(d.pData, 9);
+        MyAllocFailAfter(-1);
+        if (m.nOk == 1) {
+            EXPECT_EQ((std::vector<int>{0, 2}), (std::vector<int>{(int)NoticeIds().size(), m.Histo()[44]}))
+                << "allocation " << n << ": notices, coverage at 45";
+            return;
+        }
+        EXPECT_EQ((std::vector<unsigned>{0, IDS_NOPREPMAP}), NoticeIds()) << "allocation " << n;
+    }
+    ADD_FAILURE() << "never prepared";
+}
+
+/* Rows and histogram against a count over random hits, selections and
+   ranges, some running backwards or past either end of the query: those
+   count over their span kept to the query. */
+TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
+{
+    std::mt19937 rng(20240611);
+    auto U = [&rng](int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); };
+    for (int round = 0; round < 60; round++) {
+        int nLen = U(5, 60);
+        Hits hits(U(1, 6));
+        for (auto &h : hits) {
+            h.first = "sp|X";
+            for (int k = U(1, 4), a; k > 0; k--)
+                a = U(0, nLen + 4), h.second.push_back({(unsigned)a, (unsigned)U(std::max(0, a - 15), a + 15), 1, 0});
+        }
+        Doc d(MapReport(nLen, hits), {});
+        if (round % 20 == 19) /* a query of no length: rows without a histogram */
+            d.pData->FichierBlast.TailleQuery = nLen = 0;
+        std::vector<int> want(nLen), wantRows, rows;
+        for (size_t i = 0; i < hits.size(); i++) {
+            std::vector<int> flags(nLen + 1);
+            for (size_t k = 0; k < hits[i].second.size(); k++) {
+                if (U(0, 2) == 0 && !(wantRows.empty() && i + 1 == hits.size() && k + 1 == hits[i].second.size()))
+                    continue;
+                d.Hit(i)->nHSPselected[k] = 1;
+                const int a = hits[i].second[k].q0, b = hits[i].second[k].q1;
+                wantRows.insert(wantRows.end(), {a, b});
+                for (int q = std::max(1, std::min(a, b)); q <= std::min(nLen, std::max(a, b)); q++)
+                    flags[q] = 1;
+            }
+            for (int q = 1; q <= nLen; q++)
+                want[q - 1] += flags[q];
+        }
+        Map m(d.pData, d.pData->nAlignTotal);
+        ASSERT_EQ(1, m.nOk) << "round " << round;
+        for (int r = 0; r < m.p->nSeq; r++)
+            rows.insert(rows.end(), {m.p->pSeqDat[r]->nStart.x, m.p->pSeqDat[r]->nStop.x});
+        EXPECT_EQ(wantRows, rows) << "round " << round << ": query ranges of the rows";
+        EXPECT_EQ(wantRows.size() == 2 * d.pData->nAlignTotal, m.p->IsAllSelected == 1) << "round " << round;
+        EXPECT_EQ(want, m.Histo()) << "round " << round;
+    }
+}
+
+/* Rows shown: RoundFloat((h + 1) / cy), halves toward zero (205 / 10
+   gives 20, 206 / 10 gives 21); the bar leaves two rows spare. */
+TEST(StatDefilement, RowsAndScrollRange)
+{
+    const struct { int nSeq, h, cy; std::vector<int> want; /* bar, max, wndheight, nVdecal */ } cases[] = {
+        {18, 299, 15, {0, 0, 0, 0}}, {19, 299, 15, {1, 1, 20, 3}}, {40, 299, 15, {1, 22, 20, 3}},
+        {19, 204, 10, {1, 1, 20, 3}}, {19, 205, 10, {0, 0, 0, 0}}, {1, 29, 15, {1, 1, 2, 3}}};
+    for (const auto &c : cases) {
+        MySTATDATA s = {};
+        s.nSeq = c.nSeq, s.nVdecal = 3, s.wndheight = 99;
+        int nMax = -9, bBar = StatDefilement(&s, c.h, c.cy, &nMax);
+        EXPECT_EQ(c.want, (std::vector<int>{bBar, nMax, s.wndheight, s.nVdecal}))
+            << c.nSeq << " rows, height " << c.h << ", cy " << c.cy;
+    }
+}
+
+TEST(StatMaxHisto, LargestCountAnywhere)
+{
+    const struct { std::vector<int> h; int nWant; } cases[] = {{{5, 1, 2}, 5}, {{0, 0, 4}, 4}, {{0, 0}, 0}, {{}, 0}};
+    for (auto c : cases) {
+        MySTATDATA s = {};
+        s.nTaille = (int)c.h.size(), s.pDataHistoBrute = c.h.data();
+        EXPECT_EQ(c.nWant, StatMaxHisto(&s)) << c.h.size() << " positions";
+    }
+}
+
+/* Every HSP of every legacy shared report makes a map: a row each, hits
+   counted at most once per position. */
+TEST(PrepareStatData, EveryHspOfTheSharedReports)
+{
+    std::vector<std::string> files = SharedReports(SharedBlast());
+    if (files.empty())
+        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
+    for (const std::string &sName : files) {
+        Doc d(SharedBlast() + "/" + sName, {}, true);
+        for (unsigned i = 0; (d.nResult == LB_OK || d.nResult == LB_INCOMPLETE) && i < d.pData->nAlign; i++)
+            std::fill(d.Hit(i)->nHSPselected, d.Hit(i)->nHSPselected + d.Hit(i)->unHSP, 1);
+        if ((d.nResult != LB_OK && d.nResult != LB_INCOMPLETE) || d.pData->nAlignTotal == 0)
+            continue;
+        Map m(d.pData, d.pData->nAlignTotal);
+        ASSERT_EQ(1, m.nOk) << sName;
+        EXPECT_EQ((std::vector<int>{(int)d.pData->nAlignTotal, 1}), (std::vector<int>{m.p->nSeq, m.p->IsAllSelected}))
+            << sName << ": rows, all selected";
+        EXPECT_LE(StatMaxHisto(m.p), (int)d.pData->nAlign) << sName << ": largest count against the hits";
+    }
+}
+
+} // namespace

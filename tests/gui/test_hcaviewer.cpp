@@ -200,11 +200,13 @@ TEST_F(HcaViewerTest, ToolbarButtonsTooltipsAndCommands)
         LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
         EXPECT_STREQ(c.szTip, sz);
     }
-    /* neither command opens anything while printing is not there */
-    BoxAnswerer answerer(std::vector<BoxAction>{});
-    EXPECT_EQ(1, SendMessageA(HWNDHCAMAIN, WM_COMMAND, 3027, 0));
-    EXPECT_EQ(1, SendMessageA(HWNDHCAMAIN, WM_COMMAND, 3023, 0));
-    EXPECT_EQ(0u, answerer.Seen().size());
+    /* each command opens its dialog (cancelled here); the plots stay */
+    BoxAnswerer answerer({ IDCANCEL, IDCANCEL });
+    SendMessageA(HWNDHCAMAIN, WM_COMMAND, 3027, 0);
+    SendMessageA(HWNDHCAMAIN, WM_COMMAND, 3023, 0);
+    ASSERT_EQ(2u, answerer.Seen().size());
+    EXPECT_EQ("HCA print options", answerer.Seen()[0].szCaption);
+    EXPECT_EQ(HWNDHCAMAIN, answerer.Seen()[1].hOwner) << answerer.Seen()[1].szCaption;
     EXPECT_EQ(2u, Prg()->nDiag);
 }
 

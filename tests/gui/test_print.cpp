@@ -200,6 +200,42 @@ TEST_F(PrintTest, OneDimensionalJobPrintsEveryLineUnderTheHeaderOfEachPage)
     DeleteFileA(szLong.c_str());
 }
 
+/* Cancel pressed as page 1 starts: the job stops at that page's end and
+   is dropped; the owner comes back. */
+int g_nPagesAnnulees = 0;
+LRESULT CALLBACK AnnulePage1(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT *p = (const CWPSTRUCT *)lParam;
+    if (nCode == HC_ACTION && p->message == WM_SETTEXT && GetDlgCtrlID(p->hwnd) == IDC_PRINT_STATUS
+        && g_nPagesAnnulees++ == 0)
+        SendMessageA(GetParent(p->hwnd), WM_COMMAND, IDCANCEL, 0);
+    return CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+TEST_F(PrintTest, CancelStopsTheJobAtThePageEnd)
+{
+    char szDir[MAX_PATH];
+    GetTempPathA(sizeof szDir, szDir);
+    std::string szLong = std::string(szDir) + "halyard-print-cancel.bla", szRapport = RapportLong(34);
+    FILE *f = fopen(szLong.c_str(), "wb");
+    ASSERT_NE(nullptr, f);
+    fwrite(szRapport.data(), 1, szRapport.size(), f);
+    fclose(f);
+    ASSERT_EQ(1, Open(szLong));
+    ClearPrintJobs();
+    g_nPagesAnnulees = 0;
+    HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, AnnulePage1, NULL, GetCurrentThreadId());
+    Commande(hWndMain, 3024);
+    UnhookWindowsHookEx(hHook);
+    std::string szJob = LastPrintJob();
+    EXPECT_EQ(1, g_nPagesAnnulees) << "pages begun";
+    EXPECT_LE(szJob.empty() ? 0 : CountPsPages(PrintJobPs(szJob)), 1) << "pages spooled before the cancel";
+    EXPECT_TRUE(IsWindowEnabled(hWndMain));
+    EXPECT_EQ(0, fAbort);
+    EXPECT_EQ(nullptr, hwndPDlg);
+    DeleteFileA(szLong.c_str());
+}
+
 TEST_F(PrintTest, OneDimensionalLayoutOnAMetafile)
 {
     Colore();

@@ -32,8 +32,8 @@ inline std::string Report(const char *szQuery, int nLen, const std::vector<Hit> 
             char b[400];
             unsigned n = (unsigned)strlen(g.q);
             snprintf(b, sizeof b,
-                     " Score = 100 (40.0 bits), Expect = 2.0e-05, P = 2.0e-05\n Identities = "
-                     "%u/%u (100%%)\n\nQuery: %5u %s %u\n             %s\nSbjct: %5u %s %u\n\n",
+                     " Score = 100 (40.0 bits), Expect = 2.0e-05, P = 2.0e-05\n Identities = %u/%u "
+                     "(100%%)\n\nQuery: %5u %s %u\n             %s\nSbjct: %5u %s %u\n\n",
                      n, n, g.q0, g.q, g.q1, g.m, g.s0, g.s, g.s1);
             s += b;
         }
@@ -56,14 +56,16 @@ inline const std::vector<Hit> kWide = {
 typedef std::vector<std::pair<unsigned, unsigned>> Pairs; /* (hit, HSP), 1-based */
 
 /* A read report under scheme 20, its colours told apart from the
-   defaults, with the HSPs of sel marked in that order. */
+   defaults, backgrounds on unless nBk is 0, with the HSPs of sel marked
+   in that order. */
 struct Doc : ReadReport {
     TempFile cfg{"[Couleurs_SimIden]\nAUTRE=5\n[Couleur_Fond_SimIden]\nM=6\nA=7\n"};
-    Doc(const std::string &s, const Pairs &sel, bool bPath = false) : ReadReport(s, bPath)
+    Doc(const std::string &s, const Pairs &sel, bool bPath = false, int nBk = 1)
+        : ReadReport(s, bPath)
     {
         snprintf(pData->ConfigFile, sizeof pData->ConfigFile, "%s", cfg.szPath);
         pData->nColorPref = COULEUR_SIMIDEN;
-        pData->nBkColor = 1;
+        pData->nBkColor = nBk;
         for (const auto &p : sel)
             Hit(p.first - 1)->nHSPselected[p.second - 1] = 1;
     }
@@ -78,8 +80,8 @@ struct Loaded {
     ~Loaded() { VirePointMulBla(p); }
 };
 
-/* Each row as "cells|match line|text colours|backgrounds", one hex digit
-   a colour. */
+/* Each row as "cells|match line|text colours|backgrounds" (or its name),
+   one hex digit a colour. */
 inline std::string Hex(const unsigned *a, int n)
 {
     std::string s;
@@ -87,13 +89,13 @@ inline std::string Hex(const unsigned *a, int n)
         s += a[i] < 16 ? "0123456789ABCDEF"[a[i]] : '?';
     return s;
 }
-inline std::vector<std::string> Rows(const MulBlaData *p)
+inline std::vector<std::string> Rows(const MulBlaData *p, bool bNames = false)
 {
     std::vector<std::string> v;
     for (int r = 0; r < p->nSeq; r++) {
         const MulBlaSeq *s = p->pSeqMul[r];
-        v.push_back(std::string(s->szSeq) + "|" + s->szComp + "|" + Hex(s->SeqTxtClr, p->nTaille) +
-                    "|" + Hex(s->SeqBkClr, p->nTaille));
+        std::string sColours = Hex(s->SeqTxtClr, p->nTaille) + "|" + Hex(s->SeqBkClr, p->nTaille);
+        v.push_back(bNames ? s->szName : std::string(s->szSeq) + "|" + s->szComp + "|" + sColours);
     }
     return v;
 }

@@ -10,11 +10,9 @@ using namespace editortest;
 namespace {
 
 /* Query of 8, three hits of one HSP. */
-const std::vector<Hit> kTiny = {
-    {"sp|Q1", {{1, 8, 11, 18, "MKVLAAGI", "MK+LA GI", "MKILAQGI"}}},
-    {"sp|Q2", {{3, 6, 1, 4, "VLAA", "VLAA", "VLAA"}}},
-    {"sp|Q3", {{2, 7, 1, 6, "KVLSAG", "KVL AG", "KVLWAG"}}},
-};
+const std::vector<Hit> kTiny = {{"sp|Q1", {{1, 8, 11, 18, "MKVLAAGI", "MK+LA GI", "MKILAQGI"}}},
+                                {"sp|Q2", {{3, 6, 1, 4, "VLAA", "VLAA", "VLAA"}}},
+                                {"sp|Q3", {{2, 7, 1, 6, "KVLSAG", "KVL AG", "KVLWAG"}}}};
 
 /* A row of 40: cells from column nCol on, "." with "." elsewhere, the
    colours given, black on white elsewhere. */
@@ -41,13 +39,14 @@ TEST(ChargeMulBla, LaysSelectedHspsOnTheQueryColumns)
         {"GI|1234567 (   1-  10) 2", Row40(36, "WWWWW", "WWWWW", "22222", "")},
         {"SHORT (  50-  53) 1", Row40(1, "MMMM", "MMMM", "2222", "6666")},
         {"SHORT (  60-  63) 2", Row40(1, "KVL", "KVL", "222", "")}};
-    const struct { Pairs sel; std::vector<int> want; /* rows, the query's first */ } cases[] = {
-        {{{3, 1}}, {0, 5}}, /* the query row still comes from hit 1 HSP 1 */
-        {{{2, 2}, {1, 2}, {2, 1}}, {0, 2, 3, 4}},
-        {{{3, 2}, {3, 1}, {2, 2}, {2, 1}, {1, 1}}, {0, 1, 3, 4, 5, 6}}};
+    const struct { Pairs sel; std::vector<int> want; int nBk; } cases[] = { /* rows, query first */
+        {{{3, 1}}, {0, 5}, 1}, /* the query row still comes from hit 1 HSP 1 */
+        {{{3, 1}}, {0, 5}, 0}, /* background option off: all white */
+        {{{2, 2}, {1, 2}, {2, 1}}, {0, 2, 3, 4}, 1},
+        {{{3, 2}, {3, 1}, {2, 2}, {2, 1}, {1, 1}}, {0, 1, 3, 4, 5, 6}, 1}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.sel.size() << " selected");
-        Doc d(Report("longqueryname1", 40, kWide), c.sel);
+        SCOPED_TRACE(testing::Message() << c.sel.size() << " selected, background " << c.nBk);
+        Doc d(Report("longqueryname1", 40, kWide), c.sel, false, c.nBk);
         std::vector<std::pair<int, int>> calls, wantCalls;
         Loaded l(d.pData, Progres, &calls);
         ASSERT_NE(nullptr, l.p);
@@ -56,14 +55,16 @@ TEST(ChargeMulBla, LaysSelectedHspsOnTheQueryColumns)
                   (std::vector<int>{(int)l.nCount, l.p->nSeq, l.p->nTaille, l.p->nPointLimit,
                                     l.p->nStrictLimit, l.p->nHdecal, l.p->nVdecal, l.p->wndlength,
                                     l.p->wndheight}));
-        std::vector<std::string> wantRows, wantNames, gotNames;
-        for (int k : c.want)
+        std::vector<std::string> wantRows, wantNames;
+        for (int k : c.want) {
             wantRows.push_back(rows[k].second), wantNames.push_back(rows[k].first);
-        for (int r = 0; r < l.p->nSeq; r++)
-            gotNames.push_back(l.p->pSeqMul[r]->szName), wantCalls.push_back({r + 1, n});
-        EXPECT_EQ(wantRows, Rows(l.p));
-        EXPECT_EQ(wantNames, gotNames);
-        EXPECT_EQ(wantCalls, calls);
+            if (c.nBk == 0) /* the backgrounds: the last 40 characters */
+                wantRows.back().replace(123, 40, std::string(40, '1'));
+        }
+        for (int r = 1; r <= n; r++)
+            wantCalls.push_back({r, n});
+        EXPECT_EQ(std::make_tuple(wantRows, wantNames, wantCalls),
+                  std::make_tuple(Rows(l.p), Rows(l.p, true), calls)) << "rows, names, progress";
     }
 }
 
@@ -86,14 +87,13 @@ TEST(ChargeMulBla, NothingSelectedOrAMissingBlockGivesNull)
             if (*c.szFrom != '\0')
                 s[s.find(c.szFrom) + 12] = '7';
             FILE *f = fopen(d.index.szPath, "wb");
-            fwrite(s.data(), 1, s.size(), f);
-            fclose(f);
+            fwrite(s.data(), 1, s.size(), f), fclose(f);
         }
         OsNoticeLogClear();
         Loaded l(d.pData);
-        EXPECT_EQ(c.bLoaded, l.p != nullptr);
-        EXPECT_EQ(c.sel.size(), l.nCount);
-        EXPECT_EQ(std::vector<unsigned>{}, NoticeIds());
+        EXPECT_EQ(std::make_tuple(c.bLoaded, c.sel.size(), std::vector<unsigned>{}),
+                  std::make_tuple(l.p != nullptr, (size_t)l.nCount, NoticeIds()))
+            << "loaded, count, notices";
     }
     VirePointMulBla(NULL);
 }
@@ -110,12 +110,11 @@ TEST(ChargeMulBla, MemoryFailureGivesNull)
         MyAllocFailAfter(n);
         Loaded l(d.pData);
         MyAllocFailAfter(-1);
+        EXPECT_EQ(l.p ? 0u : 1u, OsNoticeLog().size()) << "allocation " << n;
         if (l.p != nullptr) {
-            EXPECT_EQ(0u, OsNoticeLog().size()) << "allocation " << n;
             EXPECT_EQ(Rows(ref.p), Rows(l.p)) << "allocation " << n;
             return;
         }
-        EXPECT_EQ(1u, OsNoticeLog().size()) << "allocation " << n;
     }
     ADD_FAILURE() << "never loaded";
 }
@@ -133,74 +132,59 @@ TEST(ChargeMulBla, EveryHspOfTheSharedReports)
         Doc d(SharedBlast() + "/" + sName, {}, true);
         if (d.nResult != LB_OK && d.nResult != LB_INCOMPLETE)
             continue;
-        Pairs all;
+        Pairs all = {{1, 1}}; /* the query row's HSP, then every one */
         for (unsigned i = 0; i < d.pData->nAlign; i++)
             for (unsigned j = 1; j <= d.Hit(i)->unHSP; j++)
                 all.push_back({i + 1, j}), d.Hit(i)->nHSPselected[j - 1] = 1;
         Loaded l(d.pData);
-        ASSERT_NE(nullptr, l.p);
         const int nTaille = d.pData->FichierBlast.TailleQuery;
-        ASSERT_EQ((int)all.size() + 1, l.p->nSeq);
-        ASSERT_EQ(nTaille, l.p->nTaille);
+        ASSERT_NE(nullptr, l.p);
+        ASSERT_EQ(std::make_pair((int)all.size(), nTaille),
+                  std::make_pair(l.p->nSeq, l.p->nTaille));
         FILE *f = fopen(d.index.szPath, "rb");
-        for (size_t k = 0; k < all.size(); k++) {
-            SCOPED_TRACE(testing::Message() << "hit " << all[k].first << " HSP " << all[k].second);
-            LoadedHsp h(f, all[k].first, all[k].second);
+        for (int r = 0; r < l.p->nSeq; r++) {
+            SCOPED_TRACE(testing::Message() << "row " << r + 1 << ": hit " << all[r].first
+                                            << " HSP " << all[r].second);
+            if (r == 1) /* hit 1 HSP 1 again */
+                rewind(f);
+            LoadedHsp h(f, all[r].first, all[r].second);
             ASSERT_NE(nullptr, h.p);
-            int nResidues = 0;
-            long nPos = std::min(h.p->StartQuery, h.p->StopQuery);
-            for (const char *q = h.p->szQuery; *q != '\0'; q++) {
-                nResidues += *q != '-' && nPos >= 1 && nPos <= nTaille;
-                nPos += *q != '-';
+            const MulBlaSeq *s = l.p->pSeqMul[r];
+            std::vector<int> want = {nTaille, nTaille, 0, 0, 0}; /* lengths, cells and match */
+            std::vector<int> got = {(int)strlen(s->szSeq), (int)strlen(s->szComp), 0, 0, 0};
+            long nPos = std::min(h.p->StartQuery, h.p->StopQuery); /* characters, bad cells */
+            for (const char *q = h.p->szQuery; *q != '\0'; nPos += *q++ != '-')
+                want[2] += *q != '-' && nPos >= 1 && nPos <= nTaille;
+            want[3] = r ? want[2] : 0;
+            for (int c = 0; c < nTaille; c++) {
+                got[2] += s->szSeq[c] != MULBLA_VIDE;
+                got[3] += s->szComp[c] != MULBLA_VIDE;
+                got[4] += !isgraph((unsigned char)s->szSeq[c]) || s->SeqTxtClr[c] >= NBCOULEURS ||
+                          s->SeqBkClr[c] >= NBCOULEURS;
             }
-            for (int r : {(int)k + 1, k == 0 ? 0 : -1}) { /* hit 1 HSP 1 gives row 1 too */
-                if (r < 0)
-                    continue;
-                const MulBlaSeq *s = l.p->pSeqMul[r];
-                ASSERT_EQ((size_t)nTaille, strlen(s->szSeq));
-                ASSERT_EQ((size_t)nTaille, strlen(s->szComp));
-                int nCells = 0, nComp = 0, nBad = 0;
-                for (int c = 0; c < nTaille; c++) {
-                    nCells += s->szSeq[c] != MULBLA_VIDE;
-                    nComp += s->szComp[c] != MULBLA_VIDE;
-                    nBad += !isgraph((unsigned char)s->szSeq[c]) ||
-                            s->SeqTxtClr[c] >= NBCOULEURS || s->SeqBkClr[c] >= NBCOULEURS;
-                }
-                EXPECT_EQ((std::vector<int>{nResidues, r ? nResidues : 0, 0}),
-                          (std::vector<int>{nCells, nComp, nBad}))
-                    << "row " << r + 1 << ": cells and match characters filled, bad cells";
-            }
+            EXPECT_EQ(want, got);
         }
         fclose(f);
     }
 }
 
-TEST(MulBlaColours, SchemesAndBackgroundOption)
+/* Cells "AKA.-Z" (identical, similar, other residue, empty, gap, Z)
+   under each scheme; scheme 20 takes the match line, which the query row
+   lacks. An unknown scheme reads nothing: black on white. */
+TEST(MulBlaColours, Schemes)
 {
-    TempFile cfg("[Couleurs_HCA]\nA=3\n[Couleur_Fond_HCA]\nA=5\n[Couleurs_SimIden]\nAUTRE=6\n"
-                 "[Couleur_Fond_SimIden]\nA=9\n");
-    /* Txt[A], Bk[A], Bk[C], identical, similar, other */
-    const struct { int nScheme, nBk; std::vector<int> want; } tables[] = {
-        {COULEUR_HCA, 1, {3, 5, 1, 0, 0, 0}}, {COULEUR_HCA, 0, {3, 1, 1, 0, 0, 0}},
-        {COULEUR_SIMIDEN, 0, {0, 1, 1, 2, 4, 6}}};
-    for (const auto &t : tables) {
-        CouleursMulBla c;
-        LitCouleursMulBla(&c, cfg.szPath, t.nScheme, t.nBk);
-        EXPECT_EQ(t.nScheme, c.nColorPref);
-        EXPECT_EQ(t.want,
-                  (std::vector<int>{c.Txt[0], c.Bk[0], c.Bk[2], c.Ident, c.Simil, c.Autre}))
-            << "scheme " << t.nScheme << ", background option " << t.nBk;
-    }
-    /* Cells "AKA.-Z": identical, similar, other residue, empty, gap, Z. */
-    CouleursMulBla c = {};
-    c.Txt[0] = 3, c.Bk[0] = 5, c.Txt['K' - 'A'] = 7, c.Bk['K' - 'A'] = 9;
-    c.Txt[25] = c.Bk[25] = 8;
+    CouleursMulBla c;
+    LitCouleursMulBla(&c, "", 99, 1);
+    EXPECT_EQ(std::string(26, '0') + "|" + std::string(26, '1') + "|99 0 0 0",
+              Hex((unsigned *)c.Txt, 26) + "|" + Hex((unsigned *)c.Bk, 26) + "|" +
+                  std::to_string(c.nColorPref) + " " + std::to_string(c.Ident) + " " +
+                  std::to_string(c.Simil) + " " + std::to_string(c.Autre));
+    c = {};
+    c.Txt[0] = 3, c.Bk[0] = 5, c.Txt['K' - 'A'] = 7, c.Bk['K' - 'A'] = 9, c.Txt[25] = c.Bk[25] = 8;
     c.Ident = 2, c.Simil = 4, c.Autre = 6;
     const struct { int nScheme; const char *szComp, *szColours; } cases[] = {
-        {COULEUR_HCA, "A+ . Z", "373008|595118"},
-        {COULEUR_NOIRBLANC, "A+ . Z", "373008|595118"},
-        {COULEUR_SIMIDEN, "A+ . Z", "246062|595118"},
-        {COULEUR_SIMIDEN, NULL, "000000|595118"}}; /* the query row */
+        {COULEUR_HCA, "A+ . Z", "373008|595118"}, {COULEUR_NOIRBLANC, "A+ . Z", "373008|595118"},
+        {COULEUR_SIMIDEN, "A+ . Z", "246062|595118"}, {COULEUR_SIMIDEN, NULL, "000000|595118"}};
     for (const auto &k : cases) {
         c.nColorPref = k.nScheme;
         unsigned txt[6], bk[6];
@@ -214,8 +198,7 @@ TEST(MulBlaColours, SchemesAndBackgroundOption)
 TEST(MulBlaEdits, CellsMoveWithTheirMatchAndColours)
 {
     enum { ECRASE, INSERE, EFFACE };
-    /* Row m after the edit; NULL: nothing changes. */
-    const struct { int nOp, n, m; const char *szRow; } cases[] = {
+    const struct { int nOp, n, m; const char *szRow; } cases[] = { /* NULL: nothing changes */
         {INSERE, 5, 2, "MKILWAQG|MK+L A G|22420252|61111711"},
         {INSERE, 1, 2, "WMKILAQG| MK+LA G|02242252|16111711"},
         {INSERE, 8, 2, "MKILAQGW|MK+LA G |22422520|61117111"},
@@ -255,10 +238,10 @@ TEST(MulBlaPane, Arithmetic)
 {
     MulBlaData m = {};
     m.nTaille = 20, m.nSeq = 6;
-    const struct { int h, v, l, t, r, b; std::vector<int> want; } plages[] = {
-        {-2, 0, 0, 0, 80, 48, {0, 10, 0, 6}},  {5, 1, 20, 24, 44, 36, {5, 12, 1, 6}},
-        {5, 1, 21, 25, 43, 30, {6, 12, 1, 5}}, {15, 3, 0, 0, 80, 48, {13, 20, 1, 6}}};
-    for (const auto &c : plages) { /* 8 x 12 here: 20/8 gives 2, 21/8 gives 3 */
+    const struct { int h, v, l, t, r, b; std::vector<int> want; } plages[] = { /* 8 x 12 here: */
+        {-2, 0, 0, 0, 80, 48, {0, 10, 0, 6}},  {5, 1, 20, 24, 44, 36, {5, 12, 1, 6}}, /* 20/8: 2 */
+        {5, 1, 21, 25, 43, 30, {6, 12, 1, 5}}, {15, 3, 0, 0, 80, 48, {13, 20, 1, 6}}}; /* 21/8: 3 */
+    for (const auto &c : plages) {
         m.nHdecal = c.h, m.nVdecal = c.v;
         PlageMulBla g = PlageVisible(&m, c.l, c.t, c.r, c.b, 8, 12);
         EXPECT_EQ(c.want, (std::vector<int>{g.c0, g.c1, g.r0, g.r1}))
@@ -319,39 +302,37 @@ TEST(MulBlaPane, Arithmetic)
 TEST(DeplaceCaret, KeysAndScrollRequests)
 {
     enum { L = TOUCHE_GAUCHE, R = TOUCHE_DROITE, U = TOUCHE_HAUT, D = TOUCHE_BAS,
-           PU = TOUCHE_PGHAUT, PD = TOUCHE_PGBAS, N = DEFIL_AUCUN, LAV = DEFIL_LIGNE_AV,
-           LAP = DEFIL_LIGNE_AP, PAV = DEFIL_PAGE_AV, PAP = DEFIL_PAGE_AP };
+           PU = TOUCHE_PGHAUT, PD = TOUCHE_PGBAS, H = TOUCHE_DEBUT, E = TOUCHE_FIN,
+           N = DEFIL_AUCUN, LAV = DEFIL_LIGNE_AV, LAP = DEFIL_LIGNE_AP, PAV = DEFIL_PAGE_AV,
+           PAP = DEFIL_PAGE_AP, DEB = DEFIL_DEBUT, FIN = DEFIL_FIN };
     const struct { int nKey, bCtrl, col, lgn, h, v, bars, wCol, wLgn, hReq, vReq; } cases[] = {
         /* key, Ctrl, caret, nHdecal, nVdecal, bars on (1 h, 2 v): caret, requests */
         /* the caret's corner on the pane's edge (0 or 10, 0 or 4) or one
            cell inside it before or after the key, or off the pane before */
-        {L, 0, 5, 2, 3, 0, 3, 4, 2, LAV, N},     {L, 0, 6, 2, 3, 0, 3, 5, 2, LAV, N},
-        {L, 0, 7, 2, 3, 0, 3, 6, 2, N, N},       {L, 0, 4, 2, 3, 0, 3, 3, 2, N, N},
-        {L, 1, 15, 2, 3, 0, 3, 5, 2, PAV, N},    {L, 1, 3, 2, -2, 0, 3, 1, 2, N, N},
-        {R, 0, 9, 2, -2, 0, 3, 10, 2, LAP, N},   {R, 0, 10, 2, -2, 0, 3, 11, 2, LAP, N},
-        {R, 1, 5, 2, -2, 0, 3, 15, 2, PAP, N},   {R, 1, 25, 2, 25, 0, 3, 30, 2, N, N},
-        {U, 0, 5, 5, -2, 3, 3, 5, 4, N, LAV},    {U, 0, 5, 6, -2, 3, 3, 5, 5, N, N},
-        {U, 0, 5, 4, -2, 3, 3, 5, 3, N, LAV},    {U, 0, 5, 3, -2, 3, 3, 5, 2, N, N},
-        {U, 1, 5, 8, -2, 3, 3, 5, 4, N, LAV},    {U, 1, 5, 2, -2, 0, 3, 5, 1, N, LAV},
-        {D, 0, 5, 4, -2, 0, 3, 5, 5, N, LAP},    {D, 0, 5, 5, -2, 0, 3, 5, 6, N, LAP},
-        {D, 1, 5, 1, -2, 0, 3, 5, 5, N, LAP},    {D, 0, 5, 12, -2, 9, 3, 5, 12, N, N},
-        {PU, 0, 5, 9, -2, 3, 3, 5, 5, N, N},     {PU, 0, 5, 8, -2, 3, 3, 5, 4, N, PAV},
-        {PD, 0, 5, 1, -2, 0, 3, 5, 5, N, PAP},
-        {TOUCHE_DEBUT, 0, 7, 5, 3, 3, 3, 1, 1, DEFIL_DEBUT, DEFIL_DEBUT},
-        {TOUCHE_DEBUT, 0, 7, 5, 3, 3, 2, 1, 1, N, DEFIL_DEBUT},
-        {TOUCHE_DEBUT, 1, 7, 5, 3, 3, 1, 1, 1, DEFIL_DEBUT, N},
-        {TOUCHE_FIN, 0, 7, 5, 3, 3, 3, 30, 12, DEFIL_FIN, DEFIL_FIN},
-        {TOUCHE_FIN, 0, 7, 5, 3, 3, 0, 30, 12, N, N}, {0, 0, 7, 5, 3, 3, 3, 7, 5, N, N}};
+        {L, 0, 5, 2, 3, 0, 3, 4, 2, LAV, N},   {L, 0, 6, 2, 3, 0, 3, 5, 2, LAV, N},
+        {L, 0, 7, 2, 3, 0, 3, 6, 2, N, N},     {L, 0, 4, 2, 3, 0, 3, 3, 2, N, N},
+        {L, 1, 15, 2, 3, 0, 3, 5, 2, PAV, N},  {L, 1, 3, 2, -2, 0, 3, 1, 2, N, N},
+        {R, 0, 9, 2, -2, 0, 3, 10, 2, LAP, N}, {R, 0, 10, 2, -2, 0, 3, 11, 2, LAP, N},
+        {R, 1, 5, 2, -2, 0, 3, 15, 2, PAP, N}, {R, 1, 25, 2, 25, 0, 3, 30, 2, N, N},
+        {U, 0, 5, 5, -2, 3, 3, 5, 4, N, LAV},  {U, 0, 5, 6, -2, 3, 3, 5, 5, N, N},
+        {U, 0, 5, 4, -2, 3, 3, 5, 3, N, LAV},  {U, 0, 5, 3, -2, 3, 3, 5, 2, N, N},
+        {U, 1, 5, 8, -2, 3, 3, 5, 4, N, LAV},  {U, 1, 5, 2, -2, 0, 3, 5, 1, N, LAV},
+        {D, 0, 5, 4, -2, 0, 3, 5, 5, N, LAP},  {D, 0, 5, 5, -2, 0, 3, 5, 6, N, LAP},
+        {D, 1, 5, 1, -2, 0, 3, 5, 5, N, LAP},  {D, 0, 5, 12, -2, 9, 3, 5, 12, N, N},
+        {PU, 0, 5, 9, -2, 3, 3, 5, 5, N, N},   {PU, 0, 5, 8, -2, 3, 3, 5, 4, N, PAV},
+        {PD, 0, 5, 1, -2, 0, 3, 5, 5, N, PAP}, {H, 0, 7, 5, 3, 3, 3, 1, 1, DEB, DEB},
+        {H, 0, 7, 5, 3, 3, 2, 1, 1, N, DEB},   {H, 1, 7, 5, 3, 3, 1, 1, 1, DEB, N},
+        {E, 0, 7, 5, 3, 3, 3, 30, 12, FIN, FIN}, {E, 0, 7, 5, 3, 3, 0, 30, 12, N, N},
+        {0, 0, 7, 5, 3, 3, 3, 7, 5, N, N}};
     MulBlaData m = {};
     for (int nSeq : {12, 0}) { /* no row: the caret stays */
         for (const auto &c : cases) {
             m.nTaille = 30, m.nSeq = nSeq, m.nHdecal = c.h, m.nVdecal = c.v;
             m.wndlength = c.bars & 1 ? 10 : 0, m.wndheight = c.bars & 2 ? 4 : 0;
             CaretMulBla k = DeplaceCaret(&m, c.col, c.lgn, c.nKey, c.bCtrl, 10, 4, 1, 1);
-            std::vector<int> want = {c.wCol, c.wLgn, c.hReq, c.vReq};
-            if (nSeq == 0)
-                want = {c.col, c.lgn, N, N};
-            EXPECT_EQ(want, (std::vector<int>{k.nCol, k.nLgn, k.nHReq, k.nVReq}))
+            EXPECT_EQ((nSeq ? std::vector<int>{c.wCol, c.wLgn, c.hReq, c.vReq}
+                            : std::vector<int>{c.col, c.lgn, N, N}),
+                      (std::vector<int>{k.nCol, k.nLgn, k.nHReq, k.nVReq}))
                 << "key " << c.nKey << (c.bCtrl ? " with Ctrl" : "") << " on " << c.col << ","
                 << c.lgn << " from " << c.h << "," << c.v << ", " << nSeq << " rows";
         }

@@ -13,18 +13,11 @@
 #include <sys/resource.h>
 #endif
 
+#include "benchreport.h"
 #include "blastread.h"
 #include "document.h"
 #include "memory.h"
 #include "mulbla.h"
-
-static const char AA[] = "ACDEFGHIKLMNPQRSTVWY";
-
-static char Residu(unsigned *pSeed)
-{
-    *pSeed = *pSeed * 1103515245u + 12345u;
-    return AA[(*pSeed >> 16) % 20];
-}
 
 /* One hit: ">" line, length, three HSPs of 480 query residues (about 500
    columns, in triples of 60) at query offsets 1, 481 and 961; one column
@@ -40,14 +33,7 @@ static void WriteReport(const char *szPath, unsigned nHits)
         perror(szPath);
         exit(1);
     }
-    fprintf(f, "BLASTP 2.0MP-WashU [benchmark]\n\nQuery=  bench_query generated\n"
-               "        (1440 letters)\n\nDatabase:  bench.aa\n"
-               "           %u sequences; 1,000,000 total letters.\n\n"
-               "Sequences producing High-scoring Segment Pairs:              Score  P(N)      N\n\n",
-            nHits);
-    for (unsigned h = 1; h <= nHits; h++)
-        fprintf(f, "sp|B%05u|BENCH generated hit %-28u   500  1.0e-40   3\n", h, h);
-    fputs("\n\n", f);
+    EcritEnteteBench(f, nHits);
     for (unsigned h = 1; h <= nHits; h++) {
         fprintf(f, ">sp|B%05u|BENCH generated hit %u of the benchmark report\n"
                    "        Length = 3,000\n\n", h, h);
@@ -61,8 +47,8 @@ static void WriteReport(const char *szPath, unsigned nHits)
                 int c = 0, nq = 0, ns = 0;
                 for (; c < 60 && nRes < 480; c++, nCols++) {
                     bool bGapQ = nCols % 30 == 29, bGapS = !bGapQ && nCols % 40 == 39;
-                    q[c] = bGapQ ? '-' : Residu(&nSeed);
-                    s[c] = bGapS ? '-' : (nCols % 7 == 3 ? Residu(&nSeed) : q[c]);
+                    q[c] = bGapQ ? '-' : ResiduBench(&nSeed);
+                    s[c] = bGapS ? '-' : (nCols % 7 == 3 ? ResiduBench(&nSeed) : q[c]);
                     m[c] = q[c] == s[c] ? q[c] : (q[c] != '-' && s[c] != '-' ? '+' : ' ');
                     nq += !bGapQ, ns += !bGapS, nRes += !bGapQ;
                 }

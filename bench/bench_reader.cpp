@@ -9,19 +9,16 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "benchreport.h"
 #include "blastread.h"
 #include "document.h"
 #include "hspload.h"
 #include "memory.h"
 
-static const char AA[] = "ACDEFGHIKLMNPQRSTVWY";
-
 static void Segment(char *sz, int n, unsigned *pSeed)
 {
-    for (int i = 0; i < n; i++) {
-        *pSeed = *pSeed * 1103515245u + 12345u;
-        sz[i] = AA[(*pSeed >> 16) % 20];
-    }
+    for (int i = 0; i < n; i++)
+        sz[i] = ResiduBench(pSeed);
     sz[n] = '\0';
 }
 
@@ -37,14 +34,7 @@ static void WriteReport(const char *szPath, unsigned nHits)
         perror(szPath);
         exit(1);
     }
-    fprintf(f, "BLASTP 2.0MP-WashU [benchmark]\n\nQuery=  bench_query generated\n"
-               "        (1440 letters)\n\nDatabase:  bench.aa\n"
-               "           %u sequences; 1,000,000 total letters.\n\n"
-               "Sequences producing High-scoring Segment Pairs:              Score  P(N)      N\n\n",
-            nHits);
-    for (unsigned h = 1; h <= nHits; h++)
-        fprintf(f, "sp|B%05u|BENCH generated hit %-28u   500  1.0e-40   3\n", h, h);
-    fputs("\n\n", f);
+    EcritEnteteBench(f, nHits);
     for (unsigned h = 1; h <= nHits; h++) {
         fprintf(f, ">sp|B%05u|BENCH generated hit %u of the benchmark report, a\n"
                    "            description that wraps onto a second line\n"

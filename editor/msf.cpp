@@ -66,7 +66,7 @@ int SEQGCGCHECKSUM(int nEnd, int nStart, const char *sz)
 /* A name as the file shows it: its first 10 characters, blanks as "_". */
 static void NomMsf(const char *szName, char *szOut)
 {
-    snprintf(szOut, MSF_NOM + 1, "%s", szName);
+    snprintf(szOut, MSF_NOM + 1, "%.10s", szName);
     for (char *p = szOut; *p != '\0'; p++)
         if (*p == ' ')
             *p = '_';

@@ -16,16 +16,9 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "blastlec.h"
 #include "halyardrc.h"
 #include "memory.h"
-
-/* How a line read by LitLigne ended. */
-enum {
-    FIN_MORCEAU = 0, /* buffer full: the rest of the line comes next  */
-    FIN_LF = 1,      /* newline (LF or CR LF), kept as "\n"           */
-    FIN_CR = 2,      /* lone carriage return, kept as a blank         */
-    FIN_EOF = 3      /* end of file                                   */
-};
 
 /* ---- Line input ------------------------------------------------------ */
 
@@ -33,7 +26,7 @@ enum {
 /* The C runtime's fgets takes its lock and a call per character here;
    reading through the stream's buffer directly is several times faster.
    Same contract as the fgets version below. */
-static int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
+int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
 {
     int nMax = nSize - 1;
     int n = 0;
@@ -79,7 +72,7 @@ static int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
    filled with newlines, which fgets never stores but as the last
    character, so the last NUL in it marks the end of what was read even
    when the line holds NUL bytes. */
-static int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
+int LitLigne(FILE *pFile, int nSize, char *szBuf, int *pnFin)
 {
     int n;
     char *pCR;
@@ -148,7 +141,7 @@ char *MYFGETS(FILE *pFile, int nSize, char *szBuf)
 
 /* Upper-cases ASCII letters in place (bytes above 127 are left alone, as
    in the C locale) and returns the length. */
-static int Majuscules(char *s)
+int Majuscules(char *s)
 {
     char *p = s;
 
@@ -158,7 +151,7 @@ static int Majuscules(char *s)
     return (int)(p - s);
 }
 
-static const char *SauteBlancs(const char *s)
+const char *SauteBlancs(const char *s)
 {
     while (*s == ' ')
         s++;
@@ -167,8 +160,8 @@ static const char *SauteBlancs(const char *s)
 
 /* Copies into szDst (cbDst bytes) the text of pSrc up to the first
    character for which bFin says stop, cut to the field. */
-static void CopieJusque(char *szDst, size_t cbDst, const char *pSrc,
-                        bool (*bFin)(unsigned char))
+void CopieJusque(char *szDst, size_t cbDst, const char *pSrc,
+                 bool (*bFin)(unsigned char))
 {
     size_t n = 0;
 
@@ -179,12 +172,12 @@ static void CopieJusque(char *szDst, size_t cbDst, const char *pSrc,
 }
 
 static bool EstBlanc(unsigned char c) { return c == ' '; }
-static bool EstEspace(unsigned char c) { return isspace(c) != 0; }
+bool EstEspace(unsigned char c) { return isspace(c) != 0; }
 /* The query name ends at a blank, a control character or above 127. */
 static bool FinNom(unsigned char c) { return c <= ' ' || c > 127; }
 
 /* Copies at most cbDst-1 bytes of szSrc. */
-static void CopieBornee(char *szDst, size_t cbDst, const char *szSrc)
+void CopieBornee(char *szDst, size_t cbDst, const char *szSrc)
 {
     size_t n = strlen(szSrc);
 
@@ -228,7 +221,7 @@ static bool EstListeVide(const char *szLigne)
    descriptions hold parentheses of their own, such as "(AE000111)", and
    the length line "(820 letters)" comes last. Returns false when there is
    none; the value saturates at INT_MAX. */
-static bool NombreEntreParentheses(const char *szLigne, int *pnValeur)
+bool NombreEntreParentheses(const char *szLigne, int *pnValeur)
 {
     const char *pChiffres = NULL;
     unsigned long long n = 0;
@@ -255,7 +248,7 @@ static bool NombreEntreParentheses(const char *szLigne, int *pnValeur)
    same size gives the same pieces; a line that ended otherwise than with a
    newline (lone CR, end of file, newline turned into a blank) gets a line
    end of its own so that it does not run into the next one. */
-static void EcritLigne(FILE *pSortie, const char *szLigne, int nFin)
+void EcritLigne(FILE *pSortie, const char *szLigne, int nFin)
 {
     size_t n = strlen(szLigne);
 
@@ -271,16 +264,9 @@ static void EcritLigne(FILE *pSortie, const char *szLigne, int nFin)
 
 /* ---- The reader -------------------------------------------------------- */
 
-typedef struct tagLecteur {
-    FILE *pBlast;                 /* the report, binary                  */
-    FILE *pSortie;                /* the HSP index file, or NULL         */
-    char  szLigne[TAILLELIGNE];   /* current line                        */
-    int   nLong;                  /* its length as read                  */
-    int   nFin;                   /* how it ended (FIN_*)                */
-    long  lListe;                 /* where the hit list starts           */
-} Lecteur, *pLecteur;
+static char bufBlast[1 << 16], bufSortie[1 << 16];
 
-static bool LigneSuivante(pLecteur pLec)
+bool LigneSuivante(pLecteur pLec)
 {
     pLec->nLong = LitLigne(pLec->pBlast, TAILLELIGNE, pLec->szLigne, &pLec->nFin);
     return pLec->nLong >= 0;
@@ -395,18 +381,6 @@ static int PremierePasse(pLecteur pLec, void *hProg, unsigned *pnCompte)
     return LB_OK;
 }
 
-/* State of the second pass. */
-typedef struct tagPasse {
-    pDataHSP *ppHits;    /* the table, nCompte records               */
-    unsigned  nCompte;   /* hits counted by the first pass           */
-    unsigned  h;         /* hits met (records in use)                */
-    unsigned  k;         /* HSPs of the current hit                  */
-    unsigned  t;         /* HSPs over all hits                       */
-    pDataHSP  pHit;      /* current hit, NULL outside a counted hit  */
-    bool      bDescr;    /* description lines follow the ">" line    */
-    bool      bListe;    /* still in the lines the first pass skipped */
-} Passe;
-
 /* A ">" line: the next hit, if the first pass counted it. */
 static void NouveauHit(pLecteur pLec, Passe *pP, void *hProg)
 {
@@ -438,7 +412,7 @@ static void NouveauHit(pLecteur pLec, Passe *pP, void *hProg)
 
 /* A continuation line of the description: appended while the whole stays
    below 500 characters. */
-static void SuiteDescription(pLecteur pLec, Passe *pP)
+void SuiteDescription(pLecteur pLec, Passe *pP)
 {
     char *szReste = (char *)SauteBlancs(pLec->szLigne);
     size_t nReste = strlen(szReste);
@@ -472,12 +446,31 @@ static void LongueurSujet(pLecteur pLec, Passe *pP)
     CopieBornee(pP->pHit->szLength, sizeof pP->pHit->szLength, szSansVirgule);
 }
 
+/* Opens the next HSP's block of the current hit: its tag, the score line
+   held in the line buffer and the identities line after it. */
+int EcritBlocHsp(pLecteur pLec, Passe *pP)
+{
+    char szTag[64];
+
+    pP->k++;
+    pP->pHit->unHSP = pP->k;
+    snprintf(szTag, sizeof szTag, "END\r\nALIGN %u HSP %u\r\n", pP->h, pP->k);
+    fputs(szTag, pLec->pSortie);
+    EcritLigne(pLec->pSortie, pLec->szLigne, pLec->nFin);
+
+    if (!LigneSuivante(pLec))
+        return LB_INCOMPLETE;
+    Majuscules(pLec->szLigne);
+    EcritLigne(pLec->pSortie, pLec->szLigne, pLec->nFin);
+    pP->t++;
+    return LB_OK;
+}
+
 /* A score line: a new HSP of the current hit, its block opened in the
    index file with the score and identities lines. Returns LB_OK to go on,
    or the end of the read. */
 static int NouvelHsp(pLecteur pLec, Passe *pP)
 {
-    char szTag[64];
     const char *pEgal1, *pEgal3 = NULL;
 
     if (pP->pHit == NULL)
@@ -498,18 +491,7 @@ static int NouvelHsp(pLecteur pLec, Passe *pP)
         CopieJusque(pP->pHit->szProb, sizeof pP->pHit->szProb,
                     SauteBlancs(pEgal3 + 1), EstEspace);
     }
-    pP->k++;
-    pP->pHit->unHSP = pP->k;
-    snprintf(szTag, sizeof szTag, "END\r\nALIGN %u HSP %u\r\n", pP->h, pP->k);
-    fputs(szTag, pLec->pSortie);
-    EcritLigne(pLec->pSortie, pLec->szLigne, pLec->nFin);
-
-    if (!LigneSuivante(pLec))
-        return LB_INCOMPLETE;
-    Majuscules(pLec->szLigne);
-    EcritLigne(pLec->pSortie, pLec->szLigne, pLec->nFin);
-    pP->t++;
-    return LB_OK;
+    return EcritBlocHsp(pLec, pP);
 }
 
 /* A "QUERY:" line: the alignment triple goes to the current HSP's block.
@@ -528,6 +510,20 @@ static int Triplet(pLecteur pLec, Passe *pP)
         EcritLigne(pLec->pSortie, pLec->szLigne, pLec->nFin);
     }
     return LB_OK;
+}
+
+int FinPrematuree(Passe *pP, bool *pbNoticeFin)
+{
+    /* The report ends between lines: the last hit may be cut anywhere, so
+       it is not kept. */
+    *pbNoticeFin = true;
+    if (pP->h > 0) {
+        pDataHSP pDernier = pP->ppHits[pP->h - 1];
+
+        pP->t -= pDernier->unHSP <= pP->t ? pDernier->unHSP : pP->t;
+        pP->h--;
+    }
+    return LB_INCOMPLETE;
 }
 
 /* Second pass, from the hit list header to "PARAMETERS:". */
@@ -574,21 +570,12 @@ static int SecondePasse(pLecteur pLec, Passe *pP, void *hProg,
             return nRes;
     }
 
-    /* The report ends between lines: the last hit may be cut anywhere, so
-       it is not kept. */
-    *pbNoticeFin = true;
-    if (pP->h > 0) {
-        pDataHSP pDernier = pP->ppHits[pP->h - 1];
-
-        pP->t -= pDernier->unHSP <= pP->t ? pDernier->unHSP : pP->t;
-        pP->h--;
-    }
-    return LB_INCOMPLETE;
+    return FinPrematuree(pP, pbNoticeFin);
 }
 
 /* Allocates the table and its records, opens the index file. */
-static int PrepareSecondePasse(pLecteur pLec, pDataGeneralPrg pData,
-                               Passe *pP, void *hProg)
+int PrepareSecondePasse(pLecteur pLec, pDataGeneralPrg pData,
+                        Passe *pP, void *hProg)
 {
     if (pP->nCompte > UINT_MAX / sizeof(pDataHSP)) {
         OsMemoryNotice(szMemNoAlloc);
@@ -612,9 +599,27 @@ static int PrepareSecondePasse(pLecteur pLec, pDataGeneralPrg pData,
     pLec->pSortie = fopen(pData->szFileSortie, "wb");
     if (pLec->pSortie == NULL)
         return LB_NOTEMP;
+    setvbuf(pLec->pSortie, bufSortie, _IOFBF, sizeof bufSortie);
     OsProgressSetText(hProg, IDC_PROG_ACQUIRE, "Data aquisition:");
     OsProgressSetRange(hProg, (int)(pP->nCompte > INT_MAX ? INT_MAX : pP->nCompte));
     return LB_OK;
+}
+
+/* The two passes over a report of the older dialect. */
+static int LitRapportAncien(pLecteur pLec, pDataGeneralPrg pData, Passe *pP,
+                            void *hProg, bool *pbNoticeFin)
+{
+    int nRes = LitEntete(pLec, &pData->FichierBlast);
+
+    if (nRes == LB_OK)
+        nRes = PremierePasse(pLec, hProg, &pP->nCompte);
+    if (nRes == LB_OK)
+        nRes = PrepareSecondePasse(pLec, pData, pP, hProg);
+    if (nRes == LB_OK) {
+        pP->bListe = true;
+        nRes = SecondePasse(pLec, pP, hProg, pbNoticeFin);
+    }
+    return nRes;
 }
 
 /* Notice of each failure shown by the reader. */
@@ -669,7 +674,6 @@ int LitBlastForListBox(OSWND hOwner, pDataGeneralPrg pData)
     bool bNoticeFin = false;
     void *hProg;
     int nRes;
-    static char bufBlast[1 << 16], bufSortie[1 << 16];
 
     memset(&passe, 0, sizeof passe);
     memset(&lec, 0, sizeof lec);
@@ -679,16 +683,11 @@ int LitBlastForListBox(OSWND hOwner, pDataGeneralPrg pData)
         nRes = LB_NOOPEN;
     } else {
         setvbuf(lec.pBlast, bufBlast, _IOFBF, sizeof bufBlast);
-        nRes = LitEntete(&lec, &pData->FichierBlast);
-        if (nRes == LB_OK)
-            nRes = PremierePasse(&lec, hProg, &passe.nCompte);
-        if (nRes == LB_OK)
-            nRes = PrepareSecondePasse(&lec, pData, &passe, hProg);
-        if (nRes == LB_OK) {
-            setvbuf(lec.pSortie, bufSortie, _IOFBF, sizeof bufSortie);
-            passe.bListe = true;
-            nRes = SecondePasse(&lec, &passe, hProg, &bNoticeFin);
-        }
+        pData->FichierBlast.bModerne = EstRapportModerne(&lec);
+        if (pData->FichierBlast.bModerne)
+            nRes = LitRapportModerne(&lec, pData, &passe, hProg, &bNoticeFin);
+        else
+            nRes = LitRapportAncien(&lec, pData, &passe, hProg, &bNoticeFin);
     }
     if (nRes == LB_INCOMPLETE && bNoticeFin)
         MyErrMsgBox(IDS_HALYARD, IDS_INCOMPLETE, hOwner);

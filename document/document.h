@@ -23,6 +23,11 @@ typedef struct tagDataBlastFile {
     char szQuerySeqInfo[256];  /* "(%u lettres)" with the query length   */
     int  TailleQuery;          /* query length in residues               */
     char szDataBankInfo[256];  /* database description, joined lines     */
+    int  bModerne;             /* NCBI BLAST 2.x or BLAST+ report: scores
+                                  in bits, E-values                      */
+    unsigned nRequete;         /* query to read, from 0; set before the
+                                  read, as the user chose                */
+    unsigned nRequetes;        /* queries in the report (modern ones)    */
 } DataBlastFile, *pDataBlastFile;
 
 /* One hit (subject sequence) of the report. */

@@ -56,6 +56,8 @@ static int AccepteFichier(HWND hWnd, pDataGeneralPrg pData)
         MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, hWnd);
         return 0;
     }
+    if (!ChoisitRequete(hWnd, pData))
+        return 0;
     /* Reserved in a buffer of its own: if it fails, szFileSortie still
        names the open report's index file. */
     char szSortie[MAX_PATH];
@@ -75,6 +77,23 @@ int ChooseFileName(HWND hWnd, pDataGeneralPrg pData)
         return 0;
     }
     return AccepteFichier(hWnd, pData);
+}
+
+/* The title after a read: the file name when it was read whole; for a
+   report of several queries, which one was read, and whether whole. */
+static void AfficheTitre(HWND hWnd, pDataGeneralPrg pData, int r)
+{
+    const DataBlastFile *pFich = &pData->FichierBlast;
+    char szSuffix[400] = "";
+    int n = 0;
+
+    if (r == LB_OK)
+        n = snprintf(szSuffix, sizeof szSuffix, "-   %s", pData->szFileName);
+    if ((r == LB_OK || r == LB_INCOMPLETE) && pFich->bModerne && pFich->nRequetes > 1)
+        snprintf(szSuffix + n, sizeof szSuffix - (size_t)n, "%squery %u of %u: %.100s%s",
+                 n > 0 ? "   -   " : "-   ", pFich->nRequete + 1, pFich->nRequetes,
+                 pFich->szQuerySeqName, r == LB_OK ? "" : " (incomplete)");
+    AfficheNomFichier(hWnd, SZAPPLICATIONCLASS, szSuffix[0] != '\0' ? szSuffix : NULL);
 }
 
 void DetruitOutils(void)
@@ -112,13 +131,7 @@ static int RemplaceRapport(HWND hWnd, pDataGeneralPrg pData, const char *szOldSo
     FreeHalyardHaspData(pData);
 
     r = LitBlastForListBox(hWnd, pData);
-    if (r == LB_OK) {
-        char szSuffix[300];
-        snprintf(szSuffix, sizeof szSuffix, "-   %s", pData->szFileName);
-        AfficheNomFichier(hWnd, SZAPPLICATIONCLASS, szSuffix);
-    } else {
-        AfficheNomFichier(hWnd, SZAPPLICATIONCLASS, NULL);
-    }
+    AfficheTitre(hWnd, pData, r);
 
     AfficheEnteteFileBank(hWnd);
     INITLISTBOXRESULT(pData);
@@ -189,6 +202,7 @@ void FermeUnFichier(HWND hWnd)
         DeleteFileA(pData->szFileSortie);
     DetruitOutils();
     InitFichBlastData(pData);
+    pData->FichierBlast.bModerne = 0;
     FreeHspData(pData);
     FreeHalyardHaspData(pData);
     AfficheNomFichier(hWnd, SZAPPLICATIONCLASS, NULL);

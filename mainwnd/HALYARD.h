@@ -114,9 +114,13 @@ void AfficheNomFichier(HWND hWnd, const char *szPrefix, const char *szSuffix);
 /* Destroys the editor, the HCA viewer and the map, when open. */
 void DetruitOutils(void);
 
-/* ---- Dialogs (dbinfo.cpp, about.cpp, colordlg.cpp) --------------------- */
+/* ---- Dialogs (dbinfo.cpp, about.cpp, colordlg.cpp, querydlg.cpp) ------- */
 
 void AfficheInfoDB(HWND hWnd);
+/* Before the report szFilePath is read: the query to read, in
+   FichierBlast.nRequete. The user chooses when the report holds several
+   (the first selected); 0 when he cancels, the document unchanged. */
+int ChoisitRequete(HWND hWnd, pDataGeneralPrg pData);
 void AfficheDlgAProposDe(HWND hWnd);
 int ChoixColoration(HWND hWnd, int *pnColorPref, int *pnBkColor);
 

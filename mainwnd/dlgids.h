@@ -1,5 +1,5 @@
-/* dlgids.h: control identifiers of the Database information, Colors and
-   About dialogs. Read by the resource script and by the dialog modules:
+/* dlgids.h: control identifiers of the Database information, Colors,
+   Choose a query and About dialogs. Read by the resource script and by the dialog modules:
    plain #defines only. */
 #ifndef HALYARD_DLGIDS_H
 #define HALYARD_DLGIDS_H
@@ -15,6 +15,10 @@
 #define IDC_CLR_SIMIDEN     6016  /* "Identity/similarity colors"      */
 #define IDC_CLR_NOIRBLANC   6017  /* "Black and white"                 */
 #define IDC_CLR_FOND        6018  /* "use background colors"           */
+
+/* Choose a query (dialog 2012) */
+#define IDC_REQ_TEXTE       6019  /* how many queries the report holds */
+#define IDC_REQ_LISTE       6020  /* one line per query: name, length */
 
 /* About (dialog 2008): its picture */
 #define IDB_APROPOS         1     /* bitmap, 320 x 140, 16 colours     */

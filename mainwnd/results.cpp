@@ -227,7 +227,8 @@ void DessineEnteteRect(HDC hdc)
             { "Num.", 4, 4 + (10 * cx) / 2 - 1 },
             { "Database identifier", 4 + 5 * cx, 4 + 5 * cx + (51 * cx) / 2 - 1 },
             { "Score", xScore, xScore + (13 * cx) / 2 - 1 },
-            { "P", xProb, xProb + 9 * cx - 1 },
+            /* The newer reports give E-values. */
+            { pData->FichierBlast.bModerne ? "E" : "P", xProb, xProb + 9 * cx - 1 },
             { "Sequence information", 4 + 49 * cx, 4 + 89 * cx },
         };
 

@@ -18,6 +18,7 @@
 #define IDD_PRINTPROGRESS      2009  /* "Print progress"                     */
 #define IDD_HCAPRINTOPTIONS    2010  /* "HCA print options"                  */
 #define IDD_STRSEARCH          2011  /* "String Finder" (modeless)           */
+#define IDD_CHOIXREQUETE       2012  /* "Choose a query" of a report        */
 
 /* Controls of the progress box */
 #define IDC_PROG_PASS          6006  /* "First pass...", "Number of entries:" */

@@ -304,18 +304,28 @@ static int HspModerne(pLecteur pLec, Passe *pP)
     return EcritBlocHsp(pLec, pP);
 }
 
-/* The numbers and segment of "QUERY  24   KVYA...  83" or "SBJCT: 14 ...
-   73": *pnSeg is where the segment starts in the line, *pcbSeg its
-   length. */
-static bool LitLigneSequence(const char *sz, unsigned *pnDebut, unsigned *pnFin,
-                             int *pnSeg, int *pcbSeg)
-{
-    int nDebutSeg = 0, nFinSeg = 0;
+/* A query or subject line of a triple, as read. */
+typedef struct tagLigneSeq {
+    unsigned nDebut, nFin; /* its coordinates                          */
+    int      nSeg, cbSeg;  /* where its segment starts, and its length */
+} LigneSeq;
 
-    if (sscanf(sz, "%*s %u %n%*s%n %u", pnDebut, &nDebutSeg, &nFinSeg, pnFin) != 2)
-        return false;
-    *pnSeg = nDebutSeg;
-    *pcbSeg = nFinSeg - nDebutSeg;
+/* "QUERY  24   KVYA...  83", "SBJCT: 14 ... 73". A segment of gaps only
+   comes without coordinates ("QUERY        -----"): it stands where the
+   previous one of its row stopped, nDernier. */
+static bool LitLigneSequence(const char *sz, unsigned nDernier, LigneSeq *pL)
+{
+    int nDebut = 0, nFin = 0;
+
+    if (sscanf(sz, "%*s %u %n%*s%n %u", &pL->nDebut, &nDebut, &nFin, &pL->nFin) != 2) {
+        nDebut = nFin = 0;
+        sscanf(sz, "%*s %n%*s%n", &nDebut, &nFin);
+        if (nFin <= nDebut || strspn(sz + nDebut, "-") != (size_t)(nFin - nDebut))
+            return false;
+        pL->nDebut = pL->nFin = nDernier;
+    }
+    pL->nSeg = nDebut;
+    pL->cbSeg = nFin - nDebut;
     return true;
 }
 
@@ -332,34 +342,34 @@ static int ColonneDuChargeur(const char *sz)
 }
 
 /* Writes "QUERY: a SEGMENT b" or "SBJCT: ...", the segment cut so that
-   the line stays within the index file's lines. */
-static void EcritSequence(FILE *pSortie, const char *szNom, const char *sz, char *szLigne)
+   the line stays within the index file's lines; the line written is left
+   in szLigne. */
+static void EcritSequence(FILE *pSortie, const char *szNom, const char *sz, const LigneSeq *pL,
+                          char *szLigne)
 {
-    unsigned nDebut, nFin;
-    int nSeg, cbSeg;
+    int nFixe = snprintf(NULL, 0, "%s %u  %u\n", szNom, pL->nDebut, pL->nFin);
+    int cbSeg = pL->cbSeg;
 
-    LitLigneSequence(sz, &nDebut, &nFin, &nSeg, &cbSeg);
-    int nFixe = snprintf(NULL, 0, "%s %u  %u\n", szNom, nDebut, nFin);
     if (cbSeg > TAILLELIGNE - 1 - nFixe)
         cbSeg = TAILLELIGNE - 1 - nFixe;
-    snprintf(szLigne, TAILLELIGNE, "%s %u %.*s %u\n", szNom, nDebut, cbSeg < 0 ? 0 : cbSeg,
-             sz + nSeg, nFin);
+    snprintf(szLigne, TAILLELIGNE, "%s %u %.*s %u\n", szNom, pL->nDebut, cbSeg < 0 ? 0 : cbSeg,
+             sz + pL->nSeg, pL->nFin);
     EcritLigne(pSortie, szLigne, FIN_LF);
 }
 
 /* An alignment triple: query line, match line, subject line, written as
    the older dialect's ("QUERY:", "SBJCT:") with the match line placed
-   where the loader reads it. A triple cut short by the end of the report
-   ends the read (LB_INCOMPLETE, no notice); one that cannot be read is
-   passed over. */
-static int TripletModerne(pLecteur pLec, Passe *pP)
+   where the loader reads it. aDernier holds where the HSP's query and
+   subject rows stopped so far. A triple cut short by the end of the
+   report ends the read (LB_INCOMPLETE, no notice); one that cannot be
+   read is passed over. */
+static int TripletModerne(pLecteur pLec, Passe *pP, unsigned aDernier[2])
 {
     char szQuery[TAILLELIGNE], szMatch[TAILLELIGNE], szLigne[TAILLELIGNE];
-    unsigned a, b;
-    int nSeg, cbSeg, nCol;
+    LigneSeq q, sujet;
 
     if (pP->pHit == NULL || pP->k == 0 || pLec->nFin == FIN_MORCEAU ||
-        !LitLigneSequence(pLec->szLigne, &a, &b, &nSeg, &cbSeg))
+        !LitLigneSequence(pLec->szLigne, aDernier[0], &q))
         return LB_OK;
     CopieBornee(szQuery, sizeof szQuery, pLec->szLigne);
     if (!LigneSuivante(pLec))
@@ -373,30 +383,30 @@ static int TripletModerne(pLecteur pLec, Passe *pP)
     } else {
         szMatch[0] = '\0';
     }
-    if (!Commence(pLec->szLigne, "SBJCT") || !LitLigneSequence(pLec->szLigne, &a, &b, &nSeg, &cbSeg))
+    if (!Commence(pLec->szLigne, "SBJCT") || !LitLigneSequence(pLec->szLigne, aDernier[1], &sujet))
         return LB_OK;
+    aDernier[0] = q.nFin;
+    aDernier[1] = sujet.nFin;
 
-    EcritSequence(pLec->pSortie, "QUERY:", szQuery, szLigne);
-    nCol = ColonneDuChargeur(szLigne);
-    LitLigneSequence(szQuery, &a, &b, &nSeg, &cbSeg);
+    EcritSequence(pLec->pSortie, "QUERY:", szQuery, &q, szLigne);
     {
-        /* The match characters under the query's segment, from column
-           nCol on, the line cut to the index file's width. */
-        int nMatch = (int)strlen(szMatch), n = 0;
+        /* The match characters under the query's segment, from the
+           loader's column on, the line cut to the index file's width. */
+        int nCol = ColonneDuChargeur(szLigne), nMatch = (int)strlen(szMatch), n = 0;
         char szSortie[TAILLELIGNE];
 
         while (nMatch > 0 && isspace((unsigned char)szMatch[nMatch - 1]))
             nMatch--;
         memset(szSortie, ' ', sizeof szSortie);
-        for (int i = 0; i < cbSeg && nSeg + i < nMatch && nCol + i < TAILLELIGNE - 2; i++) {
-            szSortie[nCol + i] = szMatch[nSeg + i];
+        for (int i = 0; i < q.cbSeg && q.nSeg + i < nMatch && nCol + i < TAILLELIGNE - 2; i++) {
+            szSortie[nCol + i] = szMatch[q.nSeg + i];
             n = nCol + i + 1;
         }
         szSortie[n] = '\n';
         szSortie[n + 1] = '\0';
         EcritLigne(pLec->pSortie, szSortie, FIN_LF);
     }
-    EcritSequence(pLec->pSortie, "SBJCT:", pLec->szLigne, szLigne);
+    EcritSequence(pLec->pSortie, "SBJCT:", pLec->szLigne, &sujet, szLigne);
     return LB_OK;
 }
 
@@ -408,20 +418,23 @@ static bool EstLigneScore(const char *sz)
     return Commence(p, "SCORE") && *SauteBlancs(p + 5) == '=';
 }
 
-/* "QUERY  1 ..." or "QUERY: 1 ..." */
+/* "QUERY  1 ...", "QUERY: 1 ...", or "QUERY        ----" (a line of gaps
+   only has no coordinates). */
 static bool EstLigneQuery(const char *sz)
 {
     const char *p = sz + 5;
 
     if (!Commence(sz, "QUERY") || (*p != ' ' && *p != ':'))
         return false;
-    return isdigit((unsigned char)*SauteBlancs(p + 1));
+    p = SauteBlancs(p + 1);
+    return isdigit((unsigned char)*p) || *p == '-';
 }
 
 /* The hit blocks of the query, from its "Query=" line to its end. */
 static int PasseModerne(pLecteur pLec, Passe *pP, void *hProg, bool *pbNoticeFin)
 {
     bool bDebut;
+    unsigned aDernier[2] = {0, 0};
 
     *pbNoticeFin = false;
     pLec->nFin = FIN_LF;
@@ -455,7 +468,7 @@ static int PasseModerne(pLecteur pLec, Passe *pP, void *hProg, bool *pbNoticeFin
         if (EstLigneScore(sz))
             nRes = HspModerne(pLec, pP);
         else if (EstLigneQuery(sz))
-            nRes = TripletModerne(pLec, pP);
+            nRes = TripletModerne(pLec, pP, aDernier);
         if (nRes != LB_OK)
             return nRes;
     }

@@ -1,5 +1,6 @@
-/* Fuzz target: arbitrary bytes as a BLAST report through TestFichier and
- * LitBlastForListBox, then every HSP the reader announced loaded back
+/* Fuzz target: arbitrary bytes as a BLAST report through TestFichier, the
+ * census of its queries and LitBlastForListBox (one query chosen by the
+ * input's length when there are several), then every HSP the reader announced loaded back
  * from its index file, and the same bytes as an index file for
  * LitUnAlignHsp. Under AddressSanitizer any write outside a record, row
  * or fixed field stops the run.
@@ -9,6 +10,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "blastmodern.h"
 #include "blastread.h"
 #include "document.h"
 #include "hspload.h"
@@ -47,9 +49,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t cb)
     WriteFile(szReport, pData, cb);
     TestFichier(szReport);
 
+    /* The census of the queries, and the read of one of them. */
+    pRequeteBlast pListe = NULL;
+    unsigned nRequetes = ListeRequetesBlast(szReport, &pListe);
+    MyFree(pListe);
+
     pDataGeneralPrg pDoc = InitDataProgram();
     strcpy(pDoc->szFilePath, szReport);
     strcpy(pDoc->szFileSortie, szIndex);
+    pDoc->FichierBlast.nRequete = nRequetes > 1 ? (unsigned)(cb % nRequetes) : 0;
     int nRes = LitBlastForListBox(NULL, pDoc);
     if (nRes == LB_OK || nRes == LB_INCOMPLETE) {
         FILE *f = fopen(szIndex, "rb");

@@ -274,22 +274,4 @@ TEST(SharedReports, EveryLegacyReportReadsAndLoadsBack)
     }
 }
 
-/* Reports of later BLAST versions ("Length=", two "=" in score lines,
-   several queries) are refused with a notice, never half read. */
-TEST(SharedReports, ModernReportsAreRefused)
-{
-    std::vector<std::string> files = SharedReports(SharedBlast("/modern"));
-    if (files.empty())
-        GTEST_SKIP() << "no shared modern reports in " << SharedBlast("/modern");
-    for (const std::string &sName : files) {
-        SCOPED_TRACE(sName);
-        ReadReport r(SharedBlast("/modern/") + sName, true);
-        EXPECT_NE(LB_OK, r.nResult);
-        EXPECT_NE(LB_INCOMPLETE, r.nResult);
-        ASSERT_EQ(1u, OsNoticeLog().size());
-        EXPECT_EQ((unsigned)IDS_HALYARD, OsNoticeLog()[0].idCaption);
-        EXPECT_FALSE(FileExists(r.index.szPath)) << "no index file after a refusal";
-    }
-}
-
 } // namespace

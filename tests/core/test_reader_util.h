@@ -74,7 +74,8 @@ struct ReadReport {
     int nResult = -100;
     TempFile report, index;
 
-    explicit ReadReport(const std::string &s, bool bPath = false) : report(bPath ? "" : s)
+    explicit ReadReport(const std::string &s, bool bPath = false, unsigned nRequete = 0)
+        : report(bPath ? "" : s)
     {
         OsNoticeLogClear();
         pData = InitDataProgram();
@@ -83,6 +84,7 @@ struct ReadReport {
         snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s",
                  bPath ? s.c_str() : report.szPath);
         snprintf(pData->szFileSortie, sizeof pData->szFileSortie, "%s", index.szPath);
+        pData->FichierBlast.nRequete = nRequete;
         nResult = LitBlastForListBox(NULL, pData);
     }
     ~ReadReport() { FreeDataProgram(pData); }

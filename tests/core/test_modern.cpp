@@ -150,6 +150,7 @@ TEST(ModernReports, SharedReportsReadAsPrinted)
         EXPECT_EQ(e.nQueries, r.pData->FichierBlast.nRequetes);
         EXPECT_STREQ(e.szName, r.pData->FichierBlast.szQuerySeqName);
         EXPECT_EQ(e.nLength, r.pData->FichierBlast.TailleQuery);
+        EXPECT_EQ(strstr(e.szFile, "bl2seq") == NULL, r.pData->FichierBlast.szDataBankInfo[0] != '\0');
         EXPECT_EQ(e.nHits, r.pData->nAlign);
         EXPECT_EQ(e.nHsps, r.pData->nAlignTotal);
         if (e.nResult != LB_OK)

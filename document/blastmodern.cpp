@@ -273,9 +273,14 @@ static void HitModerne(pLecteur pLec, Passe *pP, void *hProg)
     pP->pHit = pP->ppHits[pP->h++];
     pP->k = 0;
     OsProgressStep(hProg);
-    /* Pieces of the description end in a blank, as in the older dialect. */
-    if (n > 0 && sz[n - 1] == '\n')
+    /* Pieces of the description end in one blank, as in the older
+       dialect (BLAST+ ends a wrapped line with a blank of its own). */
+    if (n > 0 && sz[n - 1] == '\n') {
+        while (n > 1 && isspace((unsigned char)sz[n - 2]))
+            n--;
         sz[n - 1] = ' ';
+        sz[n] = '\0';
+    }
     CopieJusque(pP->pHit->szAccessNb, sizeof pP->pHit->szAccessNb, pNom, FinMot);
     pBlanc = strchr(pNom, ' ');
     if (pBlanc != NULL)

@@ -3,6 +3,7 @@
    (tools/make-real-blast) against the same searches written as tables. */
 #include <ctype.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -46,22 +47,13 @@ std::vector<Coords> PrintedHsps(const std::string &sText, unsigned nQuery)
 
 /* Bases per residue of the query and of the subject for the program that
    names the report's file. */
-std::pair<unsigned, unsigned> Steps(const std::string &sName)
+std::pair<unsigned, unsigned> Steps(const std::string &s)
 {
-    if (sName.find("tblastx") != std::string::npos)
-        return {3, 3};
-    if (sName.find("tblastn") != std::string::npos)
-        return {1, 3};
-    return {sName.find("blastx") != std::string::npos ? 3u : 1u, 1};
+    bool bT = s.find("tblast") != std::string::npos, bX = s.find("blastx") != std::string::npos;
+    return {bX ? 3u : 1u, bT ? 3u : 1u};
 }
 
-unsigned Residues(const char *sz)
-{
-    unsigned n = 0;
-    for (; *sz; sz++)
-        n += *sz != '-';
-    return n;
-}
+unsigned Residues(const char *sz) { return (unsigned)(strlen(sz) - std::count(sz, sz + strlen(sz), '-')); }
 
 /* Every HSP of a read report loaded back, in index order, with the hit
    it belongs to. The rows must agree with the coordinates (as many

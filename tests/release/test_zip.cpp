@@ -29,7 +29,8 @@ TEST(ReleaseZip, RunsFromItsFolderAndGivesOneVersion)
     const char *szDir = getenv("HALYARD_RELEASE_DIR"), *szZip = getenv("HALYARD_RELEASE_ZIP"),
                *szMotif = getenv("HALYARD_RELEASE_PATTERN");
     ASSERT_TRUE(szDir && szZip && szMotif) << "run by check-zip, which unpacks the zip";
-    std::string szExe = std::string(szDir) + "\\halyard.exe", szLigne = szExe + " " + szDir + "\\sample.bla";
+    const std::string szExe = std::string(szDir) + "\\halyard.exe";
+    std::string szLigne = "\"" + szExe + "\" " + szDir + "\\sample.bla";
     std::vector<char> info(GetFileVersionInfoSizeA(szExe.c_str(), NULL));
     VS_FIXEDFILEINFO *pFixe = NULL;
     UINT n;
@@ -39,7 +40,10 @@ TEST(ReleaseZip, RunsFromItsFolderAndGivesOneVersion)
         std::to_string(LOWORD(pFixe->dwFileVersionMS)) + "." + std::to_string(HIWORD(pFixe->dwFileVersionLS));
     EXPECT_EQ("halyard-" + szVersion + "-win64.zip", std::string(szZip));
 
-    /* Started in another folder than its own, on the report beside it. */
+    /* Started in another folder than its own, on the report beside it,
+       its work files in a folder that check-zip empties. */
+    for (const char *szVar : {"TMP", "TEMP"})
+        SetEnvironmentVariableA(szVar, (std::string(szDir) + "\\..\\tmp").c_str());
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;

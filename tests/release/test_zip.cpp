@@ -1,8 +1,7 @@
-/* The release zip, unpacked by check-zip into the folder HALYARD_RELEASE_DIR:
-   Halyard, another process driven by messages, runs from there on the
-   sample report and the tables beside it, finds HALYARD_RELEASE_PATTERN (of
-   the sample pattern file), and its version resource, About box and zip
-   name (HALYARD_RELEASE_ZIP) give one version. */
+/* The release zip, unpacked by check-zip into HALYARD_RELEASE_DIR: Halyard,
+   another process driven by messages, runs from there on the sample report,
+   finds HALYARD_RELEASE_PATTERN with the tables beside it, and its version
+   resource, About box and zip name (HALYARD_RELEASE_ZIP) agree. */
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -34,8 +33,8 @@ TEST(ReleaseZip, RunsFromItsFolderAndGivesOneVersion)
     std::vector<char> info(GetFileVersionInfoSizeA(szExe.c_str(), NULL));
     VS_FIXEDFILEINFO *pFixe = NULL;
     UINT n;
-    ASSERT_TRUE(GetFileVersionInfoA(szExe.c_str(), 0, (DWORD)info.size(), info.data()));
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", (void **)&pFixe, &n));
+    ASSERT_TRUE(GetFileVersionInfoA(szExe.c_str(), 0, (DWORD)info.size(), info.data())
+                && VerQueryValueA(info.data(), "\\", (void **)&pFixe, &n));
     const std::string szVersion = std::to_string(HIWORD(pFixe->dwFileVersionMS)) + "." +
         std::to_string(LOWORD(pFixe->dwFileVersionMS)) + "." + std::to_string(HIWORD(pFixe->dwFileVersionLS));
     EXPECT_EQ("halyard-" + szVersion + "-win64.zip", std::string(szZip));

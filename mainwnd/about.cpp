@@ -1,10 +1,16 @@
-/* about.cpp: the About dialog, the program's picture (bitmap 1) with an
-   OK button over its lower right corner. */
+/* about.cpp: the About dialog, the program's picture (bitmap 1) with the
+   version written on it and an OK button over its lower right corner. */
 #include <windows.h>
 #include <windowsx.h>
 
 #include "HALYARD.h"
 #include "dlgids.h"
+#include "version.h"
+
+/* Where the version is written on the picture, in pixels: under the
+   residue blocks, in line with the program's name. */
+#define APROPOS_VERSION_X   129
+#define APROPOS_VERSION_Y   88
 
 /* Copies the picture to the top left corner of hdc. Returns 1, or 0 when
    the bitmap cannot be loaded (the dialog then shows its empty client
@@ -56,7 +62,24 @@ static BOOL AProposDeProc_OnInitDialog(HWND hDlg, HWND hWndFocus, LPARAM lParam)
         h = rcBtn.bottom - rcBtn.top;
         MoveWindow(hBtn, APROPOS_LARGEUR - 10 - w, APROPOS_HAUTEUR - 10 - h, w, h, TRUE);
     }
+
+    /* The version comes from version.h, as the version resource's does,
+       so that the two always agree; the picture does not hold it. */
+    SetDlgItemTextA(hDlg, IDC_APROPOS_VERSION, "Version " HALYARD_VERSION_TEXTE);
+    MoveWindow(GetDlgItem(hDlg, IDC_APROPOS_VERSION), APROPOS_VERSION_X, APROPOS_VERSION_Y,
+               APROPOS_LARGEUR / 2, 16, TRUE);
     return FALSE;
+}
+
+/* The version is written straight on the picture, in light grey. */
+static HBRUSH AProposDeProc_OnCtlColorStatic(HWND hDlg, HDC hdc, HWND hWndChild, int nType)
+{
+    (void)hDlg;
+    (void)hWndChild;
+    (void)nType;
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, RGB(0xC0, 0xC0, 0xC0));
+    return GetStockBrush(NULL_BRUSH);
 }
 
 static void AProposDeProc_OnPaint(HWND hDlg)
@@ -94,6 +117,8 @@ static INT_PTR CALLBACK AProposDeProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARA
     case WM_PRINTCLIENT:
         AProposDeProc_OnPrintClient(hDlg, (HDC)wParam);
         return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return (INT_PTR)HANDLE_WM_CTLCOLORSTATIC(hDlg, wParam, lParam, AProposDeProc_OnCtlColorStatic);
     case WM_COMMAND:
         (void)HANDLE_WM_COMMAND(hDlg, wParam, lParam, AProposDeProc_OnCommand);
         return TRUE;

@@ -24,5 +24,6 @@
 #define IDB_APROPOS         1     /* bitmap, 320 x 140, 16 colours     */
 #define APROPOS_LARGEUR     320
 #define APROPOS_HAUTEUR     140
+#define IDC_APROPOS_VERSION 6090  /* "Version 1.0.0", on the picture   */
 
 #endif /* HALYARD_DLGIDS_H */

@@ -1071,7 +1071,8 @@ def about_picture():
         cv.rect(x, by, x + 8, by + 10, bg)
         cv.frame(x, by, x + 8, by + 10, K)
         draw_text(cv, x + 2, by + 2, r, fg, 1)
-    draw_text(cv, tx + 1, 90, "Version 1.0", SILVER, 1)
+    # The version is not drawn: the About dialog writes it here (left edge
+    # at tx, top at 88), from the one place the program keeps it.
     return cv
 
 

@@ -11,8 +11,7 @@
  *                   ClearPrintJobs()
  *   job-NNNN-P.txt  the text page P shows (Ghostscript's txtwrite: one line
  *                   per line of print, spaces for the gaps)
- *   job-NNNN-P.png  page P at 75 dpi: pixel = (printer dot + 75) / 4, the
- *                   75 dots being the 18 pt unprintable margin
+ *   job-NNNN-P.png  page P at 75 dpi
  * The .txt and .png files exist only when Ghostscript is installed
  * (tools/setup installs it). Rendering runs on the Unix side, in the port,
  * because a Unix program started from a Windows one under Wine cannot be
@@ -35,12 +34,6 @@
 #include <vector>
 
 const char kPrintDir[] = "C:\\halyard-print";
-const int  kPrintMarginDots = 75; /* printer dots left of and above the printable area */
-const int  kPrintDotsPerPixel = 4;
-
-/* Pixel of a (portrait) page image for printer coordinate nDot (x or y). */
-inline int PrintPixel(int nDot) { return (nDot + kPrintMarginDots) / kPrintDotsPerPixel; }
-
 /* True under Wine, where the session has installed the test printer; a
    Windows machine has printers of its own, and no C:\halyard-print. */
 inline bool UnderWine()
@@ -88,8 +81,6 @@ inline std::string ReadPrintFile(const std::string &szPath)
     ss << in.rdbuf();
     return ss.str();
 }
-
-/* The PostScript of a job. */
 inline std::string PrintJobPs(const std::string &szJob) { return ReadPrintFile(szJob + ".ps"); }
 
 /* Pages of a PostScript job: its "%%Page:" comments. */

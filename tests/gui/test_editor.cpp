@@ -23,7 +23,7 @@ TEST_F(EditorTest, F3OpensAndClosesTheEditor)
         SendMessageA(hWndMain, WM_COMMAND, idAvant, 0);
         SendMessageA(hWndMain, WM_COMMAND, 3007, 0);
         BoxAnswerer answerer({ IDOK });
-        F3();
+        Key(VK_F3);
         ASSERT_EQ(1u, answerer.Seen().size());
         const BoxSeen &b = answerer.Seen()[0];
         EXPECT_EQ("VazEva editor|No sequences selected.", b.szCaption + "|" + b.szText);
@@ -38,7 +38,7 @@ TEST_F(EditorTest, F3OpensAndClosesTheEditor)
     HWND hWndEditeur = hWndMulBla;
     for (int idRep : { IDNO, IDYES }) {
         BoxAnswerer answerer({ idRep });
-        F3();
+        Key(VK_F3);
         ASSERT_EQ(1u, answerer.Seen().size());
         EXPECT_EQ("Exit the editor ?", answerer.Seen()[0].szText);
         EXPECT_EQ(idRep == IDNO ? hWndEditeur : NULL, hWndMulBla);
@@ -120,7 +120,7 @@ TEST_F(EditorTest, KeysMoveTheCaretAndEditItsRow)
    column; column p centred at (p - nHdecal - 1) * cx. */
 TEST_F(EditorTest, ScalePaneNumbersTheColumns)
 {
-    const std::string szPath = DossierTemp() + "editor.bla";
+    const std::string szPath = TempPath("editor.bla");
     m_aEffacer.push_back(szPath);
     std::ofstream(szPath, std::ios::binary)
         << "BLASTP 1.4.11\n\nQuery=  SHORT a made-up query\n        (95 letters)\n\nDatabase:  test.aa\n"
@@ -135,12 +135,9 @@ TEST_F(EditorTest, ScalePaneNumbersTheColumns)
     ASSERT_EQ(95, PMULBLA->nTaille);
     const int cxE = Police().cx, cyE = Police().cy;
     RECT rc = { 0, 0, 100 * cxE, 2 * cyE };
-    HENHMETAFILE hEmf = RecordEmf([&](HDC hdc) { DessineMulBlaScale(hdc, &rc); });
     std::string szLu, szAttendu;
-    for (const EmfText &t : EmfTexts(hEmf))
-        szLu += std::string(t.szText.begin(), t.szText.end()) + "@" + std::to_string(t.pt.x) + ","
-                + std::to_string(t.pt.y) + " ";
-    DeleteEnhMetaFile(hEmf);
+    for (const EmfText &t : Record([&](HDC hdc) { DessineMulBlaScale(hdc, &rc); }).texts)
+        szLu += t.A() + "@" + std::to_string(t.pt.x) + "," + std::to_string(t.pt.y) + " ";
     for (int p = 1; p <= 95; p++) {
         std::string szX = "@" + std::to_string((p + 1) * cxE) + ",";
         if (p == 1 || p % 10 == 0 || p == 95)

@@ -54,7 +54,7 @@ protected:
         SetCurrentDirectoryA(m_szCwd);
     }
 
-    static void Commande(int id) { SendMessageA(hWndMulBla, WM_COMMAND, id, 0); }
+    static void Commande(int id) { Command(hWndMulBla, id); }
 
     static std::vector<std::string> Noms()
     {
@@ -92,7 +92,7 @@ protected:
    characters, and OK then ends the dialog. */
 TEST_F(EditorCmdTest, MsfDialogEndsOnlyOnceAValidRangeIsWritten)
 {
-    const std::string szDossier = DossierTemp(), szManquant = szDossier + "no such folder\\lost.msf";
+    const std::string szDossier = TempPath(""), szManquant = szDossier + "no such folder\\lost.msf";
     const std::string szEcrit = szDossier + "verylongna.msf";
     m_aEffacer.push_back(szEcrit);
     DeleteFileA(szEcrit.c_str());

@@ -44,14 +44,7 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        char szDir[MAX_PATH];
-        GetTempPathA(sizeof szDir, szDir);
-        m_szRapport = std::string(szDir) + "strsearch.bla";
-        FILE *f = fopen(m_szRapport.c_str(), "wb");
-        ASSERT_NE(nullptr, f);
-        std::string sz = Rapport();
-        fwrite(sz.data(), 1, sz.size(), f);
-        fclose(f);
+        m_szRapport = WriteTemp("strsearch.bla", Rapport());
         ASSERT_EQ(1, Open(m_szRapport));
         ASSERT_EQ((unsigned)NHITS, Doc()->nHSP);
     }
@@ -97,11 +90,9 @@ protected:
     /* The text IndiqueNumeroHsp draws. */
     static std::string NumeroHsp()
     {
-        HENHMETAFILE hEmf = RecordEmf([](HDC hdc) { IndiqueNumeroHsp(hdc); });
         std::string sz;
-        for (const EmfText &t : EmfTexts(hEmf))
-            sz += std::string(t.szText.begin(), t.szText.end());
-        DeleteEnhMetaFile(hEmf);
+        for (const EmfText &t : Record([](HDC hdc) { IndiqueNumeroHsp(hdc); }).texts)
+            sz += t.A();
         return sz;
     }
 };

@@ -22,12 +22,7 @@
 #define HALYARD_TEST_PRINTCHECK_H
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -112,51 +107,15 @@ inline std::string PrintedText(const std::string &szJob, int nPage)
     return szOut;
 }
 
-/* A page as rendered: nWidth x nHeight pixels, 0xAARRGGBB, rows from the
-   top. Empty (0 x 0) when the image is missing. */
-struct PrintedImage {
-    int nWidth = 0, nHeight = 0;
-    std::vector<uint32_t> px;
-    /* Pixels that are not white in [x0, x1) x [y0, y1). */
-    int Ink(int x0, int y0, int x1, int y1) const
-    {
-        int n = 0;
-        for (int y = y0 < 0 ? 0 : y0; y < y1 && y < nHeight; y++)
-            for (int x = x0 < 0 ? 0 : x0; x < x1 && x < nWidth; x++)
-                n += (px[size_t(y) * nWidth + x] & 0xFFFFFF) != 0xFFFFFF;
-        return n;
-    }
-    int Ink() const { return Ink(0, 0, nWidth, nHeight); }
-};
-
-/* Page nPage (from 1) of a job as rendered, read with GDI+. */
-inline PrintedImage PrintedPage(const std::string &szJob, int nPage)
+/* Height in pixels of page nPage (from 1) of a job as rendered, from its
+   PNG header (big-endian, at byte 20); 0 when the image is missing. */
+inline int PrintedPageHeight(const std::string &szJob, int nPage)
 {
-    PrintedImage img;
-    std::string szPng = szJob + "-" + std::to_string(nPage) + ".png";
-    std::wstring wsz(szPng.begin(), szPng.end());
-    Gdiplus::GdiplusStartupInput in;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &in, NULL) != Gdiplus::Ok)
-        return img;
-    {
-        Gdiplus::Bitmap bmp(wsz.c_str());
-        Gdiplus::BitmapData bd;
-        Gdiplus::Rect rc(0, 0, int(bmp.GetWidth()), int(bmp.GetHeight()));
-        if (bmp.GetLastStatus() == Gdiplus::Ok && rc.Width > 0 &&
-            bmp.LockBits(&rc, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &bd) == Gdiplus::Ok) {
-            img.nWidth = rc.Width;
-            img.nHeight = rc.Height;
-            img.px.resize(size_t(rc.Width) * rc.Height);
-            for (int y = 0; y < rc.Height; y++) {
-                const uint32_t *pRow = (const uint32_t *)((const BYTE *)bd.Scan0 + y * bd.Stride);
-                std::copy(pRow, pRow + rc.Width, img.px.begin() + size_t(y) * rc.Width);
-            }
-            bmp.UnlockBits(&bd);
-        }
-    }
-    Gdiplus::GdiplusShutdown(token);
-    return img;
+    std::string sz = ReadPrintFile(szJob + "-" + std::to_string(nPage) + ".png");
+    if (sz.size() < 24)
+        return 0;
+    return (unsigned char)sz[20] << 24 | (unsigned char)sz[21] << 16 | (unsigned char)sz[22] << 8
+           | (unsigned char)sz[23];
 }
 
 #endif

@@ -232,25 +232,6 @@ TEST_F(FindPatTest, OpensOnTheSequenceNamesWithAnEmptyTree)
     Clique(m_hDlg, IDC_SELECTNONE);
     EXPECT_EQ(0, ListBox_GetSelCount(hList));
 
-    /* Each image of the tree is the bitmap of its level (2 sequence, 3
-       pattern, 4 match). */
-    HIMAGELIST himl = TreeView_GetImageList(GetDlgItem(m_hDlg, IDC_FP_ARBRE), TVSIL_NORMAL);
-    ASSERT_EQ(3, ImageList_GetImageCount(himl));
-    HDC hdcScreen = GetDC(NULL), hdc = CreateCompatibleDC(hdcScreen), hdcBmp = CreateCompatibleDC(hdcScreen);
-    HGDIOBJ hOld = SelectObject(hdc, CreateCompatibleBitmap(hdcScreen, 15, 15));
-    for (int k = 0; k < 3; k++) {
-        HGDIOBJ hOldBmp = SelectObject(hdcBmp, LoadBitmapA(hInst, MAKEINTRESOURCEA(2 + k)));
-        ImageList_Draw(himl, k, hdc, 0, 0, ILD_NORMAL);
-        int nDiff = 0;
-        for (int i = 0; i < 15 * 15; i++)
-            nDiff += GetPixel(hdcBmp, i % 15, i / 15) != GetPixel(hdc, i % 15, i / 15);
-        EXPECT_EQ(0, nDiff) << "image " << k << " is not bitmap " << 2 + k;
-        DeleteObject(SelectObject(hdcBmp, hOldBmp));
-    }
-    DeleteObject(SelectObject(hdc, hOld));
-    DeleteDC(hdcBmp);
-    DeleteDC(hdc);
-    ReleaseDC(NULL, hdcScreen);
 }
 
 /* The lists belong to the finder from the call on: Exit and the owner's

@@ -27,8 +27,7 @@ BoxAction TypeAndPress(int idEdit, std::string szText, int id)
     };
 }
 
-BoxAnswerer::BoxAnswerer(std::initializer_list<int> answers)
-    : BoxAnswerer(std::vector<BoxAction>())
+BoxAnswerer::BoxAnswerer(std::initializer_list<int> answers) : BoxAnswerer(std::vector<BoxAction>())
 {
     for (int id : answers)
         m_actions.push_back(Press(id));
@@ -159,11 +158,11 @@ namespace {
 
 /* A pen, brush or font of the metafile's object table, or a stock one. */
 struct Objet {
-    enum Sorte { PEN, BRUSH, FONT } sorte = FONT;
-    bool         bNull = false;
-    COLORREF     cr = 0;
+    enum Sorte { PEN, BRUSH, FONT } sorte;
+    bool         bNull;
+    COLORREF     cr;
     std::wstring szFace;
-    BYTE         nCharSet = 0;
+    BYTE         nCharSet;
 };
 
 /* Stock objects: brushes 0 to 5 (white, light grey, grey, dark grey,
@@ -171,26 +170,21 @@ struct Objet {
 Objet Stock(DWORD id)
 {
     static const COLORREF cr[] = { 0xFFFFFF, 0xC0C0C0, 0x808080, 0x404040, 0, 0, 0xFFFFFF, 0, 0 };
-    Objet o;
-    o.sorte = id <= NULL_BRUSH ? Objet::BRUSH : id <= NULL_PEN ? Objet::PEN : Objet::FONT;
-    o.bNull = id == NULL_BRUSH || id == NULL_PEN;
-    o.cr = id <= NULL_PEN ? cr[id] : 0;
-    return o;
+    return Objet{ id <= NULL_BRUSH ? Objet::BRUSH : id <= NULL_PEN ? Objet::PEN : Objet::FONT,
+                  id == NULL_BRUSH || id == NULL_PEN, id <= NULL_PEN ? cr[id] : 0, L"", 0 };
 }
 
 struct Etat {
     EmfDrawing d;
     std::map<DWORD, Objet> table;
-    Objet    pen = Stock(BLACK_PEN), brush = Stock(WHITE_BRUSH), font;
+    Objet    pen = Stock(BLACK_PEN), brush = Stock(WHITE_BRUSH), font = Stock(SYSTEM_FONT);
     COLORREF crText = 0, crBk = 0xFFFFFF;
     UINT     nAlign = 0;
     int      nBkMode = OPAQUE;
     POINT    ptCur = { 0, 0 };
-
     void Cree(DWORD ih, Objet::Sorte sorte, bool bNull, COLORREF cr)
     {
-        Objet &o = table[ih] = Objet();
-        o.sorte = sorte, o.bNull = bNull, o.cr = cr;
+        table[ih] = Objet{ sorte, bNull, cr, L"", 0 };
         d.nCreated++;
     }
 };
@@ -216,10 +210,9 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
         break;
     }
     case EMR_EXTCREATEFONTINDIRECTW: {
-        const EMREXTCREATEFONTINDIRECTW *r = (const EMREXTCREATEFONTINDIRECTW *)pRec;
-        Objet &o = p->table[r->ihFont] = Objet();
-        o.szFace = r->elfw.elfLogFont.lfFaceName;
-        o.nCharSet = r->elfw.elfLogFont.lfCharSet;
+        const LOGFONTW &lf = ((const EMREXTCREATEFONTINDIRECTW *)pRec)->elfw.elfLogFont;
+        p->table[((const EMREXTCREATEFONTINDIRECTW *)pRec)->ihFont] = Objet{ Objet::FONT, false, 0, lf.lfFaceName,
+                                                                            lf.lfCharSet };
         break;
     }
     case EMR_SELECTOBJECT: {

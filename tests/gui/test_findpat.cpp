@@ -126,11 +126,6 @@ protected:
     HWND m_hOwner = NULL;
     HWND m_hDlg = NULL;
 
-    static void SetUpTestSuite()
-    {
-        INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES };
-        InitCommonControlsEx(&icc);
-    }
     static HWND Proprio()
     {
         return CreateWindowA("STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, NULL, NULL,
@@ -138,6 +133,8 @@ protected:
     }
     void SetUp() override
     {
+        INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES };
+        InitCommonControlsEx(&icc);
         hInst = GetModuleHandleA(NULL);
         DefinitRepertoireTables(szTables.c_str());
         FichiersDeTravail(true);
@@ -152,9 +149,9 @@ protected:
         DefinitRepertoireTables(NULL);
         EXPECT_EQ("", FichiersDeTravail(true)) << "work files left behind";
     }
-    HWND Ouvre(const char *const *seqs = SEQS, const char *const *noms = NAMES, int n = NSEQS)
+    HWND Ouvre()
     {
-        return m_hDlg = CreeFindPatWnd(hInst, m_hOwner, Copies(seqs, n, 0), Copies(noms, n, 50), n, 1,
+        return m_hDlg = CreeFindPatWnd(hInst, m_hOwner, Copies(SEQS, NSEQS, 0), Copies(NAMES, NSEQS, 50), NSEQS, 1,
                                        szDonnees.c_str());
     }
     std::string Texte(int id) const { return WindowText(GetDlgItem(m_hDlg, id)); }
@@ -177,8 +174,7 @@ protected:
     std::string Arbre() const
     {
         std::string s;
-        HWND hTree = GetDlgItem(m_hDlg, IDC_FP_ARBRE);
-        DecritArbre(hTree, TreeView_GetRoot(hTree), 0, &s);
+        DecritArbre(GetDlgItem(m_hDlg, IDC_FP_ARBRE), TreeView_GetRoot(GetDlgItem(m_hDlg, IDC_FP_ARBRE)), 0, &s);
         return s;
     }
 
@@ -231,7 +227,6 @@ TEST_F(FindPatTest, OpensOnTheSequenceNamesWithAnEmptyTree)
     EXPECT_EQ(NSEQS, ListBox_GetSelCount(hList));
     Clique(m_hDlg, IDC_SELECTNONE);
     EXPECT_EQ(0, ListBox_GetSelCount(hList));
-
 }
 
 /* The lists belong to the finder from the call on: Exit and the owner's
@@ -311,24 +306,16 @@ TEST_F(FindPatTest, EachFindReplacesTheTreeOrSaysWhyNot)
     }
 }
 
-/* The tables are read from the folder given, by default the program's:
-   a missing one is reported for each search. */
-TEST_F(FindPatTest, TablesAreReadFromTheirFolderByDefaultThePrograms)
+/* By default the tables are read from the program's folder. */
+TEST_F(FindPatTest, TablesAreReadBesideTheProgram)
 {
-    std::string szVide = TempPath("findpat_notables");
-    CreateDirectoryA(szVide.c_str(), NULL);
-    DefinitRepertoireTables(szVide.c_str());
-    ASSERT_NE(nullptr, Ouvre());
-    EXPECT_EQ((std::vector<std::string>{ "Find patterns|Unable to locate protein.tbl file.", kEncore }),
-              Cherche("RGD", { 0, 1 }, { IDOK, IDNO }));
-    RemoveDirectoryA(szVide.c_str());
-
     char szExe[MAX_PATH];
     GetModuleFileNameA(NULL, szExe, sizeof szExe);
     std::string szCopie = szExe;
     szCopie = szCopie.substr(0, szCopie.find_last_of("\\/") + 1) + "PROTEINE.TBL";
     ASSERT_TRUE(CopyFileA((szTables + "\\PROTEINE.TBL").c_str(), szCopie.c_str(), FALSE)) << GetLastError();
     DefinitRepertoireTables(NULL);
+    ASSERT_NE(nullptr, Ouvre());
     EXPECT_EQ(std::vector<std::string>{}, Cherche("RGB", { 0 }));
     EXPECT_EQ("SEQ1 [0]\n  RGB [1]\n       1 : -- 19<RGD>21 -- [2]\n", Arbre());
     EXPECT_TRUE(DeleteFileA(szCopie.c_str()));

@@ -1,8 +1,8 @@
 /* Drawing of an HCA plot, checked from enhanced metafiles against the
    portable geometry (places, cells, contours, chevrons, scale marks,
    symbols, colours, all tested natively): a paint draws what the geometry
-   gives, only that, in the right fonts; the visible range; a paint without
-   memory; the pens and brushes of a paint. */
+   gives, only that, in the right fonts; a paint without memory; the pens
+   and brushes of a paint. (The viewer's tests paint through DrawHCA.) */
 #include <stdlib.h>
 #include <string.h>
 
@@ -155,51 +155,6 @@ TEST_F(HcaDrawTest, PaintDrawsWhatTheGeometryGives)
         EXPECT_LE(nSegments, d.segments.size());
         EXPECT_GE(nSegments + 20, d.segments.size()) << "segments elsewhere";
         EXPECT_LE(nPolygones, d.polygons.size());
-    }
-}
-
-/* DrawHCA at position 40 with an update rectangle of 20 columns draws
-   the residues PlageVisibleHCA gives, clipped to the sequence. */
-TEST_F(HcaDrawTest, PaintDrawsTheVisibleRange)
-{
-    for (int nLong : { 80, 50 }) {
-        SCOPED_TRACE(testing::Message() << "length " << nLong);
-        std::string s;
-        for (int i = 0; i < nLong; i++)
-            s += "AKEDQRNH"[i % 8];
-        pInfoSequence p = Prepare(s.c_str(), { 0 }, { 1 });
-        ASSERT_NE(nullptr, p);
-        p->HcaData.nPosScroll = 40;
-        const int W = g.nLineWidthAAs;
-        HWND hWndPlot = CreateWindowA("Trace HCA", "", WS_POPUP, 0, 0, 20 * W, 157, NULL, NULL, GetModuleHandleA(NULL),
-                                      NULL);
-        ASSERT_NE(nullptr, hWndPlot);
-        SetWindowLongPtrA(hWndPlot, 0, (LONG_PTR)p);
-        RECT rcClient = { 0, 0, 20 * W, 157 };
-        EmfDrawing d = Record([&](HDC hdc) {
-            PAINTSTRUCT ps = {};
-            ps.hdc = hdc, ps.rcPaint = rcClient;
-            PrepHCADC(hdc, &g);
-            DrawHCA(&ps, hWndPlot, &rcClient, g, HCA_MODE_ECRAN);
-            CleanHCADC(hdc, &g);
-        });
-        SetWindowLongPtrA(hWndPlot, 0, 0);
-        DestroyWindow(hWndPlot);
-        int nFirst = -1, nLast = -1;
-        ASSERT_EQ(1, PlageVisibleHCA(p, 0, 20 * W, g, &nFirst, &nLast));
-        ASSERT_LT(nLast - nFirst, 40);
-        std::vector<long> xs, attendus;
-        for (const EmfText &t : d.texts)
-            if (t.pt.y >= 6 * g.cxCharDiag)
-                xs.push_back(t.pt.x);
-        RectHCA rc = { 0, 0, 20 * W, 157 };
-        for (int k = nFirst; k <= std::min(nLast, nLong - 1); k++) {
-            int X, Y1, Y2;
-            PositionEcranAA(p, k, 40 * W, rc, g, &X, &Y1, &Y2);
-            attendus.push_back(X), attendus.push_back(X);
-        }
-        std::sort(xs.begin(), xs.end());
-        EXPECT_EQ(attendus, xs);
     }
 }
 

@@ -1,6 +1,7 @@
 /* harness.cpp: answering modal boxes, pumping messages and decoding
    metafiles for the GUI tests. */
 #include <windows.h>
+#include <commctrl.h>
 
 #include <stdio.h>
 #include <string.h>
@@ -109,6 +110,34 @@ void BoxAnswerer::Poll()
         m_nUnexpected++;
     m_seen.push_back(seen);
     action(h);
+}
+
+void Click(HWND hDlg, int id)
+{
+    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, id));
+}
+
+static void TreeLevel(HWND hTree, HTREEITEM h, int nLevel, std::string *ps)
+{
+    for (; h != NULL; h = TreeView_GetNextSibling(hTree, h)) {
+        char sz[1024] = "";
+        TVITEMA it = {};
+        it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        it.hItem = h, it.pszText = sz, it.cchTextMax = sizeof sz;
+        SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&it);
+        *ps += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage);
+        if (it.iSelectedImage != it.iImage)
+            *ps += " sel " + std::to_string(it.iSelectedImage);
+        *ps += "]\n";
+        TreeLevel(hTree, TreeView_GetChild(hTree, h), nLevel + 1, ps);
+    }
+}
+
+std::string TreeText(HWND hTree)
+{
+    std::string s;
+    TreeLevel(hTree, TreeView_GetRoot(hTree), 0, &s);
+    return s;
 }
 
 void PumpMessages(DWORD nMs)

@@ -60,6 +60,14 @@ private:
     UINT_PTR             m_idTimer = 0;
 };
 
+/* Presses button id of hDlg as a click does: the handler runs (and any
+   box it opens) before this returns. */
+void Click(HWND hDlg, int id);
+
+/* A tree view as text: one line per item, two blanks of indent per level,
+   its image in brackets (and the selected image when it differs). */
+std::string TreeText(HWND hTree);
+
 /* Runs the thread's message loop for about nMs milliseconds. */
 void PumpMessages(DWORD nMs);
 

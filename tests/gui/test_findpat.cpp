@@ -18,14 +18,13 @@
 
 namespace {
 
-/* A path of the test data as the Windows functions want it. */
+/* The test data, with the separators the Windows functions want. */
 std::string Win(std::string sz)
 {
     std::replace(sz.begin(), sz.end(), '/', '\\');
     return sz;
 }
-const std::string szDonnees = Win(HALYARD_FIXTURES "\\findpat_gui");
-const std::string szTables = Win(HALYARD_FIXTURES "\\..\\..\\findpat\\tables");
+const std::string szDonnees = Win(HALYARD_FIXTURES "/findpat_gui"), szTables = Win(HALYARD_FIXTURES "/../../findpat/tables");
 
 /* The sequences of the tests, as the editor passes them ("." and "-" are
    gaps), and where the typed pattern K(DE)E{4}H matches. */
@@ -76,24 +75,6 @@ std::string FichiersDeTravail(bool bEfface)
     return szTrouves;
 }
 
-/* The tree as text: one line per item, two blanks of indent per level,
-   its image in brackets (and the selected image when it differs). */
-void DecritArbre(HWND hTree, HTREEITEM h, int nNiveau, std::string *ps)
-{
-    for (; h != NULL; h = TreeView_GetNextSibling(hTree, h)) {
-        char sz[1024] = "";
-        TVITEMA it = {};
-        it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-        it.hItem = h, it.pszText = sz, it.cchTextMax = sizeof sz;
-        SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&it);
-        *ps += std::string(2 * nNiveau, ' ') + sz + " [" + std::to_string(it.iImage);
-        if (it.iSelectedImage != it.iImage)
-            *ps += " sel " + std::to_string(it.iSelectedImage);
-        *ps += "]\n";
-        DecritArbre(hTree, TreeView_GetChild(hTree, h), nNiveau + 1, ps);
-    }
-}
-
 /* What "List of patterns" shows: file, then per item "name = mask", the
    selected items, "focus" when the list has it. */
 std::string LitListe(HWND hBox)
@@ -114,11 +95,6 @@ void Selectionne(HWND hDlg, int idList, std::vector<int> items)
     ListBox_SetSel(GetDlgItem(hDlg, idList), FALSE, -1);
     for (int i : items)
         ListBox_SetSel(GetDlgItem(hDlg, idList), TRUE, i);
-}
-
-void Clique(HWND hDlg, int id)
-{
-    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, id));
 }
 
 class FindPatTest : public ::testing::Test {
@@ -165,18 +141,13 @@ protected:
             SetDlgItemTextA(m_hDlg, IDC_FP_MOTIF, szMotif);
         Selectionne(m_hDlg, IDC_FP_SEQUENCES, seqs);
         BoxAnswerer answer(reponses);
-        Clique(m_hDlg, IDOK);
+        Click(m_hDlg, IDOK);
         EXPECT_EQ(0, answer.Unexpected());
         for (const BoxSeen &b : answer.Seen())
             EXPECT_EQ(m_hDlg, b.hOwner) << b.szText;
         return answer.Texts();
     }
-    std::string Arbre() const
-    {
-        std::string s;
-        DecritArbre(GetDlgItem(m_hDlg, IDC_FP_ARBRE), TreeView_GetRoot(GetDlgItem(m_hDlg, IDC_FP_ARBRE)), 0, &s);
-        return s;
-    }
+    std::string Arbre() const { return TreeText(GetDlgItem(m_hDlg, IDC_FP_ARBRE)); }
 
     /* Opens "List of patterns" and runs dansListe in it, which must end
        it. With szFichier, "&File:" is pressed first and the Open dialog
@@ -186,14 +157,14 @@ protected:
     {
         std::vector<BoxAction> actions = { [szFichier, dansListe](HWND hBox) {
             if (!szFichier.empty())
-                Clique(hBox, IDC_LM_FICHIER);
+                Click(hBox, IDC_LM_FICHIER);
             dansListe(hBox);
         } };
         if (!szFichier.empty())
             actions.push_back(TypeAndPress(IDC_OPEN_FILENAME, szFichier, IDOK));
         actions.insert(actions.end(), autres.begin(), autres.end());
         BoxAnswerer answer(actions);
-        Clique(m_hDlg, IDC_FP_FICHIER);
+        Click(m_hDlg, IDC_FP_FICHIER);
         EXPECT_EQ(0, answer.Unexpected());
         return answer.Seen();
     }
@@ -223,9 +194,9 @@ TEST_F(FindPatTest, OpensOnTheSequenceNamesWithAnEmptyTree)
     EXPECT_EQ("|||", Arbre() + "|" + Texte(IDC_FP_MOTIF) + "|" + Texte(IDC_FP_DESCRIPTION) + "|"
                          + Texte(IDC_FP_NOMFICHIER));
     Selectionne(m_hDlg, IDC_FP_SEQUENCES, { 1 });
-    Clique(m_hDlg, IDC_SELECTALL);
+    Click(m_hDlg, IDC_SELECTALL);
     EXPECT_EQ(NSEQS, ListBox_GetSelCount(hList));
-    Clique(m_hDlg, IDC_SELECTNONE);
+    Click(m_hDlg, IDC_SELECTNONE);
     EXPECT_EQ(0, ListBox_GetSelCount(hList));
 }
 
@@ -253,7 +224,7 @@ TEST_F(FindPatTest, TheSequenceListsAreReleasedHoweverTheFinderEnds)
         for (void *p : blocs)
             EXPECT_EQ(m_hDlg != NULL, HeapValidate(GetProcessHeap(), 0, p) != FALSE) << "before the end";
         if (nCas == EXIT)
-            Clique(m_hDlg, IDCANCEL);
+            Click(m_hDlg, IDCANCEL);
         else if (nCas == OWNER_DESTROYED)
             DestroyWindow(m_hOwner);
         for (size_t i = 0; i < blocs.size(); i++)
@@ -386,9 +357,9 @@ TEST_F(FindPatTest, ListShowsTheLastChoiceAndCancelKeepsIt)
     ListeMotifsAvec("", [&](HWND hBox) {
         szVue = LitListe(hBox);
         HWND hList = GetDlgItem(hBox, IDC_LM_LISTE);
-        Clique(hBox, IDC_SELECTALL);
+        Click(hBox, IDC_SELECTALL);
         nTous = ListBox_GetSelCount(hList);
-        Clique(hBox, IDC_SELECTNONE);
+        Click(hBox, IDC_SELECTNONE);
         nAucun = ListBox_GetSelCount(hList);
         Press(IDCANCEL)(hBox);
     });
@@ -400,7 +371,7 @@ TEST_F(FindPatTest, ListShowsTheLastChoiceAndCancelKeepsIt)
               Texte(IDC_FP_MOTIF) + "|" + Texte(IDC_FP_DESCRIPTION) + "|" + Texte(IDC_FP_NOMFICHIER));
 
     std::vector<BoxSeen> boxes = ListeMotifsAvec("", [&](HWND hBox) {
-        Clique(hBox, IDC_LM_FICHIER);
+        Click(hBox, IDC_LM_FICHIER);
         szVue = LitListe(hBox);
         Selectionne(hBox, IDC_LM_LISTE, {});
         Press(IDOK)(hBox);

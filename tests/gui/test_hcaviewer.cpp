@@ -87,31 +87,25 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
     }
 }
 
-TEST_F(HcaViewerTest, ToolbarTooltipsAndCommands)
+/* The toolbar's two buttons and their tooltips (their commands open the
+   printing dialogs: see the printing tests). */
+TEST_F(HcaViewerTest, ToolbarButtonsAndTooltips)
 {
-    const struct { int idCommand; const char *szTip, *szDialog; } cases[] = {
-        { 3027, "Print HCA alignment", "HCA print options" }, { 3023, "Printer setup", "Print Setup" } };
-    BoxAnswerer answerer({ IDCANCEL, IDCANCEL });
+    const struct { int idCommand; const char *szTip; } cases[] = { { 3027, "Print HCA alignment" },
+                                                                    { 3023, "Printer setup" } };
     for (int i = 0; i < 2; i++) {
-        const auto &c = cases[i];
         TBBUTTON tb = {};
         ASSERT_TRUE(SendMessageA(HWNDHCATOOLBAR, TB_GETBUTTON, i, (LPARAM)&tb));
-        EXPECT_EQ(c.idCommand, tb.idCommand);
+        EXPECT_EQ(cases[i].idCommand, tb.idCommand);
         TOOLTIPTEXTA ttt = {};
-        ttt.hdr = { (HWND)SendMessageA(HWNDHCATOOLBAR, TB_GETTOOLTIPS, 0, 0), (UINT_PTR)c.idCommand,
+        ttt.hdr = { (HWND)SendMessageA(HWNDHCATOOLBAR, TB_GETTOOLTIPS, 0, 0), (UINT_PTR)tb.idCommand,
                     (UINT)TTN_NEEDTEXTA };
         SendMessageA(HWNDHCAMAIN, WM_NOTIFY, 0, (LPARAM)&ttt);
         char sz[64] = "";
         if (IS_INTRESOURCE(ttt.lpszText))
             LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
-        EXPECT_STREQ(c.szTip, sz);
-        /* each command opens its dialog over the viewer; the plots stay */
-        Command(HWNDHCAMAIN, c.idCommand);
-        ASSERT_EQ(i + 1u, answerer.Seen().size());
-        EXPECT_EQ(c.szDialog, answerer.Seen()[i].szCaption);
-        EXPECT_EQ(HWNDHCAMAIN, answerer.Seen()[i].hOwner);
+        EXPECT_STREQ(cases[i].szTip, sz);
     }
-    EXPECT_EQ(2u, Prg()->nDiag);
 }
 
 /* Arrows move both plots 10 residues (residue 10 is then drawn one pixel

@@ -90,16 +90,16 @@ inline int CountPsPages(const std::string &szPs)
 
 /* The text page nPage (from 1) of a job shows, lines ending with '\n'.
    Wine shows spaces with the glyph the fonts share with the no-break
-   space, so Ghostscript reads them as U+00A0: they come back as spaces. */
+   space, so Ghostscript reads them as U+00A0, and hyphens as soft ones
+   (U+00AD): they come back as spaces and hyphens. */
 inline std::string PrintedText(const std::string &szJob, int nPage)
 {
     std::string sz = ReadPrintFile(szJob + "-" + std::to_string(nPage) + ".txt"), szOut;
     for (size_t i = 0; i < sz.size(); i++) {
         if (sz[i] == '\r')
             continue;
-        if (sz[i] == '\xC2' && i + 1 < sz.size() && sz[i + 1] == '\xA0') {
-            szOut += ' ';
-            i++;
+        if (sz[i] == '\xC2' && i + 1 < sz.size() && (sz[i + 1] == '\xA0' || sz[i + 1] == '\xAD')) {
+            szOut += sz[++i] == '\xA0' ? ' ' : '-';
             continue;
         }
         szOut += sz[i];

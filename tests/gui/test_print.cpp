@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "hcawin.h"
-#include "hspload.h"
 #include "mainfixture.h"
 #include "print.h"
 #include "printcheck.h"
@@ -62,15 +61,6 @@ std::string RapportLong()
     return r + "\nParameters:\n\n  V=100\n";
 }
 
-/* A page's text; Ghostscript reads the fonts' hyphen as a soft one. */
-std::string TextePage(const std::string &szJob, int nPage)
-{
-    std::string sz = PrintedText(szJob, nPage);
-    for (size_t i; (i = sz.find("\xC2\xAD")) != std::string::npos;)
-        sz.replace(i, 2, "-");
-    return sz;
-}
-
 const char *const kLigne1 = "Halyard - print report", *const kLigne2 = "Printed by Halyard, a browser of BLAST reports";
 
 class PrintTest : public MainWindowTest {
@@ -88,12 +78,6 @@ protected:
         if (HWNDHCAMAIN != NULL)
             DestroyWindow(HWNDHCAMAIN);
         MainWindowTest::TearDown();
-    }
-    /* Identities in red, similarities in blue: scheme 20 without settings. */
-    void Colore()
-    {
-        Doc()->nColorPref = COULEUR_SIMIDEN;
-        AssignColorForAA(Doc());
     }
     std::string Ligne3() const
     {
@@ -120,7 +104,6 @@ protected:
     {
         std::string szLong = WriteTemp("halyard-print-long.bla", RapportLong());
         EXPECT_EQ(1, Open(szLong));
-        Colore();
         Progression prog;
         prog.bAnnule = bAnnule;
         g_pProg = &prog;
@@ -149,7 +132,7 @@ TEST_F(PrintTest, OneDimensionalJobPrintsEveryPageUnderItsHeader)
     ASSERT_EQ(std::string(kPrintDir) + "\\job-0001", szJob) << "one job";
     EXPECT_EQ(2, CountPsPages(PrintJobPs(szJob)));
     for (int p = 1; p <= 2; p++) {
-        std::string szTexte = TextePage(szJob, p);
+        std::string szTexte = PrintedText(szJob, p);
         for (const std::string &sz : { std::string(kLigne1), std::string(kLigne2), Ligne3() })
             EXPECT_NE(std::string::npos, szTexte.find(sz)) << "page " << p << " lacks " << sz << ":\n" << szTexte;
     }
@@ -168,7 +151,6 @@ TEST_F(PrintTest, OneDimensionalJobPrintsEveryPageUnderItsHeader)
 
 TEST_F(PrintTest, HcaOptionsRefuseAnOverlapOfTwentyThenPrintWithNineteen)
 {
-    Colore();
     OuvreViewer();
     int bZigZag = Seq(0)->HcaData.IsDrawZigZag;
     std::string szVu;
@@ -203,7 +185,7 @@ TEST_F(PrintTest, HcaOptionsRefuseAnOverlapOfTwentyThenPrintWithNineteen)
 
     std::string szJob = LastPrintJob();
     ASSERT_EQ(std::string(kPrintDir) + "\\job-0001", szJob) << "19 accepted: one job";
-    std::string szTexte = TextePage(szJob, 1);
+    std::string szTexte = PrintedText(szJob, 1);
     std::string sz3 = std::string("HCA alignment between ") + Doc()->FichierBlast.szQuerySeqName + " and "
                       + Doc()->pHSPResultat[Doc()->pVhspData->noAlign - 1]->szAccessNb + " (Page 1)";
     for (const std::string &sz : { std::string(kLigne1), std::string(kLigne2), sz3 })

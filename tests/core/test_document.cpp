@@ -173,4 +173,13 @@ TEST(Document, ReleasingANullDocumentIsHarmless)
     FreeDataProgram(NULL);
 }
 
+/* Nearest integer, exact halves towards zero. */
+TEST(Document, RoundFloatTakesHalvesTowardsZero)
+{
+    const struct { float f; int n; } cases[] = {
+        { 2.5f, 2 }, { 2.51f, 3 }, { -2.5f, -2 }, { -2.51f, -3 }, { 0.0f, 0 }, { 7.49f, 7 } };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.n, RoundFloat(c.f)) << c.f;
+}
+
 } // namespace

@@ -29,13 +29,6 @@ inline std::string Caret(int n, int m)
     return sz;
 }
 
-inline std::string DossierTemp()
-{
-    char sz[MAX_PATH];
-    GetTempPathA(sizeof sz, sz);
-    return sz;
-}
-
 class EditorTest : public MainWindowTest {
 protected:
     std::vector<std::string> m_aEffacer;   /* files the test may have written */
@@ -56,21 +49,12 @@ protected:
             DeleteFileA(sz.c_str());
     }
 
-    /* F3 through the accelerator table, as the message loop does it. */
-    void F3()
-    {
-        HACCEL hAccel = LoadAcceleratorsA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(6000));
-        MSG msg = { hWndMain, WM_KEYDOWN, VK_F3, 0x003D0001, 0, { 0, 0 } };
-        EXPECT_NE(0, TranslateAcceleratorA(hWndMain, hAccel, &msg));
-        PumpMessages(50);
-    }
-
     /* Selects every HSP, then F3, with no box expected. */
     void OuvreEditeur()
     {
-        SendMessageA(hWndMain, WM_COMMAND, 3006, 0);
+        Command(hWndMain, 3006);
         BoxAnswerer answerer(std::vector<BoxAction>{});
-        F3();
+        Key(VK_F3);
         ASSERT_EQ(0u, answerer.Seen().size()) << "first box: " << answerer.Seen()[0].szText;
         ASSERT_NE(nullptr, PMULBLA);
         ASSERT_EQ(HWNDMULBLAALIGN, GetFocus());

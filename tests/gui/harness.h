@@ -4,7 +4,8 @@
  * them with messages. Modal boxes (message boxes, dialogs) run their own
  * message loop inside the call that opens them, so they are answered from
  * a thread timer that fires inside that loop: arm a BoxAnswerer before the
- * call, read what the box showed after it.
+ * call, read what the box showed after it. Drawing is checked by recording
+ * it into an enhanced metafile and decoding the records (Record).
  */
 #ifndef HALYARD_TEST_HARNESS_H
 #define HALYARD_TEST_HARNESS_H
@@ -21,7 +22,7 @@ struct BoxSeen {
     HWND        hOwner = NULL;
     std::string szCaption;
     std::string szText;       /* the message text (static control 0xFFFF) */
-    bool        bOk = false, bCancel = false, bYes = false, bNo = false;
+    bool        bOk = false, bYes = false;
     HICON       hIcon = NULL; /* the icon shown, NULL when none           */
 };
 
@@ -30,15 +31,14 @@ typedef std::function<void(HWND hBox)> BoxAction;
 
 /* Presses button id (IDOK, IDYES, IDNO, IDCANCEL...). */
 BoxAction Press(int id);
-/* Sets the text of control idEdit (an edit or a combo box), then presses
-   button id: answers the Open and Save dialogs. */
+/* Sets the text of control idEdit, then presses button id: answers the
+   Open and Save dialogs (their file name box is 0x47C). */
 BoxAction TypeAndPress(int idEdit, std::string szText, int id);
+const int IDC_OPEN_FILENAME = 0x47C;
 
 /* Answers modal boxes of this thread, in order: the first box that opens
-   gets answers[0] (a command id such as IDOK, IDYES, IDNO, IDCANCEL, or an
-   action), the next answers[1]... A box with no answer left is closed with
-   IDCANCEL (and counted as unexpected). Only one answerer may be armed at
-   a time. */
+   gets answers[0], the next answers[1]... A box with no answer left is
+   closed with IDCANCEL and counted as unexpected. One answerer at a time. */
 class BoxAnswerer {
 public:
     explicit BoxAnswerer(std::initializer_list<int> answers);
@@ -46,10 +46,11 @@ public:
     ~BoxAnswerer();
     const std::vector<BoxSeen> &Seen() const { return m_seen; }
     int Unexpected() const { return m_nUnexpected; }
+    /* "caption|text" of every box, for one comparison. */
+    std::vector<std::string> Texts() const;
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    static BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam);
     void Poll();
 
     std::vector<BoxAction> m_actions;
@@ -59,33 +60,82 @@ private:
     UINT_PTR             m_idTimer = 0;
 };
 
+/* Presses button id of hDlg as a click does: the handler runs (and any
+   box it opens) before this returns. */
+void Click(HWND hDlg, int id);
+
+/* A tree view as text: one line per item, two blanks of indent per level,
+   its image in brackets (and the selected image when it differs). */
+std::string TreeText(HWND hTree);
+
 /* Runs the thread's message loop for about nMs milliseconds. */
 void PumpMessages(DWORD nMs);
 
 /* Text of a window, as the A function gives it. */
 std::string WindowText(HWND hWnd);
 
-/* One text output recorded in an enhanced metafile. */
+/* A file of the temporary directory, and one written there. */
+std::string TempPath(const std::string &szName);
+std::string WriteTemp(const std::string &szName, const std::string &szText);
+
+/* ---- Metafile records --------------------------------------------------- */
+
 struct EmfText {
     std::wstring szText;
-    POINT        pt;           /* reference point of the output           */
-    COLORREF     crText;       /* text colour in effect                   */
-    COLORREF     crBk;         /* background colour in effect             */
+    POINT        pt;           /* reference point                         */
+    COLORREF     crText, crBk; /* colours in effect                       */
+    UINT         nAlign;       /* text alignment in effect                */
+    int          nBkMode;
+    std::wstring szFace;       /* face of the font in effect              */
+    BYTE         nCharSet;
+    std::string  A() const { return std::string(szText.begin(), szText.end()); }
+};
+struct EmfSegment {            /* one LineTo, from a to b                 */
+    POINT    a, b;
+    COLORREF cr;
+    bool     bNullPen;
+};
+struct EmfFill {               /* PatBlt with the current brush (FillRect,
+                                  FrameRect), or a Rectangle              */
+    RECT     rc;               /* exclusive right and bottom              */
+    COLORREF cr;
+    bool     bNullBrush;
+};
+struct EmfPolygon {
+    std::vector<POINT> pts;
+    COLORREF cr;               /* brush colour                            */
+    bool     bNullBrush, bNullPen;
+};
+struct EmfDrawing {
+    std::vector<EmfText>    texts;
+    std::vector<EmfSegment> segments;
+    std::vector<EmfFill>    fills, rectangles;
+    std::vector<EmfPolygon> polygons;
+    std::vector<RECT>       blits;   /* destinations of bitmap copies   */
+    int nCreated = 0, nDeleted = 0;  /* pens and brushes                */
+
+    const EmfText *TextAt(const std::wstring &sz, long x, long y) const;
+    bool HasFill(const RECT &rc, COLORREF cr) const;
+    int  FillsOn(const RECT &rc) const;
+    /* A one-pixel frame on rc in colour cr, as FrameRect paints it. */
+    bool HasFrame(const RECT &rc, COLORREF cr) const;
+    /* The segment a-b (either way round) with a visible pen of cr. */
+    bool HasSegment(POINT a, POINT b, COLORREF cr) const;
 };
 
-/* Records what pfnDraw draws on a metafile DC made for the screen, then
-   returns the metafile (to be deleted with DeleteEnhMetaFile). */
-template <typename F> HENHMETAFILE RecordEmf(F pfnDraw)
+EmfDrawing DecodeEmf(HENHMETAFILE hEmf);
+
+/* Records what pfnDraw draws on a metafile DC made for the screen. */
+template <typename F> EmfDrawing Record(F pfnDraw)
 {
     HDC hdcRef = GetDC(NULL);
     HDC hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
     pfnDraw(hdcEmf);
     HENHMETAFILE hEmf = CloseEnhMetaFile(hdcEmf);
     ReleaseDC(NULL, hdcRef);
-    return hEmf;
+    EmfDrawing d = DecodeEmf(hEmf);
+    DeleteEnhMetaFile(hEmf);
+    return d;
 }
-
-/* The text outputs of a metafile, in drawing order. */
-std::vector<EmfText> EmfTexts(HENHMETAFILE hEmf);
 
 #endif

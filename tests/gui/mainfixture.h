@@ -17,8 +17,6 @@
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    long cx = 0, cy = 0;   /* list font metrics */
-
     static void SetUpTestSuite()
     {
         static bool bRegistered = false;
@@ -30,11 +28,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(InitInstance(GetModuleHandleA(NULL), SW_SHOW)) << "error " << GetLastError();
-        HDC hdc = GetDC(hWndMain);
-        HFONT hOld = SelectFont(hdc, HFNTLISTBOX);
-        DimensionCaractere(hdc, &cx, &cy);
-        SelectFont(hdc, hOld);
-        ReleaseDC(hWndMain, hdc);
         PumpMessages(20);
     }
 
@@ -54,18 +47,21 @@ protected:
     /* Opens a report as the command line does; 1 when it was read. */
     int Open(const std::string &szPath) { return OpenABlastFileNamed(hWndMain, szPath.c_str()); }
 
-    /* Rectangle of a child in the main window's client coordinates. */
-    static RECT ChildRect(HWND hChild)
+    static void Command(HWND hWnd, int id) { SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    /* A function key through the accelerator table, as the message loop
+       does it. */
+    static void Key(UINT vk)
     {
-        RECT rc;
-        GetWindowRect(hChild, &rc);
-        MapWindowPoints(NULL, hWndMain, (POINT *)&rc, 2);
-        return rc;
+        HACCEL hAccel = LoadAcceleratorsA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(6000));
+        MSG msg = { hWndMain, WM_KEYDOWN, vk, 1, 0, { 0, 0 } };
+        EXPECT_NE(0, TranslateAcceleratorA(hWndMain, hAccel, &msg)) << "key " << vk;
+        PumpMessages(50);
     }
 
-    static bool Exists(const char *szPath)
+    static bool Exists(const std::string &szPath)
     {
-        return GetFileAttributesA(szPath) != INVALID_FILE_ATTRIBUTES;
+        return GetFileAttributesA(szPath.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 };
 

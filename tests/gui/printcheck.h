@@ -11,8 +11,7 @@
  *                   ClearPrintJobs()
  *   job-NNNN-P.txt  the text page P shows (Ghostscript's txtwrite: one line
  *                   per line of print, spaces for the gaps)
- *   job-NNNN-P.png  page P at 75 dpi: pixel = (printer dot + 75) / 4, the
- *                   75 dots being the 18 pt unprintable margin
+ *   job-NNNN-P.png  page P at 75 dpi
  * The .txt and .png files exist only when Ghostscript is installed
  * (tools/setup installs it). Rendering runs on the Unix side, in the port,
  * because a Unix program started from a Windows one under Wine cannot be
@@ -23,24 +22,13 @@
 #define HALYARD_TEST_PRINTCHECK_H
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 const char kPrintDir[] = "C:\\halyard-print";
-const int  kPrintMarginDots = 75; /* printer dots left of and above the printable area */
-const int  kPrintDotsPerPixel = 4;
-
-/* Pixel of a (portrait) page image for printer coordinate nDot (x or y). */
-inline int PrintPixel(int nDot) { return (nDot + kPrintMarginDots) / kPrintDotsPerPixel; }
-
 /* True under Wine, where the session has installed the test printer; a
    Windows machine has printers of its own, and no C:\halyard-print. */
 inline bool UnderWine()
@@ -88,8 +76,6 @@ inline std::string ReadPrintFile(const std::string &szPath)
     ss << in.rdbuf();
     return ss.str();
 }
-
-/* The PostScript of a job. */
 inline std::string PrintJobPs(const std::string &szJob) { return ReadPrintFile(szJob + ".ps"); }
 
 /* Pages of a PostScript job: its "%%Page:" comments. */
@@ -104,16 +90,16 @@ inline int CountPsPages(const std::string &szPs)
 
 /* The text page nPage (from 1) of a job shows, lines ending with '\n'.
    Wine shows spaces with the glyph the fonts share with the no-break
-   space, so Ghostscript reads them as U+00A0: they come back as spaces. */
+   space, so Ghostscript reads them as U+00A0, and hyphens as soft ones
+   (U+00AD): they come back as spaces and hyphens. */
 inline std::string PrintedText(const std::string &szJob, int nPage)
 {
     std::string sz = ReadPrintFile(szJob + "-" + std::to_string(nPage) + ".txt"), szOut;
     for (size_t i = 0; i < sz.size(); i++) {
         if (sz[i] == '\r')
             continue;
-        if (sz[i] == '\xC2' && i + 1 < sz.size() && sz[i + 1] == '\xA0') {
-            szOut += ' ';
-            i++;
+        if (sz[i] == '\xC2' && i + 1 < sz.size() && (sz[i + 1] == '\xA0' || sz[i + 1] == '\xAD')) {
+            szOut += sz[++i] == '\xA0' ? ' ' : '-';
             continue;
         }
         szOut += sz[i];
@@ -121,51 +107,15 @@ inline std::string PrintedText(const std::string &szJob, int nPage)
     return szOut;
 }
 
-/* A page as rendered: nWidth x nHeight pixels, 0xAARRGGBB, rows from the
-   top. Empty (0 x 0) when the image is missing. */
-struct PrintedImage {
-    int nWidth = 0, nHeight = 0;
-    std::vector<uint32_t> px;
-    /* Pixels that are not white in [x0, x1) x [y0, y1). */
-    int Ink(int x0, int y0, int x1, int y1) const
-    {
-        int n = 0;
-        for (int y = y0 < 0 ? 0 : y0; y < y1 && y < nHeight; y++)
-            for (int x = x0 < 0 ? 0 : x0; x < x1 && x < nWidth; x++)
-                n += (px[size_t(y) * nWidth + x] & 0xFFFFFF) != 0xFFFFFF;
-        return n;
-    }
-    int Ink() const { return Ink(0, 0, nWidth, nHeight); }
-};
-
-/* Page nPage (from 1) of a job as rendered, read with GDI+. */
-inline PrintedImage PrintedPage(const std::string &szJob, int nPage)
+/* Height in pixels of page nPage (from 1) of a job as rendered, from its
+   PNG header (big-endian, at byte 20); 0 when the image is missing. */
+inline int PrintedPageHeight(const std::string &szJob, int nPage)
 {
-    PrintedImage img;
-    std::string szPng = szJob + "-" + std::to_string(nPage) + ".png";
-    std::wstring wsz(szPng.begin(), szPng.end());
-    Gdiplus::GdiplusStartupInput in;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &in, NULL) != Gdiplus::Ok)
-        return img;
-    {
-        Gdiplus::Bitmap bmp(wsz.c_str());
-        Gdiplus::BitmapData bd;
-        Gdiplus::Rect rc(0, 0, int(bmp.GetWidth()), int(bmp.GetHeight()));
-        if (bmp.GetLastStatus() == Gdiplus::Ok && rc.Width > 0 &&
-            bmp.LockBits(&rc, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &bd) == Gdiplus::Ok) {
-            img.nWidth = rc.Width;
-            img.nHeight = rc.Height;
-            img.px.resize(size_t(rc.Width) * rc.Height);
-            for (int y = 0; y < rc.Height; y++) {
-                const uint32_t *pRow = (const uint32_t *)((const BYTE *)bd.Scan0 + y * bd.Stride);
-                std::copy(pRow, pRow + rc.Width, img.px.begin() + size_t(y) * rc.Width);
-            }
-            bmp.UnlockBits(&bd);
-        }
-    }
-    Gdiplus::GdiplusShutdown(token);
-    return img;
+    std::string sz = ReadPrintFile(szJob + "-" + std::to_string(nPage) + ".png");
+    if (sz.size() < 24)
+        return 0;
+    return (unsigned char)sz[20] << 24 | (unsigned char)sz[21] << 16 | (unsigned char)sz[22] << 8
+           | (unsigned char)sz[23];
 }
 
 #endif

@@ -3,7 +3,6 @@
    them is tested natively), the scale pane's drawing and the font size
    dialog. */
 #include <algorithm>
-#include <fstream>
 
 #include "editorfixture.h"
 
@@ -23,7 +22,7 @@ TEST_F(EditorTest, F3OpensAndClosesTheEditor)
         SendMessageA(hWndMain, WM_COMMAND, idAvant, 0);
         SendMessageA(hWndMain, WM_COMMAND, 3007, 0);
         BoxAnswerer answerer({ IDOK });
-        F3();
+        Key(VK_F3);
         ASSERT_EQ(1u, answerer.Seen().size());
         const BoxSeen &b = answerer.Seen()[0];
         EXPECT_EQ("VazEva editor|No sequences selected.", b.szCaption + "|" + b.szText);
@@ -38,7 +37,7 @@ TEST_F(EditorTest, F3OpensAndClosesTheEditor)
     HWND hWndEditeur = hWndMulBla;
     for (int idRep : { IDNO, IDYES }) {
         BoxAnswerer answerer({ idRep });
-        F3();
+        Key(VK_F3);
         ASSERT_EQ(1u, answerer.Seen().size());
         EXPECT_EQ("Exit the editor ?", answerer.Seen()[0].szText);
         EXPECT_EQ(idRep == IDNO ? hWndEditeur : NULL, hWndMulBla);
@@ -115,35 +114,21 @@ TEST_F(EditorTest, KeysMoveTheCaretAndEditItsRow)
     EXPECT_EQ(szQuery, Rangee(1)) << "the other rows untouched";
 }
 
-/* The scale over a 95-column alignment: numbers at 1, every tenth column
-   and the last, each with a "|" below it, a "." under every other
-   column; column p centred at (p - nHdecal - 1) * cx. */
+/* The scale over the 412 columns: numbers at 1, every tenth column and
+   the last, each with a "|" below it, a "." under every other column;
+   column p centred at (p - nHdecal - 1) * cx. */
 TEST_F(EditorTest, ScalePaneNumbersTheColumns)
 {
-    const std::string szPath = DossierTemp() + "editor.bla";
-    m_aEffacer.push_back(szPath);
-    std::ofstream(szPath, std::ios::binary)
-        << "BLASTP 1.4.11\n\nQuery=  SHORT a made-up query\n        (95 letters)\n\nDatabase:  test.aa\n"
-           "           1 sequences; 95 total letters.\n\n"
-           "Sequences producing High-scoring Segment Pairs:              Score  P(N)      N\n\n"
-           "sp|T00001|ONLY the only hit                                    400  1.0e-40   1\n\n\n"
-           ">sp|T00001|ONLY the only hit\n            Length = 95\n\n"
-           " Score = 400 (150.0 bits), Expect = 1.0e-40, P = 1.0e-40\n Identities = 10/10 (100%)\n\n"
-           "Query:     1 ACDEFGHIKL 10\n             ACDEFGHIKL\nSbjct:     1 ACDEFGHIKL 10\n\nParameters:\n";
-    ASSERT_EQ(1, Open(szPath));
     OuvreEditeur();
-    ASSERT_EQ(95, PMULBLA->nTaille);
+    const int N = PMULBLA->nTaille;
     const int cxE = Police().cx, cyE = Police().cy;
-    RECT rc = { 0, 0, 100 * cxE, 2 * cyE };
-    HENHMETAFILE hEmf = RecordEmf([&](HDC hdc) { DessineMulBlaScale(hdc, &rc); });
+    RECT rc = { 0, 0, (N + 8) * cxE, 2 * cyE };
     std::string szLu, szAttendu;
-    for (const EmfText &t : EmfTexts(hEmf))
-        szLu += std::string(t.szText.begin(), t.szText.end()) + "@" + std::to_string(t.pt.x) + ","
-                + std::to_string(t.pt.y) + " ";
-    DeleteEnhMetaFile(hEmf);
-    for (int p = 1; p <= 95; p++) {
+    for (const EmfText &t : Record([&](HDC hdc) { DessineMulBlaScale(hdc, &rc); }).texts)
+        szLu += t.A() + "@" + std::to_string(t.pt.x) + "," + std::to_string(t.pt.y) + " ";
+    for (int p = 1; p <= N; p++) {
         std::string szX = "@" + std::to_string((p + 1) * cxE) + ",";
-        if (p == 1 || p % 10 == 0 || p == 95)
+        if (p == 1 || p % 10 == 0 || p == N)
             szAttendu += std::to_string(p) + szX + "0 |" + szX + std::to_string(cyE) + " ";
         else
             szAttendu += "." + szX + std::to_string(cyE) + " ";

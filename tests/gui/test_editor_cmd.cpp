@@ -21,13 +21,6 @@ void Fleche(HWND hUpDown, bool bHaut)
     SendMessageA(hUpDown, WM_LBUTTONUP, 0, pt);
 }
 
-/* A button pressed as a click does it: the handler runs (and any box it
-   opens) before this returns. */
-void Clique(HWND hDlg, int id)
-{
-    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, id));
-}
-
 /* The texts of some controls, joined by "|". */
 std::string Textes(HWND hDlg, std::initializer_list<int> ids)
 {
@@ -54,7 +47,7 @@ protected:
         SetCurrentDirectoryA(m_szCwd);
     }
 
-    static void Commande(int id) { SendMessageA(hWndMulBla, WM_COMMAND, id, 0); }
+    static void Commande(int id) { Command(hWndMulBla, id); }
 
     static std::vector<std::string> Noms()
     {
@@ -92,7 +85,7 @@ protected:
    characters, and OK then ends the dialog. */
 TEST_F(EditorCmdTest, MsfDialogEndsOnlyOnceAValidRangeIsWritten)
 {
-    const std::string szDossier = DossierTemp(), szManquant = szDossier + "no such folder\\lost.msf";
+    const std::string szDossier = TempPath(""), szManquant = szDossier + "no such folder\\lost.msf";
     const std::string szEcrit = szDossier + "verylongna.msf";
     m_aEffacer.push_back(szEcrit);
     DeleteFileA(szEcrit.c_str());
@@ -117,16 +110,16 @@ TEST_F(EditorCmdTest, MsfDialogEndsOnlyOnceAValidRangeIsWritten)
         auto Essaie = [&](const char *szFrom, const char *szTo, bool bFocus) {
             SetDlgItemTextA(hDlg, IDC_MSF_FROM, szFrom);
             SetDlgItemTextA(hDlg, IDC_MSF_TO, szTo);
-            Clique(hDlg, IDOK);
+            Click(hDlg, IDOK);
             vus.push_back(std::string(IsWindowVisible(hDlg) && IsWindowEnabled(hDlg) ? "open" : "ended")
                           + (bFocus && GetFocus() == GetDlgItem(hDlg, IDC_MSF_FROM) ? " on From" : ""));
         };
         Essaie("0", "100", true), Essaie("10", "39", true), Essaie("1", "413", true);
         SetDlgItemTextA(hDlg, IDC_MSF_FILENAME, szManquant.c_str());
         Essaie("10", "40", false);
-        Clique(hDlg, IDC_MSF_FILEBTN);
+        Click(hDlg, IDC_MSF_FILEBTN);
         vus.push_back(Textes(hDlg, { IDC_MSF_FILENAME }));
-        Clique(hDlg, IDOK);
+        Click(hDlg, IDOK);
     }, { Press(IDOK), Press(IDOK), Press(IDOK), Press(IDOK),
          TypeAndPress(0x47C, szDossier + "verylongname.txt", IDOK) });
     const std::string szRefus = "Invalid Range.\nPlease retry.";
@@ -154,15 +147,15 @@ TEST_F(EditorCmdTest, RowCommandsActOnTheCaretRow)
 {
     std::vector<std::string> noms = Noms(), vus;
     const int S = (int)noms.size(), N = PMULBLA->nTaille;
-    Dialogue(3014, [](HWND hDlg) { SetDlgItemTextA(hDlg, IDC_REN_NEW, "abc"), Clique(hDlg, IDCANCEL); });
+    Dialogue(3014, [](HWND hDlg) { SetDlgItemTextA(hDlg, IDC_REN_NEW, "abc"), Click(hDlg, IDCANCEL); });
     EXPECT_EQ(noms, Noms()) << "renamed on Cancel"; /* row 1: its name is shorter than 10 */
     Envoie({ Bas(VK_DOWN), Bas(VK_DOWN) });
     auto seen = Dialogue(3014, [&](HWND hDlg) {
         vus.push_back(Textes(hDlg, { IDC_REN_OLD }));
-        Clique(hDlg, IDOK);
+        Click(hDlg, IDOK);
         vus.push_back(IsWindow(hDlg) && GetFocus() == GetDlgItem(hDlg, IDC_REN_NEW) ? "open" : "gone");
         SetDlgItemTextA(hDlg, IDC_REN_NEW, "xyz");
-        Clique(hDlg, IDOK);
+        Click(hDlg, IDOK);
     }, { Press(IDOK) });
     EXPECT_EQ((std::vector<std::string>{ "Rename sequence", "Null sequence name is not allowed.\nPlease, retry." }),
               seen);
@@ -227,7 +220,7 @@ TEST_F(EditorCmdTest, ConsensusDialogChecksItsLimits)
         for (const char *s : { "18 2", "3 -1", "3 2" }) {
             SetDlgItemTextA(hDlg, IDC_CONS_POINT, std::string(s, (const char *)strchr(s, ' ')).c_str());
             SetDlgItemTextA(hDlg, IDC_CONS_STRICT, strchr(s, ' ') + 1);
-            Clique(hDlg, IDOK);
+            Click(hDlg, IDOK);
             vus.push_back(std::to_string(IsWindow(hDlg) ? GetDlgCtrlID(GetFocus()) : 0));
         }
     }, { Press(IDOK), Press(IDOK) });
@@ -241,23 +234,6 @@ TEST_F(EditorCmdTest, ConsensusDialogChecksItsLimits)
     CreeConsensus(PMULBLA, &szAttendu[0], 3, 2);
     EXPECT_EQ(szAttendu, PMULBLA->szConsensus);
     EXPECT_NE(szAvant, PMULBLA->szConsensus) << "the limits made a different consensus";
-}
-
-/* Every item of a tree, depth first, each followed by "|". */
-std::string Arbre(HWND hArbre, HTREEITEM h)
-{
-    std::string s;
-    for (; h != NULL; h = TreeView_GetNextSibling(hArbre, h)) {
-        char sz[128] = "";
-        TVITEMA it = {};
-        it.mask = TVIF_TEXT;
-        it.hItem = h;
-        it.pszText = sz;
-        it.cchTextMax = sizeof sz;
-        TreeView_GetItem(hArbre, &it);
-        s += std::string(sz) + "|" + Arbre(hArbre, TreeView_GetChild(hArbre, h));
-    }
-    return s;
 }
 
 /* The pattern finder opens on copies of the rows as they are, with their
@@ -290,11 +266,10 @@ TEST_F(EditorCmdTest, FindPatternSearchesTheEditedRows)
     }
     SetDlgItemTextA(hFinder, IDC_FP_MOTIF, "WWWHHH");
     ListBox_SetSel(hListe, TRUE, -1);
-    Clique(hFinder, IDOK);
-    HWND hArbre = GetDlgItem(hFinder, IDC_FP_ARBRE);
-    EXPECT_EQ(std::string(PMULBLA->pSeqMul[1]->szName) + "|WWWHHH|   1 : -- 1<WWWHHH>6 --|"
-                  + PMULBLA->pSeqMul[3]->szName + "|WWWHHH|   1 : -- 7<WWWHHH>12 --|",
-              Arbre(hArbre, TreeView_GetRoot(hArbre)));
+    Click(hFinder, IDOK);
+    EXPECT_EQ(std::string(PMULBLA->pSeqMul[1]->szName) + " [0]\n  WWWHHH [1]\n       1 : -- 1<WWWHHH>6 -- [2]\n"
+                  + PMULBLA->pSeqMul[3]->szName + " [0]\n  WWWHHH [1]\n       1 : -- 7<WWWHHH>12 -- [2]\n",
+              TreeText(GetDlgItem(hFinder, IDC_FP_ARBRE)));
 
     DestroyWindow(hWndMulBla);
     EXPECT_FALSE(IsWindow(hFinder));

@@ -1,4 +1,4 @@
-/* Notice boxes and window centring, through the real windows under Wine:
+/* Notice boxes and window centring through the real windows under Wine:
    each box is answered from the test, and what it showed (caption, text,
    icon, buttons, owner) is checked against the string table. */
 #include <gtest/gtest.h>
@@ -9,174 +9,71 @@
 
 namespace {
 
-class NoticeTest : public ::testing::Test {
-protected:
-    HWND m_hOwner = NULL;
-
-    void SetUp() override
-    {
-        m_hOwner = CreateWindowA("STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                 10, 10, 300, 200, NULL, NULL, GetModuleHandleA(NULL), NULL);
-        ASSERT_NE(nullptr, m_hOwner) << "CreateWindow failed, error " << GetLastError();
-    }
-    void TearDown() override
-    {
-        if (m_hOwner != NULL) {
-            EXPECT_TRUE(DestroyWindow(m_hOwner));
-        }
-    }
-};
-
-/* The shared system icon a message box of this kind shows. */
-HICON SystemIcon(LPCSTR idIcon)
+HWND Fenetre(int x, int y, int w, int h)
 {
-    return LoadIconA(NULL, idIcon);
+    return CreateWindowA("STATIC", "", WS_POPUP | WS_BORDER | WS_VISIBLE, x, y, w, h, NULL, NULL,
+                         GetModuleHandleA(NULL), NULL);
 }
 
-TEST_F(NoticeTest, ErrorBoxShowsStringTableTextsWithErrorIconAndOk)
+TEST(Notices, EachKindShowsItsTextsIconAndButtons)
 {
-    BoxAnswerer answer({ IDOK });
-    MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, m_hOwner);
-
-    ASSERT_EQ(1u, answer.Seen().size());
-    const BoxSeen &box = answer.Seen()[0];
-    EXPECT_EQ("Halyard", box.szCaption);
-    EXPECT_EQ("Invalid file format.", box.szText);
-    EXPECT_EQ(m_hOwner, box.hOwner);
-    EXPECT_TRUE(box.bOk);
-    EXPECT_FALSE(box.bYes);
-    EXPECT_FALSE(box.bNo);
-    EXPECT_NE(nullptr, box.hIcon);
-    EXPECT_EQ(SystemIcon(IDI_ERROR), box.hIcon);
-    EXPECT_NE(SystemIcon(IDI_INFORMATION), box.hIcon);
-}
-
-TEST_F(NoticeTest, InfoBoxShowsInformationIconAndReturnsOk)
-{
-    BoxAnswerer answer({ IDOK });
-    int nResult = MyInfoMsgBox(IDS_VAZEVA, IDS_NULLNAME, m_hOwner);
-
-    EXPECT_EQ(IDOK, nResult);
-    ASSERT_EQ(1u, answer.Seen().size());
-    const BoxSeen &box = answer.Seen()[0];
-    EXPECT_EQ("VazEva editor", box.szCaption);
-    /* a "\n" of the string table is a line break in the box */
-    EXPECT_EQ("Null sequence name is not allowed.\nPlease, retry.", box.szText);
-    EXPECT_TRUE(box.bOk);
-    EXPECT_FALSE(box.bYes);
-    EXPECT_EQ(SystemIcon(IDI_INFORMATION), box.hIcon);
-}
-
-TEST_F(NoticeTest, QuestionBoxReturnsTheButtonChosen)
-{
-    struct { int idAnswer; } cases[] = { { IDYES }, { IDNO } };
-
-    for (const auto &c : cases) {
-        BoxAnswerer answer({ c.idAnswer });
-        int nResult = MyAskMsgBox(IDS_HALYARD, IDS_EXITPROGRAM, m_hOwner);
-
-        EXPECT_EQ(c.idAnswer, nResult);
-        ASSERT_EQ(1u, answer.Seen().size());
-        const BoxSeen &box = answer.Seen()[0];
-        EXPECT_EQ("Halyard", box.szCaption);
-        EXPECT_EQ("Exit program ?", box.szText);
-        EXPECT_EQ(m_hOwner, box.hOwner);
-        EXPECT_TRUE(box.bYes);
-        EXPECT_TRUE(box.bNo);
-        EXPECT_FALSE(box.bOk);
-        EXPECT_EQ(SystemIcon(IDI_QUESTION), box.hIcon);
-    }
-}
-
-TEST_F(NoticeTest, EveryCaptionOfTheProgramLoads)
-{
-    struct { unsigned id; const char *szCaption; } cases[] = {
-        { IDS_HALYARD, "Halyard" },     { IDS_FINDPAT, "Find patterns" },
-        { IDS_HCAVIEWER, "HCA viewer" }, { IDS_VAZEVA, "VazEva editor" },
-        { IDS_BLASTMAP, "BLAST map" },
+    HWND hOwner = Fenetre(10, 10, 300, 200);
+    ASSERT_NE(nullptr, hOwner) << "error " << GetLastError();
+    enum { ERR, INFO, ASK };
+    /* kind, answer, caption and text, icon, Yes/No (else OK) */
+    const struct { int nKind, idAnswer; const char *szTexts; LPCSTR idIcon; bool bYes; } cases[] = {
+        { ERR, IDOK, "Halyard|Invalid file format.", IDI_ERROR, false },
+        /* a "\n" of the string table is a line break in the box */
+        { INFO, IDOK, "VazEva editor|Null sequence name is not allowed.\nPlease, retry.", IDI_INFORMATION, false },
+        { ASK, IDYES, "Halyard|Exit program ?", IDI_QUESTION, true },
+        { ASK, IDNO, "Halyard|Exit program ?", IDI_QUESTION, true },
     };
     for (const auto &c : cases) {
-        char sz[256];
-        EXPECT_EQ((int)strlen(c.szCaption), OsLoadString(c.id, sz, sizeof sz)) << c.id;
-        EXPECT_STREQ(c.szCaption, sz);
+        SCOPED_TRACE(c.szTexts);
+        BoxAnswerer answer({ c.idAnswer });
+        int nResult = c.nKind == ERR    ? (MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, hOwner), IDOK)
+                      : c.nKind == INFO ? MyInfoMsgBox(IDS_VAZEVA, IDS_NULLNAME, hOwner)
+                                        : MyAskMsgBox(IDS_HALYARD, IDS_EXITPROGRAM, hOwner);
+        EXPECT_EQ(c.idAnswer, nResult);
+        ASSERT_EQ(1u, answer.Seen().size());
+        const BoxSeen &b = answer.Seen()[0];
+        EXPECT_EQ(std::vector<std::string>{ c.szTexts }, answer.Texts());
+        EXPECT_EQ(hOwner, b.hOwner);
+        EXPECT_EQ(LoadIconA(NULL, c.idIcon), b.hIcon);
+        EXPECT_EQ((std::vector<bool>{ !c.bYes, c.bYes }), (std::vector<bool>{ b.bOk, b.bYes }));
     }
-}
 
-TEST_F(NoticeTest, FailedAllocationShowsItsSystemModalBox)
-{
-    SetActiveWindow(m_hOwner);
+    /* A failed allocation says so in a system-modal box; MyFree(NULL) says nothing. */
     BoxAnswerer answer({ IDOK });
     MyAllocFailAfter(0);
-    void *p = MyAlloc(32);
-
-    EXPECT_EQ(nullptr, p);
-    ASSERT_EQ(1u, answer.Seen().size());
-    const BoxSeen &box = answer.Seen()[0];
-    EXPECT_EQ("Memory allocation failed: not enough memory !", box.szText);
-    EXPECT_EQ("Error", box.szCaption);
-    EXPECT_EQ(SystemIcon(IDI_HAND), box.hIcon);
-    EXPECT_TRUE(box.bOk);
-
-    /* The heap's own failures, through the Win32 heap. */
-    char *pBlock = (char *)MyAlloc(64);
-    ASSERT_NE(nullptr, pBlock);
-    EXPECT_EQ(64u, MySize(pBlock));
-    EXPECT_EQ(1u, answer.Seen().size());
-    MyFree(pBlock);
+    EXPECT_EQ(nullptr, MyAlloc(32));
     MyFree(NULL);
-    EXPECT_EQ(1u, answer.Seen().size()) << "MyFree(NULL) showed a box";
+    EXPECT_EQ(std::vector<std::string>{ "Error|Memory allocation failed: not enough memory !" }, answer.Texts());
+    ASSERT_EQ(1u, answer.Seen().size());
+    EXPECT_EQ(LoadIconA(NULL, IDI_HAND), answer.Seen()[0].hIcon);
+    EXPECT_TRUE(DestroyWindow(hOwner));
 }
 
-/* ---- CenterWnd --------------------------------------------------------- */
-
-class CenterTest : public ::testing::Test {
-protected:
-    int W = GetSystemMetrics(SM_CXSCREEN);
-    int H = GetSystemMetrics(SM_CYSCREEN);
-
-    static RECT Placed(int x, int y, int w, int h)
-    {
-        HWND hWnd = CreateWindowA("STATIC", "centre me", WS_POPUP | WS_BORDER, x, y, w, h,
-                                  NULL, NULL, GetModuleHandleA(NULL), NULL);
-        RECT rc = { -1, -1, -1, -1 };
-        EXPECT_NE(nullptr, hWnd);
-        if (hWnd == NULL)
-            return rc;
+/* Centred with integer halvings (odd sizes check their order); a window
+   the size of the screen or larger stays where it is. */
+TEST(Notices, CenterWndCentresWhatFitsTheScreen)
+{
+    const int W = GetSystemMetrics(SM_CXSCREEN), H = GetSystemMetrics(SM_CYSCREEN);
+    /* size, place after */
+    const struct { int w, h, x, y; } cases[] = {
+        { 200, 100, W / 2 - 100, H / 2 - 50 }, { 301, 77, W / 2 - 150, H / 2 - 38 },
+        { W, H, 0, 0 }, { W + 1, 100, 30, 40 }, { 100, H + 1, 30, 40 },
+    };
+    for (const auto &c : cases) {
+        HWND hWnd = Fenetre(30, 40, c.w, c.h);
+        ASSERT_NE(nullptr, hWnd);
         CenterWnd(hWnd);
+        RECT rc;
         GetWindowRect(hWnd, &rc);
         DestroyWindow(hWnd);
-        return rc;
-    }
-};
-
-TEST_F(CenterTest, CentresWithIntegerHalvingsAndKeepsTheSize)
-{
-    /* {x, y, w, h}: odd sizes check the order of the halvings */
-    struct { int w, h; } cases[] = { { 200, 100 }, { 301, 77 }, { 1, 1 } };
-    for (const auto &c : cases) {
-        RECT rc = Placed(5, 7, c.w, c.h);
-        EXPECT_EQ(W / 2 - c.w / 2, rc.left) << c.w << "x" << c.h;
-        EXPECT_EQ(H / 2 - c.h / 2, rc.top) << c.w << "x" << c.h;
-        EXPECT_EQ(c.w, rc.right - rc.left);
-        EXPECT_EQ(c.h, rc.bottom - rc.top);
-    }
-}
-
-TEST_F(CenterTest, WindowOfTheScreensSizeGoesToTheOrigin)
-{
-    RECT rc = Placed(30, 40, W, H);
-    EXPECT_EQ(0, rc.left);
-    EXPECT_EQ(0, rc.top);
-}
-
-TEST_F(CenterTest, WindowLargerThanTheScreenStaysWhereItIs)
-{
-    /* wider only, taller only, both */
-    struct { int w, h; } cases[] = { { W + 1, 100 }, { 100, H + 1 }, { W + 50, H + 50 } };
-    for (const auto &c : cases) {
-        RECT rc = Placed(30, 40, c.w, c.h);
-        EXPECT_EQ(30, rc.left) << c.w << "x" << c.h;
-        EXPECT_EQ(40, rc.top) << c.w << "x" << c.h;
+        EXPECT_EQ((std::vector<long>{ c.x, c.y, c.w, c.h }),
+                  (std::vector<long>{ rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top }))
+            << c.w << "x" << c.h;
     }
 }
 

@@ -1,7 +1,8 @@
 /* Opening and closing reports through the real main window: the Open
    dialog and the notices answered from the test, titles, and the HSP
    index file that exists exactly while a report is open. */
-#include <stdio.h>
+#include <fstream>
+#include <sstream>
 
 #include "mainfixture.h"
 
@@ -10,13 +11,9 @@ namespace {
 /* Index files in the temporary directory (GetTempFileName's "hal" names). */
 int CountIndexFiles()
 {
-    char szDir[MAX_PATH], szPattern[MAX_PATH + 16];
     WIN32_FIND_DATAA fd;
     int n = 0;
-
-    GetTempPathA(sizeof szDir, szDir);
-    snprintf(szPattern, sizeof szPattern, "%shal*.tmp", szDir);
-    HANDLE hFind = FindFirstFileA(szPattern, &fd);
+    HANDLE hFind = FindFirstFileA(TempPath("hal*.tmp").c_str(), &fd);
     if (hFind == INVALID_HANDLE_VALUE)
         return 0;
     do
@@ -25,37 +22,6 @@ int CountIndexFiles()
     FindClose(hFind);
     return n;
 }
-
-/* Writes szText to a new file in the temporary directory. */
-std::string TempReport(const char *szName, const std::string &szText)
-{
-    char szDir[MAX_PATH];
-    GetTempPathA(sizeof szDir, szDir);
-    std::string szPath = std::string(szDir) + szName;
-    FILE *f = fopen(szPath.c_str(), "wb");
-    if (f != NULL) {
-        fwrite(szText.data(), 1, szText.size(), f);
-        fclose(f);
-    }
-    return szPath;
-}
-
-std::string ReadAll(const char *szPath)
-{
-    std::string s;
-    FILE *f = fopen(szPath, "rb");
-    if (f == NULL)
-        return s;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
-        s.append(buf, n);
-    fclose(f);
-    return s;
-}
-
-/* The combo box of the Open dialog that holds the file name. */
-const int IDC_OPEN_FILENAME = 0x47C;
 
 class OpenCloseTest : public MainWindowTest {
 protected:
@@ -71,123 +37,68 @@ protected:
     }
 };
 
-TEST_F(OpenCloseTest, OpeningShowsTheReportAndItsFirstHsp)
+/* Over an open sample report: what each way of opening another file
+   shows, and what is open afterwards. */
+TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 {
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
-    EXPECT_EQ(11u, Doc()->nHSP);
-    EXPECT_EQ(11, ListBox_GetCount(HWNDRESULT));
-    EXPECT_EQ(0, ListBox_GetCurSel(HWNDRESULT));
-    ASSERT_NE(nullptr, Doc()->pVhspData);
-    EXPECT_EQ(1, Doc()->pVhspData->noAlign);
-    EXPECT_EQ(1, Doc()->pVhspData->noHsp);
-    EXPECT_TRUE(IsWindowEnabled(HWNDCHECKSELECTHSP));
-    EXPECT_EQ(1, CountIndexFiles());
-    EXPECT_TRUE(Exists(Doc()->szFileSortie));
-}
-
-TEST_F(OpenCloseTest, ASecondReportReplacesTheFirstAndItsIndexFile)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    std::string szFirst = Doc()->szFileSortie;
-    std::string szCopy = TempReport("second.bla", ReadAll(SAMPLE_REPORT));
-
-    /* The second one through the Open dialog, answered from the test. */
-    BoxAnswerer answer({ TypeAndPress(IDC_OPEN_FILENAME, szCopy, IDOK) });
-    EXPECT_EQ(1, OpenABlastFile(hWndMain));
-    EXPECT_EQ(1u, answer.Seen().size());
-    EXPECT_EQ("Halyard   -   second.bla", WindowText(hWndMain));
-    EXPECT_EQ(1, CountIndexFiles());
-    EXPECT_FALSE(Exists(szFirst.c_str()));
-    EXPECT_TRUE(Exists(Doc()->szFileSortie));
-    DeleteFileA(szCopy.c_str());
-}
-
-TEST_F(OpenCloseTest, CancellingTheOpenDialogKeepsEverything)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    std::string szSortie = Doc()->szFileSortie;
-    Doc()->pHSPResultat[2]->nHSPselected[0] = 1;
-
-    BoxAnswerer answer({ IDCANCEL });
-    EXPECT_EQ(0, OpenABlastFile(hWndMain));
-    EXPECT_EQ(1u, answer.Seen().size());
-    EXPECT_EQ(0, answer.Unexpected());
-    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
-    EXPECT_EQ(szSortie, Doc()->szFileSortie);
-    EXPECT_TRUE(Exists(szSortie.c_str()));
-    EXPECT_EQ(1, Doc()->pHSPResultat[2]->nHSPselected[0]);
-}
-
-TEST_F(OpenCloseTest, AMacintoshFileIsRefusedAndTheReportKept)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    std::string szSortie = Doc()->szFileSortie;
-    std::string szMac = TempReport("mac.bla", "BLASTP 1.4.11\rQuery=  X\r");
-
-    BoxAnswerer answer({ TypeAndPress(IDC_OPEN_FILENAME, szMac, IDOK), Press(IDOK) });
-    EXPECT_EQ(0, OpenABlastFile(hWndMain));
-    ASSERT_EQ(2u, answer.Seen().size());
-    EXPECT_EQ("Halyard", answer.Seen()[1].szCaption);
-    EXPECT_EQ("Invalid file format.", answer.Seen()[1].szText);
-    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
-    EXPECT_EQ(11u, Doc()->nHSP);
-    EXPECT_TRUE(Exists(szSortie.c_str()));
-    EXPECT_NE(std::string::npos, std::string(Doc()->szFilePath).find("mac.bla"))
-        << "the rejected file's name stays in the document";
-    DeleteFileA(szMac.c_str());
-}
-
-TEST_F(OpenCloseTest, AReaderFailureLeavesTheEmptyState)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    std::string szBad = TempReport("noquery.bla", "BLASTP 1.4.11\nno query line here\n");
-
-    BoxAnswerer answer({ IDOK, IDOK });
-    EXPECT_EQ(0, Open(szBad));
-    ASSERT_EQ(2u, answer.Seen().size());
-    EXPECT_EQ("This is not a BLAST file readable by Halyard.", answer.Seen()[0].szText);
-    EXPECT_EQ("Invalid file format.", answer.Seen()[1].szText);
-    EXPECT_EQ("Halyard   ", WindowText(hWndMain));
-    EXPECT_EQ(nullptr, Doc()->pHSPResultat);
-    EXPECT_EQ(0, ListBox_GetCount(HWNDRESULT));
-    EXPECT_EQ(0, CountIndexFiles());
-    EXPECT_FALSE(SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, 3009, 0));
-    DeleteFileA(szBad.c_str());
-}
-
-TEST_F(OpenCloseTest, AMissingFileOnTheCommandLineKeepsTheReport)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    BoxAnswerer answer({ IDOK });
-    EXPECT_EQ(0, Open(HALYARD_FIXTURES "/no-such-report.bla"));
-    ASSERT_EQ(1u, answer.Seen().size());
-    EXPECT_EQ("Unable to open BLAST file.", answer.Seen()[0].szText);
-    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
-    EXPECT_EQ(11u, Doc()->nHSP);
-    EXPECT_EQ(1, CountIndexFiles());
-}
-
-TEST_F(OpenCloseTest, AnIncompleteReportOpensWithoutItsNameInTheTitle)
-{
-    /* The sample cut inside its last hit's alignment, before "Parameters:" */
-    std::string szText = ReadAll(SAMPLE_REPORT);
-    size_t nCut = szText.rfind("Sbjct:");
-    ASSERT_NE(std::string::npos, nCut);
-    nCut = szText.find('\n', nCut);
-    std::string szCut = TempReport("cut.bla", szText.substr(0, nCut + 1));
-
-    BoxAnswerer answer({ IDOK });
-    EXPECT_EQ(1, Open(szCut));
-    ASSERT_EQ(1u, answer.Seen().size());
-    EXPECT_EQ("Incomplete BLAST file.", answer.Seen()[0].szText);
-    EXPECT_EQ("Halyard   ", WindowText(hWndMain));
-    EXPECT_EQ(10u, Doc()->nHSP) << "the last hit is no longer counted";
-    EXPECT_EQ(10, ListBox_GetCount(HWNDRESULT));
-    EXPECT_TRUE(Exists(Doc()->szFileSortie));
-    EXPECT_TRUE(SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, 3009, 0));
+    std::stringstream ss;
+    ss << std::ifstream(SAMPLE_REPORT, std::ios::binary).rdbuf();
+    const std::string szSample = ss.str();
+    /* the sample cut inside its last hit's alignment, before "Parameters:" */
+    const std::string szCut = szSample.substr(0, szSample.find('\n', szSample.rfind("Sbjct:")) + 1);
+    /* file written (none: not written), through the Open dialog, boxes,
+       result, title after, hits after */
+    const struct {
+        const char *szName, *szText;
+        bool bDialog;
+        std::vector<std::string> boxes;
+        int nResult;
+        const char *szTitle;
+        unsigned nHits;
+    } cases[] = {
+        { "second.bla", szSample.c_str(), true, {}, 1, "Halyard   -   second.bla", 11 },
+        { NULL, NULL, true, {}, 0, "Halyard   -   sample.bla", 11 },   /* the dialog cancelled */
+        { "mac.bla", "BLASTP 1.4.11\rQuery=  X\r", true, { "Halyard|Invalid file format." }, 0,
+          "Halyard   -   sample.bla", 11 },
+        { "noquery.bla", "BLASTP 1.4.11\nno query line here\n", false,
+          { "Halyard|This is not a BLAST file readable by Halyard.", "Halyard|Invalid file format." }, 0,
+          "Halyard   ", 0 },
+        { NULL, NULL, false, { "Halyard|Unable to open BLAST file." }, 0, "Halyard   -   sample.bla", 11 },
+        /* the last hit is no longer counted */
+        { "cut.bla", szCut.c_str(), false, { "Halyard|Incomplete BLAST file." }, 1, "Halyard   ", 10 },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.szName ? c.szName : c.bDialog ? "cancelled" : "missing");
+        if (WindowText(hWndMain) != "Halyard   -   sample.bla") {
+            ASSERT_EQ(1, Open(SAMPLE_REPORT));
+        }
+        std::string szAvant = Doc()->szFileSortie;
+        std::string szPath = c.szName ? WriteTemp(c.szName, c.szText) : TempPath("no-such-report.bla");
+        std::vector<BoxAction> actions;
+        if (c.bDialog)
+            actions.push_back(c.szName ? TypeAndPress(IDC_OPEN_FILENAME, szPath, IDOK) : Press(IDCANCEL));
+        for (size_t i = 0; i < c.boxes.size(); i++)
+            actions.push_back(Press(IDOK));
+        BoxAnswerer answer(actions);
+        EXPECT_EQ(c.nResult, c.bDialog ? OpenABlastFile(hWndMain) : Open(szPath));
+        std::vector<std::string> boxes = answer.Texts();
+        if (c.bDialog)
+            boxes.erase(boxes.begin());
+        EXPECT_EQ(c.boxes, boxes);
+        EXPECT_EQ(c.szTitle, WindowText(hWndMain));
+        EXPECT_EQ(c.nHits, Doc()->pHSPResultat ? Doc()->nHSP : 0u);
+        EXPECT_EQ((int)c.nHits, ListBox_GetCount(HWNDRESULT));
+        EXPECT_EQ(c.nHits ? 1 : 0, CountIndexFiles());
+        EXPECT_EQ(c.nResult == 0 && c.nHits, Exists(szAvant)) << "the first report's index file";
+        if (c.nHits) {
+            ASSERT_NE(nullptr, Doc()->pVhspData);
+            EXPECT_EQ((std::vector<int>{ 0, 1, 1 }), (std::vector<int>{ ListBox_GetCurSel(HWNDRESULT),
+                                                                        Doc()->pVhspData->noAlign,
+                                                                        Doc()->pVhspData->noHsp }));
+        }
+        DeleteFileA(szPath.c_str());
+    }
     FermeUnFichier(hWndMain);
-    DeleteFileA(szCut.c_str());
 }
 
 TEST_F(OpenCloseTest, ClosingRemovesTheWorkFileAndDisablesTheReportButtons)
@@ -195,9 +106,8 @@ TEST_F(OpenCloseTest, ClosingRemovesTheWorkFileAndDisablesTheReportButtons)
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     std::string szSortie = Doc()->szFileSortie;
     Button_SetCheck(HWNDCHECKSELECTHSP, BST_CHECKED);
-
-    SendMessageA(hWndMain, WM_COMMAND, 3001, 0);
-    EXPECT_FALSE(Exists(szSortie.c_str()));
+    Command(hWndMain, 3001);
+    EXPECT_FALSE(Exists(szSortie));
     EXPECT_EQ("Halyard   ", WindowText(hWndMain));
     EXPECT_EQ(0, ListBox_GetCount(HWNDRESULT));
     EXPECT_EQ(nullptr, Doc()->pVhspData);
@@ -205,12 +115,10 @@ TEST_F(OpenCloseTest, ClosingRemovesTheWorkFileAndDisablesTheReportButtons)
     EXPECT_FALSE(IsWindowEnabled(HWNDCHECKSELECTHSP));
     EXPECT_EQ(BST_UNCHECKED, Button_GetCheck(HWNDCHECKSELECTHSP));
     EXPECT_FALSE(IsWindowEnabled(HWNDBTNNEXTALIGN));
-    for (int id : { 3002, 3024, 3009, 3010, 3011 })
-        EXPECT_FALSE(SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, id, 0)) << id;
 
     /* Closing again, with nothing open, shows nothing. */
     BoxAnswerer answer({ IDOK });
-    SendMessageA(hWndMain, WM_COMMAND, 3001, 0);
+    Command(hWndMain, 3001);
     PumpMessages(100);
     EXPECT_EQ(0u, answer.Seen().size());
 }

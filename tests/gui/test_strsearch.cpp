@@ -1,9 +1,8 @@
-/* The String Finder under Wine, on a made-up report of 15 hits: it opens
-   once, searches the descriptions, selects a chosen hit in the main list,
+/* The String Finder under Wine, on the sample report (11 hits, hit 5 with
+   three HSPs): it opens once, searches the descriptions, selects a chosen
+   hit in the main list,
    and goes away with Exit, Escape, its close box, the end of the program
    and before a report is opened or closed, taking its record with it. */
-#include <stdio.h>
-
 #include <vector>
 
 #include "mainfixture.h"
@@ -11,57 +10,18 @@
 
 namespace {
 
-const int NHITS = 15;
-
-/* Hit i: one HSP over a 60-residue query, two for hit 12; hits 3, 12 and
-   14 name a kinase. */
-std::string Rapport()
-{
-    std::string szSeq, sz = "BLASTP 1.4.11\n\nQuery=  FINDER made up\n        (60 letters)\n\nDatabase:  t.aa\n"
-                            "           15 sequences; 900 total letters.\n\nSequences producing "
-                            "High-scoring Segment Pairs:              Score  P(N)      N\n\n";
-    for (int i = 0; i < 60; i++)
-        szSeq += "ACDEFGHIKLMNPQRSTVWY"[i % 20];
-    auto Titre = [](int i) {
-        return "sp|T" + std::to_string(i) + "| " + (i == 3 ? "Kinase-like protein" : i == 12 ? "Serine/threonine kinase"
-                                                     : i == 14 ? "tyrosine KINASE" : "protein");
-    };
-    for (int i = 1; i <= NHITS; i++)
-        sz += Titre(i) + "      400  1.0e-40   1\n";
-    for (int i = 1; i <= NHITS; i++) {
-        sz += "\n>" + Titre(i) + "\n            Length = 60\n\n";
-        for (int h = 0; h < (i == 12 ? 2 : 1); h++)
-            sz += " Score = 400 (150.0 bits), Expect = 1.0e-40, P = 1.0e-40\n Identities = 60/60 (100%)\n\n"
-                  "Query:     1 " + szSeq + " 60\n             " + szSeq + "\nSbjct:     1 " + szSeq + " 60\n";
-    }
-    return sz + "\nParameters:\n  E=10\n";
-}
-
 class StringFinderTest : public MainWindowTest {
 protected:
-    std::string m_szRapport;
-
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        char szDir[MAX_PATH];
-        GetTempPathA(sizeof szDir, szDir);
-        m_szRapport = std::string(szDir) + "strsearch.bla";
-        FILE *f = fopen(m_szRapport.c_str(), "wb");
-        ASSERT_NE(nullptr, f);
-        std::string sz = Rapport();
-        fwrite(sz.data(), 1, sz.size(), f);
-        fclose(f);
-        ASSERT_EQ(1, Open(m_szRapport));
-        ASSERT_EQ((unsigned)NHITS, Doc()->nHSP);
+        ASSERT_EQ(1, Open(SAMPLE_REPORT));
     }
-
     void TearDown() override
     {
         if (hWndSearchDlg != NULL)
             DestroyWindow(hWndSearchDlg);
         MainWindowTest::TearDown();
-        DeleteFileA(m_szRapport.c_str());
     }
 
     /* Command 3008 with no box expected; the dialog. The answerer goes
@@ -97,11 +57,9 @@ protected:
     /* The text IndiqueNumeroHsp draws. */
     static std::string NumeroHsp()
     {
-        HENHMETAFILE hEmf = RecordEmf([](HDC hdc) { IndiqueNumeroHsp(hdc); });
         std::string sz;
-        for (const EmfText &t : EmfTexts(hEmf))
-            sz += std::string(t.szText.begin(), t.szText.end());
-        DeleteEnhMetaFile(hEmf);
+        for (const EmfText &t : Record([](HDC hdc) { IndiqueNumeroHsp(hdc); }).texts)
+            sz += t.A();
         return sz;
     }
 };
@@ -128,22 +86,21 @@ TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
     EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, "")) << "an empty string is ignored";
 }
 
-/* "kinase" finds hits 3, 12 and 14; choosing hit 12 shows its first HSP
-   in the main window, with its selection flag on the check box. */
+/* "multidrug" finds hits 4 and 5; choosing one shows its first HSP in the
+   main window, with its selection flag on the check box. */
 TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
 {
     HWND hDlg = Ouvre();
     ASSERT_NE(nullptr, hDlg);
-    EXPECT_EQ((std::vector<std::string>{ "   3 . KINASE-LIKE", "  12 . SERINE/THREONINE", "  14 . TYROSINE",
-                                         "found:    3 /   15." }),
-              Cherche(hDlg, "kinase"));
+    EXPECT_EQ((std::vector<std::string>{ "   4 . (AB44120)", "   5 . MULTIDRUG", "found:    2 /   11." }),
+              Cherche(hDlg, "multidrug"));
     HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
     EXPECT_TRUE(IsWindowEnabled(hList));
     EXPECT_EQ(hList, GetFocus());
 
-    Doc()->pHSPResultat[11]->nHSPselected[0] = 1;
+    Doc()->pHSPResultat[4]->nHSPselected[0] = 1;
     const struct { int nItem, nHit; const char *szNumero; bool bCoche; } cases[] = {
-        { 1, 12, "HSP no. 1/2.", true }, { 2, 14, "HSP no. 1/1.", false } };
+        { 1, 5, "HSP no. 1/3.", true }, { 0, 4, "HSP no. 1/1.", false } };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "hit " << c.nHit);
         ListBox_SetCurSel(hList, c.nItem);
@@ -156,7 +113,7 @@ TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
         EXPECT_EQ(c.szNumero, NumeroHsp());
         EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
     }
-    EXPECT_EQ((std::vector<std::string>{ "found:    0 /   15." }), Cherche(hDlg, "phosphatase"));
+    EXPECT_EQ((std::vector<std::string>{ "found:    0 /   11." }), Cherche(hDlg, "kinase"));
 }
 
 /* Every way out destroys the dialog and releases its record. */
@@ -167,7 +124,7 @@ TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
         SCOPED_TRACE(sz);
         const std::string szQuoi = sz;
         if (Doc()->nHSP == 0) {
-            ASSERT_EQ(1, Open(m_szRapport));
+            ASSERT_EQ(1, Open(SAMPLE_REPORT));
         }
         HWND hDlg = Ouvre();
         ASSERT_NE(nullptr, hDlg);

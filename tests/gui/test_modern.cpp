@@ -44,11 +44,9 @@ TEST_F(ModernTest, TheChosenQueryIsReadAndNamedInTheTitle)
     /* The column of the first HSPs' probabilities is headed "E" for these
        reports, "P" again once the report is closed. */
     for (const char *szCaption : {"E", "P"}) {
-        HENHMETAFILE hEmf = RecordEmf([](HDC hdc) { DessineEnteteRect(hdc); });
         int n = 0;
-        for (const EmfText &t : EmfTexts(hEmf))
+        for (const EmfText &t : Record([](HDC hdc) { DessineEnteteRect(hdc); }).texts)
             n += t.szText == L"P" ? 1 : t.szText == L"E" ? 2 : 0;
-        DeleteEnhMetaFile(hEmf);
         EXPECT_EQ(szCaption[0] == 'E' ? 2 : 1, n) << szCaption;
         FermeUnFichier(hWndMain);
     }

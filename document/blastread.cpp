@@ -472,12 +472,41 @@ static void LongueurSujet(pLecteur pLec, Passe *pP)
     CopieBornee(pP->pHit->szLength, sizeof pP->pHit->szLength, szSansVirgule);
 }
 
+int EcritDebutBloc(FILE *pSortie, pDataGeneralPrg pData, pDataHSP pHit, unsigned h, unsigned k)
+{
+    fputs("END\r\n", pSortie);
+    if (pData->nPosHsp == pData->nPosHspMax) {
+        /* Doubled as it fills: the number of HSPs is known only at the
+           end. */
+        unsigned nMax = pData->nPosHspMax == 0 ? 1024 : 2 * pData->nPosHspMax;
+        long *pl;
+
+        if (nMax <= pData->nPosHspMax || nMax > UINT_MAX / sizeof(long)) {
+            OsMemoryNotice(szMemNoAlloc);
+            return 0;
+        }
+        pl = pData->plPosHsp == NULL
+                 ? (long *)MyAlloc(nMax * (unsigned)sizeof(long))
+                 : (long *)MyReAlloc(pData->plPosHsp, nMax * (unsigned)sizeof(long));
+        if (pl == NULL)
+            return 0;
+        pData->plPosHsp = pl;
+        pData->nPosHspMax = nMax;
+    }
+    if (k == 1)
+        pHit->nPremierHsp = pData->nPosHsp;
+    /* ftell fails (-1) beyond 2 GB where long has 32 bits: such an HSP is
+       then searched for. */
+    pData->plPosHsp[pData->nPosHsp++] = ftell(pSortie);
+    fprintf(pSortie, "ALIGN %u HSP %u\r\n", h, k);
+    return 1;
+}
+
 /* A score line: a new HSP of the current hit, its block opened in the
    index file with the score and identities lines. Returns LB_OK to go on,
    or the end of the read. */
-static int NouvelHsp(pLecteur pLec, Passe *pP)
+static int NouvelHsp(pLecteur pLec, Passe *pP, pDataGeneralPrg pData)
 {
-    char szTag[64];
     const char *pEgal1, *pEgal3 = NULL;
 
     if (pP->pHit == NULL)
@@ -500,8 +529,8 @@ static int NouvelHsp(pLecteur pLec, Passe *pP)
     }
     pP->k++;
     pP->pHit->unHSP = pP->k;
-    snprintf(szTag, sizeof szTag, "END\r\nALIGN %u HSP %u\r\n", pP->h, pP->k);
-    fputs(szTag, pLec->pSortie);
+    if (!EcritDebutBloc(pLec->pSortie, pData, pP->pHit, pP->h, pP->k))
+        return LB_NOMEMORY;
     EcritLigne(pLec->pSortie, pLec->szLigne, pLec->nFin);
 
     if (!LigneSuivante(pLec))
@@ -531,7 +560,7 @@ static int Triplet(pLecteur pLec, Passe *pP)
 }
 
 /* Second pass, from the hit list header to "PARAMETERS:". */
-static int SecondePasse(pLecteur pLec, Passe *pP, void *hProg,
+static int SecondePasse(pLecteur pLec, Passe *pP, pDataGeneralPrg pData, void *hProg,
                         bool *pbNoticeFin)
 {
     *pbNoticeFin = false;
@@ -567,7 +596,7 @@ static int SecondePasse(pLecteur pLec, Passe *pP, void *hProg,
         }
         CopieBornee(szTete, sizeof szTete, szLigne);
         if (strstr(szTete, "SCORE") != NULL)
-            nRes = NouvelHsp(pLec, pP);
+            nRes = NouvelHsp(pLec, pP, pData);
         else if (bDeuxPoints && strstr(szLigne, "QUERY:") != NULL)
             nRes = Triplet(pLec, pP);
         if (nRes != LB_OK)
@@ -687,7 +716,7 @@ int LitBlastForListBox(OSWND hOwner, pDataGeneralPrg pData)
         if (nRes == LB_OK) {
             setvbuf(lec.pSortie, bufSortie, _IOFBF, sizeof bufSortie);
             passe.bListe = true;
-            nRes = SecondePasse(&lec, &passe, hProg, &bNoticeFin);
+            nRes = SecondePasse(&lec, &passe, pData, hProg, &bNoticeFin);
         }
     }
     if (nRes == LB_INCOMPLETE && bNoticeFin)

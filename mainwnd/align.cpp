@@ -168,10 +168,11 @@ void AfficheNouvelAlign(HWND hWnd, pDataGeneralPrg pData, int noAlign, int noHsp
     pHalyardHSPData pHsp = NULL;
     FILE *pFile;
 
+    (void)hWnd; /* the loader shows no notice of its own */
     pFile = fopen(pData->szFileSortie, "rb");
     if (pFile != NULL) {
         if (noAlign > 0 && noHsp > 0)
-            pHsp = LitUnAlignHsp(hWnd, pFile, (unsigned)noAlign, (unsigned)noHsp);
+            pHsp = ChargeHspIndex(pData, pFile, (unsigned)noAlign, (unsigned)noHsp);
         fclose(pFile);
     }
     FreeHalyardHaspData(pData);

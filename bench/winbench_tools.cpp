@@ -6,8 +6,13 @@
  * process's peak working set.
  * Usage: winbench_tools editor|map REPORT nHsp. A report of 334 hits of
  * 3 HSPs comes from `bench_reader 334 FILE`.
+ * winbench_tools open REPORT times the opening of the report itself, as
+ * the command line opens it, until HSP 1 is drawn, then showing other
+ * HSPs the ways a user does: a row chosen in the hit list (first, middle,
+ * last), End and Home in the list, the next and previous HSP.
  */
 #include <windows.h>
+#include <windowsx.h>
 #include <psapi.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -49,6 +54,87 @@ static unsigned MarqueHsp(pDataGeneralPrg pData, unsigned nHsp)
     return n;
 }
 
+static LARGE_INTEGER Maintenant(void)
+{
+    LARGE_INTEGER t;
+
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+/* Repaints what a change of HSP invalidated: the pane and the headers. */
+static void Peint(void)
+{
+    UpdateWindow(HWNDALIGN);
+    UpdateWindow(hWndMain);
+    UpdateWindow(HWNDRESULT);
+}
+
+/* Time of showing hit nRow+1 by choosing its row, as a click does. */
+static double ChoisitLigne(int nRow)
+{
+    LARGE_INTEGER t0 = Maintenant();
+
+    ListBox_SetCurSel(HWNDRESULT, nRow);
+    SendMessageA(hWndMain, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(HWNDRESULT), LBN_SELCHANGE),
+                 (LPARAM)HWNDRESULT);
+    Peint();
+    return Millisecondes(t0, Maintenant());
+}
+
+/* Time of a key pressed in the hit list, or of a command of the main
+   window (next or previous HSP) when vk is 0. */
+static double Touche(UINT vk, int idCommande, HWND hCtl)
+{
+    LARGE_INTEGER t0 = Maintenant();
+
+    if (vk != 0) {
+        SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 0);
+        SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0);
+    } else {
+        SendMessageA(hWndMain, WM_COMMAND, MAKEWPARAM(idCommande, BN_CLICKED), (LPARAM)hCtl);
+    }
+    Peint();
+    return Millisecondes(t0, Maintenant());
+}
+
+static int BenchOuverture(const char *szReport)
+{
+    PROCESS_MEMORY_COUNTERS pmc;
+    LARGE_INTEGER t0 = Maintenant();
+
+    if (OpenABlastFileNamed(hWndMain, szReport) != 1) {
+        fprintf(stderr, "%s: not read\n", szReport);
+        return 1;
+    }
+    Peint();
+    double dOpen = Millisecondes(t0, Maintenant());
+    pDataGeneralPrg pData = DocumentOf(hWndMain);
+    int nRows = ListBox_GetCount(HWNDRESULT);
+    Pompe();
+
+    printf("report: %u hits, %u HSPs, %d rows in the list\n", pData->nAlign, pData->nAlignTotal,
+           nRows);
+    printf("opening until HSP 1 is drawn: %.0f ms\n", dOpen);
+    printf("row chosen (first, middle, last): %.1f %.1f %.1f ms\n", ChoisitLigne(0),
+           ChoisitLigne(nRows / 2), ChoisitLigne(nRows - 1));
+    double dHome = Touche(VK_HOME, 0, NULL);
+    double dEnd = Touche(VK_END, 0, NULL);
+    printf("Home, End, PageUp in the list: %.1f %.1f %.1f ms (row %d shown)\n", dHome, dEnd,
+           Touche(VK_PRIOR, 0, NULL), pData->pVhspData != NULL ? pData->pVhspData->noAlign : 0);
+    ChoisitLigne(nRows - 1);
+    if (pData->pHSPResultat[nRows - 1]->unHSP > 1) {
+        double dNext = Touche(0, GetDlgCtrlID(HWNDBTNNEXTALIGN), HWNDBTNNEXTALIGN);
+        printf("next, previous HSP of the last hit: %.1f %.1f ms\n", dNext,
+               Touche(0, GetDlgCtrlID(HWNDBTNPREVALIGN), HWNDBTNPREVALIGN));
+    }
+    pmc.cb = sizeof pmc;
+    GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
+    printf("peak working set: %.1f MB\n", (double)pmc.PeakWorkingSetSize / 1e6);
+    DestroyWindow(hWndMain);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     HINSTANCE hInstance = GetModuleHandleA(NULL);
@@ -58,8 +144,14 @@ int main(int argc, char **argv)
     bool bMap;
     HWND hWndOutil;
 
+    if (argc == 3 && strcmp(argv[1], "open") == 0) {
+        if (!InitApplication(hInstance) || !InitInstance(hInstance, SW_SHOW))
+            return 1;
+        Pompe();
+        return BenchOuverture(argv[2]);
+    }
     if (argc < 4 || (strcmp(argv[1], "editor") != 0 && strcmp(argv[1], "map") != 0)) {
-        fprintf(stderr, "usage: winbench_tools editor|map REPORT nHsp\n");
+        fprintf(stderr, "usage: winbench_tools editor|map REPORT nHsp, or open REPORT\n");
         return 2;
     }
     bMap = strcmp(argv[1], "map") == 0;

@@ -1,6 +1,8 @@
 /* Tests of the places the reader remembers for the HSPs' blocks: each
    names its block's tag, and loading from it gives what a search of the
    index file from its top gives. */
+#include <tuple>
+
 #include "test_reader_util.h"
 
 using namespace readertest;
@@ -8,19 +10,15 @@ using namespace readertest;
 /* The two loads agree field by field. */
 static void ExpectSameHsp(pHalyardHSPData pRef, pHalyardHSPData p)
 {
-    ASSERT_NE(nullptr, pRef);
-    ASSERT_NE(nullptr, p);
-    EXPECT_EQ(pRef->tailleAlign, p->tailleAlign);
-    EXPECT_EQ(pRef->noAlign, p->noAlign);
-    EXPECT_EQ(pRef->noHsp, p->noHsp);
+    ASSERT_TRUE(pRef != nullptr && p != nullptr);
+    EXPECT_EQ(std::make_tuple(pRef->tailleAlign, pRef->noAlign, pRef->noHsp, pRef->StartQuery,
+                              pRef->StopQuery, pRef->StartSubject, pRef->StopSubject),
+              std::make_tuple(p->tailleAlign, p->noAlign, p->noHsp, p->StartQuery, p->StopQuery,
+                              p->StartSubject, p->StopSubject));
     EXPECT_STREQ(pRef->szQuery, p->szQuery);
     EXPECT_STREQ(pRef->szComp, p->szComp);
     EXPECT_STREQ(pRef->szSubject, p->szSubject);
     EXPECT_STREQ(pRef->szInfo, p->szInfo);
-    EXPECT_EQ(pRef->StartQuery, p->StartQuery);
-    EXPECT_EQ(pRef->StopQuery, p->StopQuery);
-    EXPECT_EQ(pRef->StartSubject, p->StartSubject);
-    EXPECT_EQ(pRef->StopSubject, p->StopSubject);
 }
 
 /* Every HSP of every legacy report of the shared data, loaded through its

@@ -29,16 +29,7 @@ static bool EcritRapport(const char *szPath)
     return fclose(f) == 0;
 }
 
-static BOOL CALLBACK TrouveProgres(HWND hWnd, LPARAM lParam)
-{
-    if (IsWindowVisible(hWnd) && WindowText(hWnd) == "Reading BLAST file")
-        *(HWND *)lParam = hWnd;
-    return TRUE;
-}
-
-class LargeReportTest : public MainWindowTest {};
-
-TEST_F(LargeReportTest, EveryHitListedAndReachable)
+TEST_F(MainWindowTest, EveryHitOfALargeReportListedAndReachable)
 {
     char szDir[MAX_PATH], szPath[MAX_PATH];
     ASSERT_NE(0u, GetTempPathA(sizeof szDir, szDir));
@@ -48,7 +39,11 @@ TEST_F(LargeReportTest, EveryHitListedAndReachable)
     PumpMessages(50);
 
     HWND hProgres = NULL;
-    EnumThreadWindows(GetCurrentThreadId(), TrouveProgres, (LPARAM)&hProgres);
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
+        if (IsWindowVisible(h) && WindowText(h) == "Reading BLAST file")
+            *(HWND *)l = h;
+        return TRUE;
+    }, (LPARAM)&hProgres);
     EXPECT_EQ(nullptr, hProgres) << "the progress box outlived the read";
     ASSERT_EQ((int)NHITS, ListBox_GetCount(HWNDRESULT));
     EXPECT_EQ((LPARAM)Doc()->pHSPResultat[0], ListBox_GetItemData(HWNDRESULT, 0));

@@ -17,6 +17,9 @@
 #include "document.h"
 #include "hspload.h"
 #include "memory.h"
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 static void Segment(char *sz, int n, unsigned *pSeed)
 {
@@ -63,12 +66,16 @@ static void WriteReport(const char *szPath, unsigned nHits, int nHsp, int nTripl
 }
 
 /* Time of loading hit nHit, HSP nHsp as the alignment pane does: the
-   index file opened, the HSP loaded, the file closed. */
-static double ChargeUnHsp(pDataGeneralPrg pData, unsigned nHit, unsigned nHsp, bool *pbOk)
+   index file opened, the HSP loaded from its remembered place (or by a
+   search from the top when bHaut), the file closed. */
+static double ChargeUnHsp(pDataGeneralPrg pData, unsigned nHit, unsigned nHsp, bool *pbOk,
+                          bool bHaut = false)
 {
     auto t0 = std::chrono::steady_clock::now();
     FILE *f = fopen(pData->szFileSortie, "rb");
-    pHalyardHSPData p = f != NULL ? LitUnAlignHsp(NULL, f, nHit, nHsp) : NULL;
+    pHalyardHSPData p = f == NULL ? NULL
+                        : bHaut   ? LitUnAlignHsp(NULL, f, nHit, nHsp)
+                                  : ChargeHspIndex(pData, f, nHit, nHsp);
     if (f != NULL)
         fclose(f);
     auto t1 = std::chrono::steady_clock::now();
@@ -115,13 +122,22 @@ int main(int argc, char **argv)
     double dFirst = bOk ? ChargeUnHsp(pData, 1, 1, &bOk) : 0;
     double dMiddle = bOk ? ChargeUnHsp(pData, nMilieu, 1, &bOk) : 0;
     double dLast = bOk ? ChargeUnHsp(pData, pData->nAlign, (unsigned)nHsp, &bOk) : 0;
+    double dHaut = bOk ? ChargeUnHsp(pData, pData->nAlign, (unsigned)nHsp, &bOk, true) : 0;
 
     printf("report: %.1f MB, %u hits, %u HSPs, result %d\n", dMB, pData->nAlign,
            pData->nAlignTotal, nRes);
     printf("LitBlastForListBox: %.0f ms, %.0f MB/s\n", dRead, dMB / (dRead / 1000.0));
     printf("HSP load (first, middle, last): %.2f %.2f %.2f ms%s\n", dFirst, dMiddle, dLast,
            bOk ? "" : " (NOT loaded)");
+    printf("last HSP searched from the top: %.1f ms\n", dHaut);
 
+#ifndef _WIN32
+    struct rusage ru;
+    if (getrusage(RUSAGE_SELF, &ru) == 0)
+        printf("peak resident memory: %.1f MB (hit records %.1f MB, HSP places %.1f MB)\n",
+               ru.ru_maxrss / 1024.0, pData->nAlign * (double)sizeof(DataHSP) / 1e6,
+               pData->nPosHspMax * (double)sizeof(long) / 1e6);
+#endif
     FreeDataProgram(pData);
     remove(szIndex);
     if (!bKeep)

@@ -265,7 +265,8 @@ static bool RemplitRangees(pMulBlaData pMul, pDataGeneralPrg pData, PFNPROGRESMU
 
     if ((pFile = fopen(pData->szFileSortie, "rb")) == NULL)
         return false;
-    /* Selected pairs in file order: each search goes on from where the
+    /* Selected pairs in file order: each is loaded from its block's
+       remembered place, or else its search goes on from where the
        previous one stopped. */
     for (unsigned i = 0; bOk && i < pData->nAlign; i++) {
         pDataHSP pHit = HitAvecDrapeaux(pData, i);

@@ -6,8 +6,14 @@
  * process's peak working set.
  * Usage: winbench_tools editor|map REPORT nHsp. A report of 334 hits of
  * 3 HSPs comes from `bench_reader 334 FILE`.
+ * winbench_tools open REPORT times the opening of the report itself, as
+ * the command line opens it, until HSP 1 is drawn, then showing other
+ * HSPs the ways a user does: a row chosen in the hit list (first, middle,
+ * last), Home, End and Page Up in the list, the next and previous HSP
+ * (medians of 7), and gives the peak working set.
  */
 #include <windows.h>
+#include <windowsx.h>
 #include <psapi.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -49,6 +55,113 @@ static unsigned MarqueHsp(pDataGeneralPrg pData, unsigned nHsp)
     return n;
 }
 
+static LARGE_INTEGER Maintenant(void)
+{
+    LARGE_INTEGER t;
+
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+/* Repaints what a change of HSP invalidated: the pane and the headers. */
+static void Peint(void)
+{
+    UpdateWindow(HWNDALIGN);
+    UpdateWindow(hWndMain);
+    UpdateWindow(HWNDRESULT);
+}
+
+/* Time of showing hit nRow+1 by choosing its row, as a click does. */
+static double ChoisitLigne(int nRow)
+{
+    LARGE_INTEGER t0 = Maintenant();
+
+    ListBox_SetCurSel(HWNDRESULT, nRow);
+    SendMessageA(hWndMain, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(HWNDRESULT), LBN_SELCHANGE),
+                 (LPARAM)HWNDRESULT);
+    Peint();
+    return Millisecondes(t0, Maintenant());
+}
+
+/* Time of a key pressed in the hit list, or of a command of the main
+   window (next or previous HSP) when vk is 0. */
+static double Touche(UINT vk, int idCommande, HWND hCtl)
+{
+    LARGE_INTEGER t0 = Maintenant();
+
+    if (vk != 0) {
+        SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 0);
+        SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0);
+    } else {
+        SendMessageA(hWndMain, WM_COMMAND, MAKEWPARAM(idCommande, BN_CLICKED), (LPARAM)hCtl);
+    }
+    Peint();
+    return Millisecondes(t0, Maintenant());
+}
+
+/* The median of n times (n at most 16, sorted in place). */
+static double Mediane(double *pd, int n)
+{
+    for (int i = 1; i < n; i++)
+        for (int j = i; j > 0 && pd[j - 1] > pd[j]; j--) {
+            double d = pd[j];
+            pd[j] = pd[j - 1];
+            pd[j - 1] = d;
+        }
+    return pd[n / 2];
+}
+
+#define NFOIS 7
+
+static int BenchOuverture(const char *szReport)
+{
+    PROCESS_MEMORY_COUNTERS pmc;
+    LARGE_INTEGER t0 = Maintenant();
+    double dFirst[NFOIS], dMiddle[NFOIS], dLast[NFOIS], dHome[NFOIS], dEnd[NFOIS], dPrior[NFOIS],
+        dNext[NFOIS], dPrev[NFOIS];
+
+    if (OpenABlastFileNamed(hWndMain, szReport) != 1) {
+        fprintf(stderr, "%s: not read\n", szReport);
+        return 1;
+    }
+    Peint();
+    double dOpen = Millisecondes(t0, Maintenant());
+    pDataGeneralPrg pData = DocumentOf(hWndMain);
+    int nRows = ListBox_GetCount(HWNDRESULT);
+    Pompe();
+
+    /* The machine may be shared: each switch is timed NFOIS times and
+       its median given. */
+    for (int i = 0; i < NFOIS; i++) {
+        dFirst[i] = ChoisitLigne(0);
+        dMiddle[i] = ChoisitLigne(nRows / 2);
+        dLast[i] = ChoisitLigne(nRows - 1);
+        dHome[i] = Touche(VK_HOME, 0, NULL);
+        dEnd[i] = Touche(VK_END, 0, NULL);
+        dPrior[i] = Touche(VK_PRIOR, 0, NULL);
+        ChoisitLigne(nRows - 1);
+        dNext[i] = Touche(0, GetDlgCtrlID(HWNDBTNNEXTALIGN), HWNDBTNNEXTALIGN);
+        dPrev[i] = Touche(0, GetDlgCtrlID(HWNDBTNPREVALIGN), HWNDBTNPREVALIGN);
+    }
+    bool bPlusieurs = pData->pHSPResultat[nRows - 1]->unHSP > 1;
+    pmc.cb = sizeof pmc;
+    GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
+
+    printf("report: %u hits, %u HSPs, %d rows in the list\n", pData->nAlign, pData->nAlignTotal,
+           nRows);
+    printf("opening until HSP 1 is drawn: %.0f ms\n", dOpen);
+    printf("row chosen (first, middle, last): %.1f %.1f %.1f ms\n", Mediane(dFirst, NFOIS),
+           Mediane(dMiddle, NFOIS), Mediane(dLast, NFOIS));
+    printf("Home, End, PageUp in the list: %.1f %.1f %.1f ms\n", Mediane(dHome, NFOIS),
+           Mediane(dEnd, NFOIS), Mediane(dPrior, NFOIS));
+    if (bPlusieurs)
+        printf("next, previous HSP of the last hit: %.1f %.1f ms\n", Mediane(dNext, NFOIS),
+               Mediane(dPrev, NFOIS));
+    printf("peak working set: %.1f MB\n", (double)pmc.PeakWorkingSetSize / 1e6);
+    DestroyWindow(hWndMain);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     HINSTANCE hInstance = GetModuleHandleA(NULL);
@@ -58,8 +171,14 @@ int main(int argc, char **argv)
     bool bMap;
     HWND hWndOutil;
 
+    if (argc == 3 && strcmp(argv[1], "open") == 0) {
+        if (!InitApplication(hInstance) || !InitInstance(hInstance, SW_SHOW))
+            return 1;
+        Pompe();
+        return BenchOuverture(argv[2]);
+    }
     if (argc < 4 || (strcmp(argv[1], "editor") != 0 && strcmp(argv[1], "map") != 0)) {
-        fprintf(stderr, "usage: winbench_tools editor|map REPORT nHsp\n");
+        fprintf(stderr, "usage: winbench_tools editor|map REPORT nHsp, or open REPORT\n");
         return 2;
     }
     bMap = strcmp(argv[1], "map") == 0;

@@ -37,6 +37,7 @@ typedef struct tagPasse {
     pDataHSP  pHit;      /* current hit, NULL outside a counted hit  */
     bool      bDescr;    /* description lines follow the ">" line    */
     bool      bListe;    /* still in the lines the first pass skipped */
+    pDataGeneralPrg pData; /* where the HSP blocks' offsets are kept  */
 } Passe;
 
 /* Reads at most nSize-1 characters into szBuf and says how the line ended

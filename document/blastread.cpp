@@ -446,16 +446,44 @@ static void LongueurSujet(pLecteur pLec, Passe *pP)
     CopieBornee(pP->pHit->szLength, sizeof pP->pHit->szLength, szSansVirgule);
 }
 
+int EcritDebutBloc(FILE *pSortie, pDataGeneralPrg pData, pDataHSP pHit, unsigned h, unsigned k)
+{
+    fputs("END\r\n", pSortie);
+    if (pData->nPosHsp == pData->nPosHspMax) {
+        /* Doubled as it fills: the number of HSPs is known only at the
+           end. */
+        unsigned nMax = pData->nPosHspMax == 0 ? 1024 : 2 * pData->nPosHspMax;
+        long *pl;
+
+        if (nMax <= pData->nPosHspMax || nMax > UINT_MAX / sizeof(long)) {
+            OsMemoryNotice(szMemNoAlloc);
+            return 0;
+        }
+        pl = pData->plPosHsp == NULL
+                 ? (long *)MyAlloc(nMax * (unsigned)sizeof(long))
+                 : (long *)MyReAlloc(pData->plPosHsp, nMax * (unsigned)sizeof(long));
+        if (pl == NULL)
+            return 0;
+        pData->plPosHsp = pl;
+        pData->nPosHspMax = nMax;
+    }
+    if (k == 1)
+        pHit->nPremierHsp = pData->nPosHsp;
+    /* ftell fails (-1) beyond 2 GB where long has 32 bits: such an HSP is
+       then searched for. */
+    pData->plPosHsp[pData->nPosHsp++] = ftell(pSortie);
+    fprintf(pSortie, "ALIGN %u HSP %u\r\n", h, k);
+    return 1;
+}
+
 /* Opens the next HSP's block of the current hit: its tag, the score line
    held in the line buffer and the identities line after it. */
 int EcritBlocHsp(pLecteur pLec, Passe *pP)
 {
-    char szTag[64];
-
     pP->k++;
     pP->pHit->unHSP = pP->k;
-    snprintf(szTag, sizeof szTag, "END\r\nALIGN %u HSP %u\r\n", pP->h, pP->k);
-    fputs(szTag, pLec->pSortie);
+    if (!EcritDebutBloc(pLec->pSortie, pP->pData, pP->pHit, pP->h, pP->k))
+        return LB_NOMEMORY;
     EcritLigne(pLec->pSortie, pLec->szLigne, pLec->nFin);
 
     if (!LigneSuivante(pLec))
@@ -585,6 +613,7 @@ int PrepareSecondePasse(pLecteur pLec, pDataGeneralPrg pData,
     if (pP->ppHits == NULL)
         return LB_NOMEMORY;
     pData->pHSPResultat = pP->ppHits;
+    pP->pData = pData;
 
     /* Back to the line after the hit list header found by the first pass
        (text before the query, such as a mail, may hold the words too). */

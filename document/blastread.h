@@ -52,4 +52,16 @@ char *MYFGETS(FILE *pFile, int nSize, char *szBuf);
    what the table holds. */
 int LitBlastForListBox(OSWND hOwner, pDataGeneralPrg pData);
 
+/* Opens the block of hit h, HSP k (both 1-based) in the index file
+   pSortie: writes the line "END" and the tag "ALIGN h HSP k", and
+   remembers where the tag starts (plPosHsp of pData, and the hit's
+   nPremierHsp for k = 1) so that the HSP is loaded without reading the
+   file from its top. Every block is opened here, hits in order and each
+   hit's HSPs in order. Returns 1, or 0 when memory failed (shown). */
+int EcritDebutBloc(FILE *pSortie,         /* index file, binary        */
+                   pDataGeneralPrg pData, /* keeps the places          */
+                   pDataHSP pHit,         /* record of hit h           */
+                   unsigned h,
+                   unsigned k);
+
 #endif /* HALYARD_BLASTREAD_H */

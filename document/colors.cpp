@@ -2,6 +2,8 @@
    settings file. */
 #include "colors.h"
 
+#include <stdio.h>
+
 #include "os.h"
 
 const unsigned long TABCOLOR[NBCOULEURS] = {
@@ -29,7 +31,7 @@ const unsigned long TABCOLOR[NBCOULEURS] = {
 static int LitCouleur(const char *szSection, const char *szKey, int nDefault,
                       const char *szFile)
 {
-    int n = OsGetProfileInt(szSection, szKey, nDefault, szFile);
+    int n = szFile[0] != '\0' ? OsGetProfileInt(szSection, szKey, nDefault, szFile) : nDefault;
 
     return (n >= 0 && n < NBCOULEURS) ? n : nDefault;
 }
@@ -49,6 +51,16 @@ static void LitTableLettres(int *pnTable, const char *szSection, int nDefault,
 void ReadColorConfFile(int *pnTxt, int *pnBk, int *pnIdent, int *pnSimil,
                        int *pnAutre, int nScheme, const char *szFile)
 {
+    /* Every HSP shown reads the file anew, one key at a time (up to 52
+       keys): without a file each read failed to open it, which cost
+       several milliseconds a HSP under Wine. A missing file gives every
+       default, so it is looked for once. */
+    FILE *pFile = fopen(szFile, "rb");
+
+    if (pFile != NULL)
+        fclose(pFile);
+    else
+        szFile = "";
     switch (nScheme) {
     case COULEUR_HCA:
         LitTableLettres(pnTxt, "Couleurs_HCA", CLR_NOIR, szFile);

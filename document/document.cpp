@@ -75,6 +75,10 @@ void FreeHspData(pDataGeneralPrg pData)
 {
     unsigned int i;
 
+    MyFree(pData->plPosHsp);
+    pData->plPosHsp = NULL;
+    pData->nPosHsp = 0;
+    pData->nPosHspMax = 0;
     if (pData->pHSPResultat == NULL)
         return;
     for (i = 0; i < pData->nHSP; i++) {

@@ -41,6 +41,7 @@ typedef struct tagDataHSP {
     char         szLength[6];      /* subject length as text              */
     unsigned int unHSP;            /* number of HSPs of the hit           */
     int         *nHSPselected;     /* unHSP flags, non-zero = selected    */
+    unsigned int nPremierHsp;      /* entry of plPosHsp of its HSP 1      */
 } DataHSP, *pDataHSP;
 
 /* The HSP shown in the alignment pane. */
@@ -92,6 +93,13 @@ typedef struct tagDataGeneralPrg {
     unsigned int   nAlignTotal;  /* number of HSPs over all hits          */
     pDataHSP      *pHSPResultat; /* entry i is hit i+1; NULL when empty   */
     pHalyardHSPData pVhspData;   /* HSP shown, or NULL                    */
+    /* Where each HSP's block starts in the index file, in file order (the
+       hit's nPremierHsp, then one entry per HSP): an HSP is loaded from
+       there instead of searching the file from its top. Released with
+       the hit table; -1 for a place that could not be told. */
+    long          *plPosHsp;
+    unsigned int   nPosHsp;      /* entries in use                        */
+    unsigned int   nPosHspMax;   /* entries allocated                     */
     GraphData      GrData;
     DataScroll     scroll;
     int            nColorPref;   /* 10 HCA, 20 identity, 30 black & white */
@@ -108,8 +116,8 @@ pDataGeneralPrg InitDataProgram(void);
    left alone. */
 void InitFichBlastData(pDataGeneralPrg pData);
 
-/* Releases the hit table and zeroes nHSP, nAlign and nAlignTotal; does
-   nothing when there is no table. */
+/* Releases the hit table and the places of the HSPs' blocks, and zeroes
+   nHSP, nAlign and nAlignTotal; does nothing when there is no table. */
 void FreeHspData(pDataGeneralPrg pData);
 
 /* Releases the HSP shown and its nine arrays. */

@@ -218,6 +218,32 @@ pHalyardHSPData LitUnAlignHsp(OSWND hOwner, FILE *pFile, unsigned int nAlign,
     return p;
 }
 
+long PlaceBlocHsp(pDataGeneralPrg pData, unsigned int nAlign, unsigned int nHsp)
+{
+    pDataHSP pHit;
+    unsigned i;
+
+    if (pData->plPosHsp == NULL || pData->pHSPResultat == NULL || nAlign < 1
+        || nAlign > pData->nHSP)
+        return -1;
+    pHit = pData->pHSPResultat[nAlign - 1];
+    if (pHit == NULL || nHsp < 1 || nHsp > pHit->unHSP
+        || pHit->nPremierHsp >= pData->nPosHsp || nHsp - 1 >= pData->nPosHsp - pHit->nPremierHsp)
+        return -1;
+    i = pHit->nPremierHsp + (nHsp - 1);
+    return pData->plPosHsp[i];
+}
+
+pHalyardHSPData ChargeHspIndex(pDataGeneralPrg pData, FILE *pFile, unsigned int nAlign,
+                               unsigned int nHsp)
+{
+    long lPos = PlaceBlocHsp(pData, nAlign, nHsp);
+
+    if (pFile != NULL && lPos >= 0)
+        fseek(pFile, lPos, SEEK_SET);
+    return LitUnAlignHsp(NULL, pFile, nAlign, nHsp);
+}
+
 /* ---- Residue colours ---------------------------------------------------- */
 
 static bool EstLettre(char c) { return c >= 'A' && c <= 'Z'; }

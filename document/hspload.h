@@ -25,6 +25,19 @@ pHalyardHSPData LitUnAlignHsp(OSWND hOwner,
                               unsigned int nAlign,
                               unsigned int nHsp);
 
+/* Where the block of hit nAlign, HSP nHsp (both 1-based) starts in the
+   index file, as the reader remembered it; -1 when it is not known. */
+long PlaceBlocHsp(pDataGeneralPrg pData, unsigned int nAlign, unsigned int nHsp);
+
+/* LitUnAlignHsp from the place of the block when it is known, so that the
+   time does not grow with the block's place in the file; otherwise from
+   the file's current position, as LitUnAlignHsp. The alignment pane, the
+   editor and the map load their HSPs through it. */
+pHalyardHSPData ChargeHspIndex(pDataGeneralPrg pData,
+                               FILE *pFile, /* index file, opened "rb" */
+                               unsigned int nAlign,
+                               unsigned int nHsp);
+
 /* Fills the six colour arrays of pData->pVhspData (not NULL) under
    nColorPref and nBkColor, with the colours of the settings file
    ConfigFile. */

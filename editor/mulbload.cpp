@@ -179,10 +179,10 @@ static void NommeRangeeHsp(pMulBlaSeq pRow, const char *szAccess, pHalyardHSPDat
 }
 
 /* Loads hit nHit, HSP nHsp from the open index file into row pRow. */
-static bool ChargeRangee(pMulBlaData pMul, FILE *pFile, const CouleursMulBla *pClr, pMulBlaSeq pRow,
-                         unsigned nHit, unsigned nHsp, bool bQuery, const char *szName)
+static bool ChargeRangee(pMulBlaData pMul, pDataGeneralPrg pData, FILE *pFile, const CouleursMulBla *pClr,
+                         pMulBlaSeq pRow, unsigned nHit, unsigned nHsp, bool bQuery, const char *szName)
 {
-    pHalyardHSPData pHsp = LitUnAlignHsp(NULL, pFile, nHit, nHsp);
+    pHalyardHSPData pHsp = ChargeHspIndex(pData, pFile, nHit, nHsp);
 
     if (pHsp == NULL)
         return false;
@@ -255,7 +255,7 @@ static bool RemplitRangees(pMulBlaData pMul, pDataGeneralPrg pData, PFNPROGRESMU
        the file again from its start, since hit 1 HSP 1 may be selected. */
     if ((pFile = fopen(pData->szFileSortie, "rb")) == NULL)
         return false;
-    bOk = ChargeRangee(pMul, pFile, &clr, pMul->pSeqMul[0], 1, 1, true,
+    bOk = ChargeRangee(pMul, pData, pFile, &clr, pMul->pSeqMul[0], 1, 1, true,
                        pData->FichierBlast.szQuerySeqName);
     fclose(pFile);
     if (!bOk)
@@ -265,7 +265,8 @@ static bool RemplitRangees(pMulBlaData pMul, pDataGeneralPrg pData, PFNPROGRESMU
 
     if ((pFile = fopen(pData->szFileSortie, "rb")) == NULL)
         return false;
-    /* Selected pairs in file order: each search goes on from where the
+    /* Selected pairs in file order: each is loaded from its block's
+       remembered place, or else its search goes on from where the
        previous one stopped. */
     for (unsigned i = 0; bOk && i < pData->nAlign; i++) {
         pDataHSP pHit = HitAvecDrapeaux(pData, i);
@@ -273,7 +274,7 @@ static bool RemplitRangees(pMulBlaData pMul, pDataGeneralPrg pData, PFNPROGRESMU
         for (unsigned j = 0; bOk && pHit != NULL && j < pHit->unHSP && nRow < pMul->nSeq; j++) {
             if (pHit->nHSPselected[j] == 0)
                 continue;
-            bOk = ChargeRangee(pMul, pFile, &clr, pMul->pSeqMul[nRow], i + 1, j + 1, false,
+            bOk = ChargeRangee(pMul, pData, pFile, &clr, pMul->pSeqMul[nRow], i + 1, j + 1, false,
                                pHit->szAccessNb);
             nRow++;
             if (bOk && pfnProgres != NULL)

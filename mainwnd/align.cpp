@@ -168,10 +168,11 @@ void AfficheNouvelAlign(HWND hWnd, pDataGeneralPrg pData, int noAlign, int noHsp
     pHalyardHSPData pHsp = NULL;
     FILE *pFile;
 
+    (void)hWnd; /* the loader shows no notice of its own */
     pFile = fopen(pData->szFileSortie, "rb");
     if (pFile != NULL) {
         if (noAlign > 0 && noHsp > 0)
-            pHsp = LitUnAlignHsp(hWnd, pFile, (unsigned)noAlign, (unsigned)noHsp);
+            pHsp = ChargeHspIndex(pData, pFile, (unsigned)noAlign, (unsigned)noHsp);
         fclose(pFile);
     }
     FreeHalyardHaspData(pData);
@@ -206,7 +207,11 @@ void ReajusteScroll(pDataGeneralPrg pData)
         EnableScrollBar(HWNDALIGN, SB_HORZ, ESB_ENABLE_BOTH);
         SetScrollRange(HWNDALIGN, SB_HORZ, -2, pData->pVhspData->tailleAlign - n + 2, FALSE);
         pData->scroll.nDecal = -2;
-        SetScrollPos(HWNDALIGN, SB_HORZ, -2, TRUE);
+        /* Under Wine, setting the thumb where it already stands repaints
+           the bar all the same, which took more time than loading and
+           drawing the HSP: the thumb is set only when it stands elsewhere. */
+        if (GetScrollPos(HWNDALIGN, SB_HORZ) != -2)
+            SetScrollPos(HWNDALIGN, SB_HORZ, -2, TRUE);
     } else {
         EnableScrollBar(HWNDALIGN, SB_HORZ, ESB_DISABLE_BOTH);
         pData->scroll.wndlength = 0;

@@ -62,9 +62,17 @@ void INITLISTBOXRESULT(pDataGeneralPrg pData)
     ListBox_ResetContent(HWNDRESULT);
     if (pData == NULL || pData->pHSPResultat == NULL)
         return;
-    /* No string storage: each item is the address of its hit record. */
+    /* No string storage: each item is the address of its hit record.
+       Added one by one with redrawing on, each item updated the scroll
+       bar and repainted the list, and the item array grew by a few
+       entries at a time: tens of thousands of hits took minutes. The
+       storage is reserved at once and the list drawn once at the end. */
+    SetWindowRedraw(HWNDRESULT, FALSE);
+    SendMessageA(HWNDRESULT, LB_INITSTORAGE, (WPARAM)pData->nHSP, 0);
     for (unsigned i = 0; i < pData->nHSP; i++)
         ListBox_AddItemData(HWNDRESULT, pData->pHSPResultat[i]);
+    SetWindowRedraw(HWNDRESULT, TRUE);
+    InvalidateRect(HWNDRESULT, NULL, TRUE);
     SetFocus(HWNDRESULT);
     ListBox_SetCurSel(HWNDRESULT, 0);
 }

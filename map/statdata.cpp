@@ -134,7 +134,7 @@ static bool RemplitLignes(pMySTATDATA pStat, pDataGeneralPrg pData, FILE *pFile,
         if (pRow == NULL)
             return false;
         pStat->pSeqDat[i] = pRow;
-        if ((pHsp = LitUnAlignHsp(NULL, pFile, pListe[i].nHit, pListe[i].nHsp)) == NULL)
+        if ((pHsp = ChargeHspIndex(pData, pFile, pListe[i].nHit, pListe[i].nHsp)) == NULL)
             return false;
         pRow->nStart = PointStat{ (int)pHsp->StartQuery, (int)pHsp->StartSubject };
         pRow->nStop = PointStat{ (int)pHsp->StopQuery, (int)pHsp->StopSubject };

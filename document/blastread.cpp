@@ -617,6 +617,17 @@ static int PrepareSecondePasse(pLecteur pLec, pDataGeneralPrg pData,
     return LB_OK;
 }
 
+/* Closes the index file; true when some write to it failed. */
+static bool FermeIndex(pLecteur pLec)
+{
+    bool bErreur = ferror(pLec->pSortie) != 0;
+
+    if (fclose(pLec->pSortie) != 0)
+        bErreur = true;
+    pLec->pSortie = NULL;
+    return bErreur;
+}
+
 /* Notice of each failure shown by the reader. */
 static unsigned NoticeDuResultat(int nRes)
 {
@@ -688,6 +699,13 @@ int LitBlastForListBox(OSWND hOwner, pDataGeneralPrg pData)
             setvbuf(lec.pSortie, bufSortie, _IOFBF, sizeof bufSortie);
             passe.bListe = true;
             nRes = SecondePasse(&lec, &passe, hProg, &bNoticeFin);
+            /* A write that failed (a full disk, a quota) leaves blocks cut
+               anywhere that would later load as whole ones: the read fails
+               as when the file cannot be created, and the file goes. */
+            if (FermeIndex(&lec) && (nRes == LB_OK || nRes == LB_INCOMPLETE)) {
+                nRes = LB_NOTEMP;
+                bNoticeFin = false;
+            }
         }
     }
     if (nRes == LB_INCOMPLETE && bNoticeFin)

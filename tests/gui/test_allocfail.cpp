@@ -45,33 +45,28 @@ TEST_F(AllocFail, EditorAndMapGiveTheirNotices)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.szCaption);
         int n = -1;
-        for (bool bOuvert = false; !bOuvert;) {
+        for (;;) {
             ASSERT_LT(++n, 300) << "never opens";
             SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
-            /* A first round warms what the message boxes keep. */
-            if (n == 0) {
+            if (n == 0) { /* a first round warms what Wine keeps of the boxes */
                 BoxAnswerer warm({IDOK, IDOK});
                 MyAllocFailAfter(0);
                 SendMessageA(hWndMain, WM_COMMAND, c.idCmd, 0);
-                MyAllocFailAfter(-1);
             }
             long nBlocs = BlocsOccupes();
             BoxAnswerer answerer({IDOK, IDOK});
             MyAllocFailAfter(n);
             SendMessageA(hWndMain, WM_COMMAND, c.idCmd, 0);
             MyAllocFailAfter(-1);
-            bOuvert = *c.phTool != NULL;
             const auto &seen = answerer.Seen();
-            if (bOuvert) {
+            if (*c.phTool != NULL) {
                 EXPECT_TRUE(seen.empty());
                 break;
             }
             ASSERT_EQ(n == 0 && c.bSansNotice0 ? 1u : 2u, seen.size());
             EXPECT_EQ("Memory allocation failed: not enough memory !", seen[0].szText);
-            if (seen.size() > 1) {
-                EXPECT_EQ(c.szCaption + std::string("|") + c.szText,
-                          seen[1].szCaption + "|" + seen[1].szText);
-            }
+            EXPECT_EQ(seen.size() > 1 ? c.szCaption + std::string("|") + c.szText : "|",
+                      seen.size() > 1 ? seen[1].szCaption + "|" + seen[1].szText : "|");
             EXPECT_TRUE(PMULBLA == NULL && HFNTEDITOR == NULL && pStat == NULL && hStatBlaFnt == NULL);
             EXPECT_EQ(nBlocs, BlocsOccupes()) << "heap blocks left";
             EXPECT_TRUE(IsWindowEnabled(hWndMain));

@@ -258,8 +258,6 @@ TEST_F(FindPatTest, EachFindReplacesTheTreeOrSaysWhyNot)
           std::string(kKdeSeq1) + "SEQ2 [0]\n  K(DE)E{4}H [1]\n       1 : -- 6<KDE>8 ---- 9<H>9 -- [2]\n" },
         { "RGD", { 0, 1, 2, 3 }, {}, {}, kRgdSeq1 },
         { "H", {}, { IDOK }, { "Find patterns|No sequences selected." }, kRgdSeq1 },
-        /* B stands for D or N in the protein table */
-        { "RGB", { 0 }, {}, {}, "SEQ1 [0]\n  RGB [1]\n       1 : -- 19<RGD>21 -- [2]\n" },
         /* K and H are in every sequence but never next to each other */
         { "K{1}H", { 0, 1, 2 }, {}, {}, "" },
         /* one residue between gaps still matches */
@@ -336,6 +334,7 @@ TEST_F(FindPatTest, PatternsAreChosenFromAFile)
               Texte(IDC_FP_MOTIF) + "|" + Texte(IDC_FP_DESCRIPTION) + "|" + Texte(IDC_FP_NOMFICHIER));
     Cherche(NULL, { 0, 1, 2 });
     EXPECT_EQ(std::string(kKdeSeq1) + "  RGD [1]\n       1 : -- 19<RGD>21 -- [2]\n"
+                  "SEQ2 [0]\n  K(DE)E{4}H [1]\n       1 : -- 6<KDE>8 ---- 9<H>9 -- [2]\n"
                   "SEQ3 [0]\n  K(DE)E{4}H [1]\n       1 : -- 2<KDE>4 ---- 7<H>7 -- [2]\n"
                   "       2 : -- 10<KDE>12 ---- 13<H>13 -- [2]\n",
               Arbre());

@@ -651,6 +651,17 @@ static int LitRapportAncien(pLecteur pLec, pDataGeneralPrg pData, Passe *pP,
     return nRes;
 }
 
+/* Closes the index file; true when some write to it failed. */
+static bool FermeIndex(pLecteur pLec)
+{
+    bool bErreur = ferror(pLec->pSortie) != 0;
+
+    if (fclose(pLec->pSortie) != 0)
+        bErreur = true;
+    pLec->pSortie = NULL;
+    return bErreur;
+}
+
 /* Notice of each failure shown by the reader. */
 static unsigned NoticeDuResultat(int nRes)
 {
@@ -717,6 +728,14 @@ int LitBlastForListBox(OSWND hOwner, pDataGeneralPrg pData)
             nRes = LitRapportModerne(&lec, pData, &passe, hProg, &bNoticeFin);
         else
             nRes = LitRapportAncien(&lec, pData, &passe, hProg, &bNoticeFin);
+        /* A write that failed (a full disk, a quota) leaves blocks cut
+           anywhere that would later load as whole ones: the read fails as
+           when the file cannot be created, and the file goes. */
+        if (lec.pSortie != NULL && FermeIndex(&lec)
+            && (nRes == LB_OK || nRes == LB_INCOMPLETE)) {
+            nRes = LB_NOTEMP;
+            bNoticeFin = false;
+        }
     }
     if (nRes == LB_INCOMPLETE && bNoticeFin)
         MyErrMsgBox(IDS_HALYARD, IDS_INCOMPLETE, hOwner);

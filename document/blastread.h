@@ -31,7 +31,8 @@
 #define LB_NOLIST       4  /* no "SEQUENCES PRODUCING" line      2020 */
 #define LB_NONE         5  /* the hit list says NONE             2024 */
 #define LB_ZERO         6  /* no ">" line after the list         2025 */
-#define LB_NOTEMP       7  /* the index file cannot be created   2026 */
+#define LB_NOTEMP       7  /* the index file cannot be created or
+                              written                            2026 */
 #define LB_INCOMPLETE   8  /* the report ends before "PARAMETERS:"    */
 #define LB_BADFORMAT    9  /* no query length, or a hit's first score
                               line with fewer than three "="     2020 */

@@ -174,7 +174,7 @@ BOOL AfficheMulBlaWin(void)
                                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS
                                           | CCS_TOP | CCS_NOPARENTALIGN,
                                       IDC_TOOLBAREDIT, 10,
-                                      NULL, (UINT_PTR)LoadBitmapA(hInst, MAKEINTRESOURCEA(IDB_TOOLBAREDIT)),
+                                      hInst, IDB_TOOLBAREDIT, /* loaded, and released, by the toolbar */
                                       tbEditButtons, sizeof tbEditButtons / sizeof tbEditButtons[0],
                                       23, 24, 23, 24, sizeof(TBBUTTON));
     if (HWNDTOOLBAREDIT == NULL)

@@ -223,6 +223,16 @@ const char *NomTableConvert(unsigned int nTypeSeq);
 int  ReadMotifs(OSWND hOwner, pMotifDecript pMotifs);
 /* Releases the patterns and the chosen indices. */
 void LibereMotifs(pMotifDecript pMotifs);
+/* "Ok" in "List of patterns": the nSel items pnSel (those beyond the file
+   skipped) become the choice, which DonneeMotif then describes: the
+   pattern itself, or "All patterns" / "Some patterns" without a mask. 1,
+   or 0 with the choice unchanged (nothing left, or memory). */
+int  ChoisitMotifsListe(pMotifDecript pMotifs, const int *pnSel, int nSel);
+/* The patterns a Find searches into szMotifs (room for nIdx, at least
+   one): those of the choice when szDescription is the text a choice of
+   several gets, else szMotif alone. Their count. */
+int  MotifsRecherches(const MotifDecript *pMotifs, const char *szDescription,
+                      char *szMotif, char **szMotifs);
 
 /* ---- Shared helper --------------------------------------------------- */
 

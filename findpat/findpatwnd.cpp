@@ -29,10 +29,6 @@ static const char szPropMotifs[] = "donnee";
    included; the pattern box takes no more. */
 #define CCHLECTURE 120
 
-/* What "List of patterns" shows for a choice of several patterns. */
-static const char szTousMotifs[] = "All patterns";
-static const char szQuelquesMotifs[] = "Some patterns";
-
 /* Colours of a pattern in the list: its name, then its mask. */
 #define CR_NOMMOTIF   ((COLORREF)0xFF0000)   /* blue       */
 #define CR_MASQUE     ((COLORREF)0x1E573F)   /* dark green */
@@ -257,16 +253,6 @@ INT_PTR CALLBACK FindPatMainProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lPa
 
 /* ---- The Find command and the results tree ----------------------------- */
 
-/* The description says that the patterns chosen in the file are to be
-   searched. Only the texts "List of patterns" sets for a choice of
-   several patterns say so: a single pattern's name starts with its
-   number, so a description that merely holds the words does not. */
-static bool DecritPlusieursMotifs(const char *szDescription)
-{
-    return _stricmp(szDescription, szTousMotifs) == 0
-           || _stricmp(szDescription, szQuelquesMotifs) == 0;
-}
-
 void PrepareRechercheMask(HWND hDlg, pDataSeq pData)
 {
     pMotifDecript pMotifs = &pData->dataMotifDescript;
@@ -274,7 +260,7 @@ void PrepareRechercheMask(HWND hDlg, pDataSeq pData)
     char szMotif[CCHLECTURE], szDescription[CCHLECTURE];
     char **szMotifs;
     int *pnSeqIdx;
-    int nSel, nMotifs = 0, i;
+    int nSel, nMotifs, i;
 
     nSel = ListBox_GetSelCount(hList);
     if (nSel <= 0) {
@@ -301,15 +287,7 @@ void PrepareRechercheMask(HWND hDlg, pDataSeq pData)
         MyFree(pnSeqIdx);
         return;
     }
-    if (DecritPlusieursMotifs(szDescription)) {
-        for (i = 0; i < pMotifs->nIdx; i++) {
-            int j = pMotifs->pListIdx[i];
-            if (j >= 0 && j < pMotifs->nMotifs)
-                szMotifs[nMotifs++] = pMotifs->pDonneeMotif[j].mask;
-        }
-    } else {
-        szMotifs[nMotifs++] = szMotif;
-    }
+    nMotifs = MotifsRecherches(pMotifs, szDescription, szMotif, szMotifs);
     DemarreRecherche(hDlg, pData, nSel, pnSeqIdx, nMotifs, szMotifs, IDC_FP_ARBRE);
     MyFree(szMotifs);
     MyFree(pnSeqIdx);
@@ -582,32 +560,16 @@ static void AccepteChoix(HWND hDlg, pMotifDecript pMotifs)
 {
     HWND hList = GetDlgItem(hDlg, IDC_LM_LISTE);
     int nSel = ListBox_GetSelCount(hList);
-    int *pnIdx;
-    int i, n;
+    int *pnSel;
 
-    if (pMotifs->nMotifs <= 0 || nSel <= 0)
+    if (nSel <= 0 || pMotifs->nMotifs <= 0)
         return;
-    pnIdx = (int *)MyAlloc((unsigned)nSel * (unsigned)sizeof(int));
-    if (pnIdx == NULL)
+    pnSel = (int *)MyAlloc((unsigned)nSel * (unsigned)sizeof(int));
+    if (pnSel == NULL)
         return;
-    nSel = ListBox_GetSelItems(hList, nSel, pnIdx);
-    for (i = 0, n = 0; i < nSel; i++)
-        if (pnIdx[i] >= 0 && pnIdx[i] < pMotifs->nMotifs)
-            pnIdx[n++] = pnIdx[i];
-    if (n == 0) {
-        MyFree(pnIdx);
-        return;
-    }
-    MyFree(pMotifs->pListIdx);
-    pMotifs->pListIdx = pnIdx;
-    pMotifs->nIdx = n;
-    if (n == 1) {
-        pMotifs->DonneeMotif = pMotifs->pDonneeMotif[pnIdx[0]];
-    } else {
-        pMotifs->DonneeMotif.mask[0] = '\0';
-        CopieTexte(pMotifs->DonneeMotif.nom, sizeof pMotifs->DonneeMotif.nom,
-                   n == pMotifs->nMotifs ? szTousMotifs : szQuelquesMotifs);
-    }
+    nSel = ListBox_GetSelItems(hList, nSel, pnSel);
+    ChoisitMotifsListe(pMotifs, pnSel, nSel);
+    MyFree(pnSel);
 }
 
 static void ListeMotifs_OnCommand(HWND hDlg, int id, HWND hWndCtl, UINT codeNotify)

@@ -5,6 +5,7 @@
  * "#MOTIF" starts a pattern, "DE" gives its description and "PA" its mask
  * (both from the line's fourth character on).
  */
+#include <ctype.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -54,6 +55,69 @@ void LibereMotifs(pMotifDecript pMotifs)
     pMotifs->pListIdx = NULL;
     pMotifs->nMotifs = 0;
     pMotifs->nIdx = 0;
+}
+
+/* What the finder shows for a choice of several patterns. */
+static const char szTousMotifs[] = "All patterns";
+static const char szQuelquesMotifs[] = "Some patterns";
+
+int ChoisitMotifsListe(pMotifDecript pMotifs, const int *pnSel, int nSel)
+{
+    int *pnIdx;
+    int i, n;
+
+    if (pMotifs->nMotifs <= 0 || nSel <= 0)
+        return 0;
+    pnIdx = (int *)MyAlloc((unsigned)nSel * (unsigned)sizeof(int));
+    if (pnIdx == NULL)
+        return 0;
+    for (i = 0, n = 0; i < nSel; i++)
+        if (pnSel[i] >= 0 && pnSel[i] < pMotifs->nMotifs)
+            pnIdx[n++] = pnSel[i];
+    if (n == 0) {
+        MyFree(pnIdx);
+        return 0;
+    }
+    MyFree(pMotifs->pListIdx);
+    pMotifs->pListIdx = pnIdx;
+    pMotifs->nIdx = n;
+    if (n == 1) {
+        pMotifs->DonneeMotif = pMotifs->pDonneeMotif[pnIdx[0]];
+    } else {
+        pMotifs->DonneeMotif.mask[0] = '\0';
+        snprintf(pMotifs->DonneeMotif.nom, sizeof pMotifs->DonneeMotif.nom, "%s",
+                 n == pMotifs->nMotifs ? szTousMotifs : szQuelquesMotifs);
+    }
+    return 1;
+}
+
+/* Only the texts a choice of several gets say that the choice is to be
+   searched: a single pattern's name starts with its number, so a
+   description that merely holds the words does not. */
+static bool MemeTexteSansCasse(const char *sz1, const char *sz2)
+{
+    for (; *sz1 != '\0' && *sz2 != '\0'; sz1++, sz2++)
+        if (tolower((unsigned char)*sz1) != tolower((unsigned char)*sz2))
+            return false;
+    return *sz1 == *sz2;
+}
+
+int MotifsRecherches(const MotifDecript *pMotifs, const char *szDescription,
+                     char *szMotif, char **szMotifs)
+{
+    int i, n = 0;
+
+    if (!MemeTexteSansCasse(szDescription, szTousMotifs)
+        && !MemeTexteSansCasse(szDescription, szQuelquesMotifs)) {
+        szMotifs[0] = szMotif;
+        return 1;
+    }
+    for (i = 0; i < pMotifs->nIdx; i++) {
+        int j = pMotifs->pListIdx[i];
+        if (j >= 0 && j < pMotifs->nMotifs)
+            szMotifs[n++] = pMotifs->pDonneeMotif[j].mask;
+    }
+    return n;
 }
 
 /* The text of a "DE" or "PA" line: from its fourth character on. */

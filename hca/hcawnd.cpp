@@ -330,7 +330,7 @@ BOOL CreeHCAWindows(HWND hWndOwner)
                                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP
                                          | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TOOLTIPS,
                                      IDC_HCATOOLBAR, 4,
-                                     NULL, (UINT_PTR)LoadBitmapA(hInst, MAKEINTRESOURCEA(IDB_HCATOOLBAR)),
+                                     hInst, IDB_HCATOOLBAR, /* loaded, and released, by the toolbar */
                                      tbHcaButtons, sizeof tbHcaButtons / sizeof tbHcaButtons[0],
                                      23, 24, 23, 24, sizeof(TBBUTTON));
     if (HWNDHCATOOLBAR == NULL)

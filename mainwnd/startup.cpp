@@ -106,7 +106,7 @@ static BOOL CreeToolbarPrincipale(HWND hWnd)
                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_TOOLTIPS
                                       | CCS_TOP | CCS_NOPARENTALIGN,
                                   10, 8,
-                                  NULL, (UINT_PTR)LoadBitmapA(hInst, MAKEINTRESOURCEA(IDB_TOOLBAR)),
+                                  hInst, IDB_TOOLBAR, /* loaded, and released, by the toolbar */
                                   tbMainButtons, sizeof tbMainButtons / sizeof tbMainButtons[0],
                                   23, 24, 23, 24, sizeof(TBBUTTON));
     if (HWNDTOOLBAR == NULL)

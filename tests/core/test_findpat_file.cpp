@@ -2,6 +2,7 @@
    over-long fields are cut, and the sample file that ships with the
    program. */
 #include <gtest/gtest.h>
+#include <ctype.h>
 #include <string.h>
 
 #include <filesystem>
@@ -123,6 +124,43 @@ TEST_F(PatternFile, TableNamesBySequenceType)
     EXPECT_EQ((std::vector<std::string>{"ADN", "PROTEINE", "SPECIAL", "PROTEINE"}),
               (std::vector<std::string>{NomTableConvert(0), NomTableConvert(1),
                                         NomTableConvert(2), NomTableConvert(7)}));
+}
+
+/* A choice in "List of patterns": one pattern shows itself and a Find
+   searches what is typed; several are named and a Find searches them,
+   whatever the case of the name; a choice with no item of the file, or
+   without memory, keeps the one before. */
+TEST_F(PatternFile, ChoiceOfPatternsAndWhatAFindSearches)
+{
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat_gui/patterns.mot"));
+    /* items, taken, name and mask shown, masks a Find searches by that name */
+    const struct {
+        std::vector<int> sel;
+        int nTaken;
+        std::string szShown, szSearched;
+    } cases[] = {
+        {{1}, 1, "2. N-glycosylation site|nx(st)", "typed"},
+        {{0, 1, 2}, 1, "All patterns|", "K(DE)E{4}H nx(st) RGD"},
+        {{}, 0, "All patterns|", "K(DE)E{4}H nx(st) RGD"},
+        {{2, 7, -1, 0}, 1, "Some patterns|", "RGD K(DE)E{4}H"},
+        {{3, -1}, 0, "Some patterns|", "RGD K(DE)E{4}H"},
+        {{1}, -1, "Some patterns|", "RGD K(DE)E{4}H"}, /* no memory */
+    };
+    for (const auto &c : cases) {
+        MyAllocFailAfter(c.nTaken < 0 ? 0 : -1);
+        EXPECT_EQ(c.nTaken > 0, ChoisitMotifsListe(&motifs, c.sel.data(), (int)c.sel.size()));
+        MyAllocFailAfter(-1);
+        EXPECT_EQ(c.szShown, std::string(motifs.DonneeMotif.nom) + "|" + motifs.DonneeMotif.mask);
+        char szTyped[] = "typed", *szMotifs[3];
+        std::string szDescription = motifs.DonneeMotif.nom, szSearched;
+        szDescription[0] = (char)tolower((unsigned char)szDescription[0]);
+        for (int i = 0; i < MotifsRecherches(&motifs, szDescription.c_str(), szTyped, szMotifs); i++)
+            szSearched += (i ? " " : "") + std::string(szMotifs[i]);
+        EXPECT_EQ(c.szSearched, szSearched) << c.szShown;
+    }
+    char szTyped[] = "typed", *szMotifs[3];
+    for (const char *sz : {"Some pattern", "Some patterns.", "3. All patterns", ""})
+        EXPECT_EQ(1, MotifsRecherches(&motifs, sz, szTyped, szMotifs)) << sz;
 }
 
 } // namespace

@@ -191,7 +191,6 @@ struct Objet {
     bool         bNull;
     COLORREF     cr;
     std::wstring szFace;
-    BYTE         nCharSet;
 };
 
 /* Stock objects: brushes 0 to 5 (white, light grey, grey, dark grey,
@@ -200,7 +199,7 @@ Objet Stock(DWORD id)
 {
     static const COLORREF cr[] = { 0xFFFFFF, 0xC0C0C0, 0x808080, 0x404040, 0, 0, 0xFFFFFF, 0, 0 };
     return Objet{ id <= NULL_BRUSH ? Objet::BRUSH : id <= NULL_PEN ? Objet::PEN : Objet::FONT,
-                  id == NULL_BRUSH || id == NULL_PEN, id <= NULL_PEN ? cr[id] : 0, L"", 0 };
+                  id == NULL_BRUSH || id == NULL_PEN, id <= NULL_PEN ? cr[id] : 0, L"" };
 }
 
 struct Etat {
@@ -213,7 +212,7 @@ struct Etat {
     POINT    ptCur = { 0, 0 };
     void Cree(DWORD ih, Objet::Sorte sorte, bool bNull, COLORREF cr)
     {
-        table[ih] = Objet{ sorte, bNull, cr, L"", 0 };
+        table[ih] = Objet{ sorte, bNull, cr, L"" };
         d.nCreated++;
     }
 };
@@ -240,8 +239,7 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
     }
     case EMR_EXTCREATEFONTINDIRECTW: {
         const LOGFONTW &lf = ((const EMREXTCREATEFONTINDIRECTW *)pRec)->elfw.elfLogFont;
-        p->table[((const EMREXTCREATEFONTINDIRECTW *)pRec)->ihFont] = Objet{ Objet::FONT, false, 0, lf.lfFaceName,
-                                                                            lf.lfCharSet };
+        p->table[((const EMREXTCREATEFONTINDIRECTW *)pRec)->ihFont] = Objet{ Objet::FONT, false, 0, lf.lfFaceName };
         break;
     }
     case EMR_SELECTOBJECT: {
@@ -268,7 +266,7 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
         const WCHAR *pch = (const WCHAR *)((const BYTE *)pRec + r->emrtext.offString);
         POINT pt = { r->emrtext.ptlReference.x, r->emrtext.ptlReference.y };
         p->d.texts.push_back({ std::wstring(pch, r->emrtext.nChars), pt, p->crText, p->crBk, p->nAlign,
-                               p->nBkMode, p->font.szFace, p->font.nCharSet });
+                               p->nBkMode, p->font.szFace });
         break;
     }
     case EMR_POLYGON16: {

@@ -87,7 +87,6 @@ struct EmfText {
     UINT         nAlign;       /* text alignment in effect                */
     int          nBkMode;
     std::wstring szFace;       /* face of the font in effect              */
-    BYTE         nCharSet;
     std::string  A() const { return std::string(szText.begin(), szText.end()); }
 };
 struct EmfSegment {            /* one LineTo, from a to b                 */

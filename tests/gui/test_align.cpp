@@ -1,9 +1,7 @@
-/* The alignment pane: what DessineAlignement draws (from a metafile),
-   scrolling at both ends, and stepping through the HSPs of a hit with the
-   buttons and the counter. */
+/* The alignment pane: what DessineAlignement draws (from a metafile) and
+   scrolling at both ends. (Stepping through a hit's HSPs: the results
+   list's keys, which press the same buttons.) */
 #include <string.h>
-
-#include <algorithm>
 
 #include "mainfixture.h"
 
@@ -88,36 +86,6 @@ TEST_F(AlignTest, ScrollingStopsAtBothEnds)
     }
     AfficheNouvelAlign(hWndMain, pData, 11, 1);   /* the sample's last hit fits the pane */
     EXPECT_EQ((std::vector<int>{ 0, -2 }), (std::vector<int>{ pData->scroll.wndlength, pData->scroll.nDecal }));
-}
-
-TEST_F(AlignTest, StepsThroughTheHspsOfAHit)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    pDataGeneralPrg pData = Doc();
-    /* hit 1 has one HSP: both buttons off */
-    EXPECT_FALSE(IsWindowEnabled(HWNDBTNPREVALIGN) || IsWindowEnabled(HWNDBTNNEXTALIGN));
-    AfficheNouvelAlign(hWndMain, pData, 5, 1);
-    TRAITEBTNHSP(pData);
-    pData->pHSPResultat[4]->nHSPselected[0] = 1;
-    /* command, HSP shown, "<<" and ">>" enabled, counter */
-    const struct { int id, noHsp; bool bPrev, bNext; const wchar_t *szCompteur; } steps[] = {
-        { 6002, 2, true, true, L"HSP no. 2/3." }, { 6002, 3, true, false, L"HSP no. 3/3." },
-        { 6003, 2, true, true, L"HSP no. 2/3." }, { 6003, 1, false, true, L"HSP no. 1/3." },
-    };
-    for (const auto &s : steps) {
-        SCOPED_TRACE(s.noHsp);
-        Command(hWndMain, s.id);
-        ASSERT_NE(nullptr, pData->pVhspData);
-        EXPECT_EQ((std::vector<int>{ 5, s.noHsp, s.bPrev, s.bNext, s.noHsp == 1 }),
-                  (std::vector<int>{ pData->pVhspData->noAlign, pData->pVhspData->noHsp,
-                                     IsWindowEnabled(HWNDBTNPREVALIGN) != 0, IsWindowEnabled(HWNDBTNNEXTALIGN) != 0,
-                                     Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED }))
-            << "hit, HSP, buttons, its own flag on the check box";
-        EmfDrawing d = Record([](HDC hdc) { IndiqueNumeroHsp(hdc); });
-        auto t = std::find_if(d.texts.begin(), d.texts.end(), [&](const EmfText &e) { return e.szText == s.szCompteur; });
-        ASSERT_TRUE(t != d.texts.end()) << "counter";
-        EXPECT_EQ(TABCOLOR[14], t->crBk);
-    }
 }
 
 } // namespace

@@ -258,8 +258,6 @@ TEST_F(FindPatTest, EachFindReplacesTheTreeOrSaysWhyNot)
           std::string(kKdeSeq1) + "SEQ2 [0]\n  K(DE)E{4}H [1]\n       1 : -- 6<KDE>8 ---- 9<H>9 -- [2]\n" },
         { "RGD", { 0, 1, 2, 3 }, {}, {}, kRgdSeq1 },
         { "H", {}, { IDOK }, { "Find patterns|No sequences selected." }, kRgdSeq1 },
-        /* B stands for D or N in the protein table */
-        { "RGB", { 0 }, {}, {}, "SEQ1 [0]\n  RGB [1]\n       1 : -- 19<RGD>21 -- [2]\n" },
         /* K and H are in every sequence but never next to each other */
         { "K{1}H", { 0, 1, 2 }, {}, {}, "" },
         /* one residue between gaps still matches */
@@ -293,9 +291,12 @@ TEST_F(FindPatTest, TablesAreReadBesideTheProgram)
 }
 
 /* The Open dialog starts in the directory the finder was given: the bare
-   file name is found there whatever the current directory. One pattern
-   chosen shows its mask, numbered description and file; several are
-   searched in file order for each sequence. */
+   file name is found there whatever the current directory. The list shows
+   each pattern's name and mask; one chosen shows its mask, description
+   and file, and a Find searches it. Reopened, the list shows the file and
+   the choice; Cancel, and OK after a cancelled Open dialog, keep the
+   choice, which a Find searches in file order for each sequence, and put
+   its mask back over what was typed. */
 TEST_F(FindPatTest, PatternsAreChosenFromAFile)
 {
     SetCurrentDirectoryA(TempPath("").c_str());
@@ -310,77 +311,33 @@ TEST_F(FindPatTest, PatternsAreChosenFromAFile)
     EXPECT_EQ("List of patterns", boxes[0].szCaption);
     EXPECT_EQ(m_hDlg, boxes[0].hOwner);
     EXPECT_EQ(boxes[0].hWnd, boxes[1].hOwner) << "the Open dialog's owner";
-    EXPECT_EQ("patterns.mot|1. Acidic box & histidine = K(DE)E{4}H|2. N-glycosylation site = nx(st)|"
-              "3. Cell attachment sequence = RGD|sel  focus",
-              szVue);
+    const std::string szListe = "patterns.mot|1. Acidic box & histidine = K(DE)E{4}H|2. N-glycosylation site = "
+                                "nx(st)|3. Cell attachment sequence = RGD|sel ";
+    EXPECT_EQ(szListe + " focus", szVue);
     EXPECT_EQ("nx(st)|2. N-glycosylation site|patterns.mot",
               Texte(IDC_FP_MOTIF) + "|" + Texte(IDC_FP_DESCRIPTION) + "|" + Texte(IDC_FP_NOMFICHIER));
     Cherche(NULL, { 0, 1 });
     EXPECT_EQ("SEQ2 [0]\n  NX(ST) [1]\n       1 : -- 1<NNT>3 -- [2]\n", Arbre());
 
-    /* items chosen, description, tree of a Find in SEQ1 to SEQ3 */
-    const struct { std::vector<int> items; const char *szDescription; std::string szArbre; } cases[] = {
-        { { 0, 1, 2 }, "All patterns",
-          std::string(kKdeSeq1) + "  RGD [1]\n       1 : -- 19<RGD>21 -- [2]\n"
-              "SEQ2 [0]\n  K(DE)E{4}H [1]\n       1 : -- 6<KDE>8 ---- 9<H>9 -- [2]\n"
-              "  nx(st) [1]\n       1 : -- 1<NNT>3 -- [2]\n"
-              "SEQ3 [0]\n  K(DE)E{4}H [1]\n       1 : -- 2<KDE>4 ---- 7<H>7 -- [2]\n"
-              "       2 : -- 10<KDE>12 ---- 13<H>13 -- [2]\n" },
-        { { 2, 1 }, "Some patterns",
-          std::string(kRgdSeq1) + "SEQ2 [0]\n  nx(st) [1]\n       1 : -- 1<NNT>3 -- [2]\n" },
-    };
-    for (const auto &c : cases) {
-        Choisit("patterns.mot", c.items);
-        EXPECT_EQ(std::string("|") + c.szDescription, Texte(IDC_FP_MOTIF) + "|" + Texte(IDC_FP_DESCRIPTION));
-        EXPECT_EQ(std::vector<std::string>{}, Cherche(NULL, { 0, 1, 2 }));
-        EXPECT_EQ(c.szArbre, Arbre()) << c.szDescription;
-    }
-}
-
-/* Before any file the list is empty. Reopened, it shows the file and the
-   choice; its buttons select; Cancel, a cancelled Open dialog and OK with
-   nothing selected keep the choice, and Cancel puts the chosen mask back
-   over what was typed. */
-TEST_F(FindPatTest, ListShowsTheLastChoiceAndCancelKeepsIt)
-{
-    ASSERT_NE(nullptr, Ouvre());
-    std::string szVue;
-    auto Lit = [&](HWND hBox) { szVue = LitListe(hBox), Press(IDOK)(hBox); };
-    ListeMotifsAvec("", Lit);
-    EXPECT_EQ("|sel ", szVue);
-    EXPECT_EQ("", Texte(IDC_FP_DESCRIPTION));
-
     Choisit("patterns.mot", { 0, 2 });
     SetDlgItemTextA(m_hDlg, IDC_FP_MOTIF, "typed");
-    EXPECT_EQ("", Texte(IDC_FP_DESCRIPTION)) << "typing keeps the description";
-    int nTous = -1, nAucun = -1;
-    ListeMotifsAvec("", [&](HWND hBox) {
-        szVue = LitListe(hBox);
-        HWND hList = GetDlgItem(hBox, IDC_LM_LISTE);
-        Click(hBox, IDC_SELECTALL);
-        nTous = ListBox_GetSelCount(hList);
-        Click(hBox, IDC_SELECTNONE);
-        nAucun = ListBox_GetSelCount(hList);
-        Press(IDCANCEL)(hBox);
-    });
-    EXPECT_EQ("patterns.mot|1. Acidic box & histidine = K(DE)E{4}H|2. N-glycosylation site = nx(st)|"
-              "3. Cell attachment sequence = RGD|sel 02 focus",
-              szVue);
-    EXPECT_EQ((std::vector<int>{ 3, 0 }), (std::vector<int>{ nTous, nAucun }));
+    EXPECT_EQ("", Texte(IDC_FP_DESCRIPTION)) << "typing clears the description";
+    for (bool bOuvrir : { false, true })
+        ListeMotifsAvec("", [&](HWND hBox) {
+            if (bOuvrir)
+                Click(hBox, IDC_LM_FICHIER);
+            szVue = LitListe(hBox);
+            Press(bOuvrir ? IDOK : IDCANCEL)(hBox);
+        }, { Press(IDCANCEL) });
+    EXPECT_EQ(szListe + "02 focus", szVue);
     EXPECT_EQ("|Some patterns|patterns.mot",
               Texte(IDC_FP_MOTIF) + "|" + Texte(IDC_FP_DESCRIPTION) + "|" + Texte(IDC_FP_NOMFICHIER));
-
-    std::vector<BoxSeen> boxes = ListeMotifsAvec("", [&](HWND hBox) {
-        Click(hBox, IDC_LM_FICHIER);
-        szVue = LitListe(hBox);
-        Selectionne(hBox, IDC_LM_LISTE, {});
-        Press(IDOK)(hBox);
-    }, { Press(IDCANCEL) });
-    ASSERT_EQ(2u, boxes.size());
-    EXPECT_EQ(0u, szVue.find("patterns.mot|")) << "after a cancelled Open dialog";
-    EXPECT_NE(std::string::npos, szVue.find("sel 02")) << "after a cancelled Open dialog";
-    Cherche(NULL, { 0 });
-    EXPECT_EQ(std::string(kKdeSeq1) + "  RGD [1]\n       1 : -- 19<RGD>21 -- [2]\n", Arbre());
+    Cherche(NULL, { 0, 1, 2 });
+    EXPECT_EQ(std::string(kKdeSeq1) + "  RGD [1]\n       1 : -- 19<RGD>21 -- [2]\n"
+                  "SEQ2 [0]\n  K(DE)E{4}H [1]\n       1 : -- 6<KDE>8 ---- 9<H>9 -- [2]\n"
+                  "SEQ3 [0]\n  K(DE)E{4}H [1]\n       1 : -- 2<KDE>4 ---- 7<H>7 -- [2]\n"
+                  "       2 : -- 10<KDE>12 ---- 13<H>13 -- [2]\n",
+              Arbre());
 }
 
 /* A file that cannot be read: notice 2041 over the list, the patterns

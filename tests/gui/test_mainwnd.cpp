@@ -5,20 +5,12 @@
 
 namespace {
 
-TEST_F(MainWindowTest, StartsEmptyAndCannotBeResized)
-{
-    EXPECT_EQ("Halyard   ", WindowText(hWndMain));
-    LONG lStyle = GetWindowLongA(hWndMain, GWL_STYLE);
-    EXPECT_EQ((LONG)WS_MINIMIZEBOX, lStyle & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
-    EXPECT_EQ(0, ListBox_GetCount(HWNDRESULT));
-    for (HWND h : { HWNDBTNPREVALIGN, HWNDBTNNEXTALIGN, HWNDCHECKSELECTHSP })
-        EXPECT_FALSE(IsWindowEnabled(h)) << WindowText(h);
-}
-
-/* Menu items and toolbar buttons that need a report are greyed without
-   one (their function keys then do nothing); the others never are. */
+/* The window cannot be resized. Menu items and toolbar buttons that need
+   a report are greyed without one (their function keys then do nothing);
+   the others never are. */
 TEST_F(MainWindowTest, ReportCommandsFollowTheOpenReport)
 {
+    EXPECT_EQ((LONG)WS_MINIMIZEBOX, GetWindowLongA(hWndMain, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
     const UINT idReport[] = { 3002, 3004, 3009, 3010, 3011, 3005, 3006, 3007, 3008, 3024 };
     const UINT idAlways[] = { 3000, 3001, 3003, 3021, 3022, 3023 };
     HMENU hMenu = GetMenu(hWndMain);
@@ -29,6 +21,8 @@ TEST_F(MainWindowTest, ReportCommandsFollowTheOpenReport)
         } else if (nEtape == 2) {
             FermeUnFichier(hWndMain);
         }
+        for (HWND h : { HWNDBTNPREVALIGN, HWNDBTNNEXTALIGN, HWNDCHECKSELECTHSP })
+            EXPECT_TRUE(nEtape == 1 || !IsWindowEnabled(h)) << WindowText(h);
         SendMessageA(hWndMain, WM_INITMENU, (WPARAM)hMenu, 0);
         for (UINT id : idReport)
             EXPECT_EQ(nEtape == 1, !(GetMenuState(hMenu, id, MF_BYCOMMAND) & MF_GRAYED)) << "menu " << id;

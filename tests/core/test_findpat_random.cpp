@@ -111,9 +111,9 @@ std::string Show(const std::vector<Chain> &v)
 
 /* Every case creates and deletes five work files, which Wine makes slow. */
 #ifdef _WIN32
-const int nCases = 2000;
+const int nCases = 1000;
 #else
-const int nCases = 4000;
+const int nCases = 1000;
 #endif
 
 TEST(FindPatRandom, EngineAgreesWithPlainMatcher)

@@ -384,7 +384,7 @@ TEST_F(HcaPrep, PropertiesOfRandomRows)
     const std::string autres = "ACDEGHKNQRSTBXZ";
     const std::string divers = "-*lfp1 \xC9";
 
-    for (int iter = 0; iter < 2000; iter++) {
+    for (int iter = 0; iter < 500; iter++) {
         int n = (int)(rng() % 120);
         std::string s;
         for (int i = 0; i < n; i++) {

@@ -35,6 +35,15 @@ SeqPtr Prepare(const char *szRow, const GraphObjData &g, int nPremier = 1)
     return SeqPtr(PrepSequenceHCA(szRow, NULL, NULL, nPremier, "T", "", &g));
 }
 
+/* The points as x0, y0, x1, y1... */
+std::vector<long> Points(const PointHCA *p, int n)
+{
+    std::vector<long> v;
+    for (int i = 0; i < n; i++)
+        v.push_back(p[i].x), v.push_back(p[i].y);
+    return v;
+}
+
 #define EXPECT_POINT(ex, ey, pt, what)                                   \
     do {                                                                \
         EXPECT_FLOAT_EQ((float)(ex), (pt).x) << (what) << ": x";        \
@@ -45,26 +54,13 @@ SeqPtr Prepare(const char *szRow, const GraphObjData &g, int nPremier = 1)
 
 TEST(HcaGeom, UnitsFromFontMetrics)
 {
-    static const struct {
-        long cx, cy;
-        int  W, H, hauteur;
-    } cases[] = {
-        /* cx  cy   W  H  plot height */
-        {  7, 16,  5, 5, 157 },
-        {  6, 12,  4, 4, 124 },
-        {  8, 17,  6, 6, 184 },   /* 5.67 rounds up           */
-        {  5, 14,  5, 5, 153 },   /* 4.67                     */
-        {  3,  7,  2, 2,  64 },   /* 2.33 rounds down          */
-        {  1,  1,  1, 1,  27 },   /* a step of 0 would divide by zero later */
-        { 40, 100, 33, 33, 1025 },
-    };
+    /* cy, W = H, plot height: 5.67 rounds up, 4.67 too, 2.33 down; a step
+       of 0 would divide by zero later */
+    static const int cases[][3] = {{16, 5, 157}, {12, 4, 124}, {17, 6, 184}, {14, 5, 153}, {7, 2, 64}, {1, 1, 27}, {100, 33, 1025}};
     for (const auto &c : cases) {
-        GraphObjData g = Metriques(c.cx, c.cy);
-        EXPECT_EQ(c.cx, g.cxCharDiag);
-        EXPECT_EQ(c.cy, g.cyCharDiag);
-        EXPECT_EQ(c.W, g.nLineWidthAAs) << "cy " << c.cy;
-        EXPECT_EQ(c.H, g.nLineHeightAAs) << "cy " << c.cy;
-        EXPECT_EQ(c.hauteur, InitGraphHeight(&g)) << "cy " << c.cy;
+        GraphObjData g = Metriques(7, c[0]);
+        EXPECT_EQ((std::vector<long>{7, c[0], c[1], c[1], c[2]}),
+                  (std::vector<long>{g.cxCharDiag, g.cyCharDiag, g.nLineWidthAAs, g.nLineHeightAAs, InitGraphHeight(&g)}));
     }
 }
 
@@ -80,13 +76,6 @@ TEST(HcaGeom, FontsAndWin32Layouts)
                   std::to_string(g.LFAASpeciaux.lfHeight) + " " + g.LFAASpeciaux.lfFaceName,
                   std::to_string(g.LFTrack.lfHeight) + " " + g.LFTrack.lfFaceName}));
     EXPECT_EQ(2, g.LFAASpeciaux.lfCharSet) << "the symbol font's character set";
-
-    /* The Win32 layer hands these to GDI as POINT, RECT and LOGFONTA. */
-    EXPECT_EQ(8u, sizeof(PointHCA));
-    EXPECT_EQ(16u, sizeof(RectHCA));
-    EXPECT_EQ(60u, sizeof(LogFontHCA));
-    EXPECT_EQ(28u, offsetof(LogFontHCA, lfFaceName));
-    EXPECT_EQ(20u, offsetof(LogFontHCA, lfItalic));
 }
 
 /* ---- Hexagon and positions -------------------------------------------- */
@@ -111,13 +100,9 @@ TEST(HcaGeom, PositionsOnTheNet)
     ASSERT_NE(nullptr, p);
 
     EXPECT_POINT(5, 42, p->pInfoAA[0].position, "residue 0");
-    static const struct { int k, rang; } rangs[] = {
-        { 0, 0 }, { 1, 3 }, { 2, 6 }, { 3, 9 }, { 4, 1 }, { 10, 8 }, { 11, 0 }, { 12, 3 },
-        { 22, 0 }, { 31, 5 },
-    };
+    static const int rangs[][2] = {{0, 0}, {1, 3}, {2, 6}, {3, 9}, {4, 1}, {10, 8}, {11, 0}, {12, 3}, {22, 0}, {31, 5}};
     for (const auto &r : rangs)
-        EXPECT_POINT(5 * (r.k + 1), 42 + 5 * r.rang, p->pInfoAA[r.k].position,
-                     "residue " + std::to_string(r.k));
+        EXPECT_POINT(5 * (r[0] + 1), 42 + 5 * r[1], p->pInfoAA[r[0]].position, "residue " + std::to_string(r[0]));
 
     /* Every hexagon corner lies halfway to the net neighbour it points to,
        in one of the two copies of the net (11 rows apart). */
@@ -158,38 +143,23 @@ TEST(HcaGeom, CellTable)
     g.nLineWidthAAs = 4;
     g.nLineHeightAAs = 6;
 
-    static const struct {
-        int           n, k;        /* sequence length, residue         */
-        unsigned char bits;
-        int           phi[3];      /* PhiPho of residues 0, 1, 2       */
-        int           T[6];        /* expected corners 0..5            */
-        const char   *why;
-    } cases[] = {
-        { 3, 1, 0x3F, { 1, 1, 1 }, { 0, 3, 4, 7, 10, 11 }, "closed middle" },
-        { 3, 1, 0x00, { 1, 1, 1 }, { 0, 2, 5, 7, 9, 12 },  "open middle, same classes" },
-        { 3, 1, 0x00, { 0, 1, 0 }, { 0, 1, 6, 7, 8, 13 },  "open middle, other classes" },
-        { 3, 1, 0x0C, { 1, 1, 0 }, { 0, 3, 6, 7, 10, 12 }, "edges 0x08 and 0x04" },
-        { 3, 1, 0x21, { 0, 1, 1 }, { 0, 1, 4, 7, 9, 11 },  "edges 0x20 and 0x01" },
-        { 3, 0, 0x00, { 1, 1, 0 }, { 0, 3, 5, 7, 9, 11 },  "first, same class next" },
-        { 3, 0, 0x20, { 1, 0, 0 }, { 0, 3, 4, 7, 8, 11 },  "first, edge 0x20" },
-        { 3, 2, 0x00, { 0, 1, 1 }, { 0, 2, 4, 7, 10, 12 }, "last, same class before" },
-        { 3, 2, 0x01, { 0, 0, 1 }, { 0, 1, 4, 7, 10, 11 }, "last, edge 0x01" },
-        { 1, 0, 0x00, { 1, 0, 0 }, { 0, 3, 4, 7, 10, 11 }, "one residue: the hexagon" },
-    };
+    static const struct { int n, k; unsigned char bits; int phi[3], T[6]; } cases[] = {
+        /* length, residue, its bits, PhiPho of residues 0..2, corners 0..5 */
+        {3, 1, 0x3F, {1, 1, 1}, {0, 3, 4, 7, 10, 11}},  {3, 1, 0x00, {1, 1, 1}, {0, 2, 5, 7, 9, 12}},
+        {3, 1, 0x00, {0, 1, 0}, {0, 1, 6, 7, 8, 13}},   {3, 1, 0x0C, {1, 1, 0}, {0, 3, 6, 7, 10, 12}},
+        {3, 1, 0x21, {0, 1, 1}, {0, 1, 4, 7, 9, 11}},   {3, 0, 0x00, {1, 1, 0}, {0, 3, 5, 7, 9, 11}},
+        {3, 0, 0x20, {1, 0, 0}, {0, 3, 4, 7, 8, 11}},   {3, 2, 0x00, {0, 1, 1}, {0, 2, 4, 7, 10, 12}},
+        {3, 2, 0x01, {0, 0, 1}, {0, 1, 4, 7, 10, 11}},  {1, 0, 0x00, {1, 0, 0}, {0, 3, 4, 7, 10, 11}}};
     for (const auto &c : cases) {
         SeqPtr p(InitPtrInfoSeq(c.n));
-        ASSERT_NE(nullptr, p);
         p->TailleSeq = c.n;
         for (int i = 0; i < c.n; i++)
             p->pInfoAA[i].PhiPho = c.phi[i];
         p->pInfoAA[c.k].TabHydro = c.bits;
         CreePolyUni(p.get(), g);
-        for (int i = 0; i < 6; i++) {
-            int t = c.T[i];
-            EXPECT_POINT(TCoef[t][0] * 4, TCoef[t][1] * 6, p->pInfoAA[c.k].PolyGon[i],
-                         std::string(c.why) + ", corner " + std::to_string(i)
-                         + " should be T" + std::to_string(t));
-        }
+        for (int i = 0; i < 6; i++)
+            EXPECT_POINT(TCoef[c.T[i]][0] * 4, TCoef[c.T[i]][1] * 6, p->pInfoAA[c.k].PolyGon[i],
+                         "residue " + std::to_string(c.k) + " bits " + std::to_string(c.bits) + " corner " + std::to_string(i));
     }
 }
 
@@ -210,36 +180,19 @@ TEST(HcaGeom, CellsOfAPreparedRow)
 
 TEST(HcaGeom, VisibleRange)
 {
-    static const struct {
-        long     cy;          /* W = cy / 3                     */
-        int      nPos;        /* nPosScroll                     */
-        int      left, right; /* update rectangle               */
-        int      n;           /* residues                       */
-        int      first, last, ok;
-    } cases[] = {
-        { 16, 40,  0, 100, 200, 36, 64, 1 },
-        { 16, 40,  0, 100,  50, 36, 49, 1 },   /* clipped at the end   */
-        { 16,  0,  0, 100, 200,  0, 24, 1 },   /* clipped at the start */
-        { 16, -10, 0, 100, 200,  0, 14, 1 },   /* scrolled before 0    */
-        { 16,  0, 28,  28, 200,  2, 10, 1 },   /* 5.6 rounds to 6      */
-        { 6,  10,  5,   5, 200,  8, 16, 1 },   /* 2.5 rounds to 2      */
-        { 16, 60,  0, 100,  50, 56, 49, 0 },   /* nothing left to draw */
-        { 16,  0,  0, 100,   0,  0, -1, 0 },   /* empty row            */
-    };
+    static const struct { long cy; int nPos, left, right, n; std::vector<int> want; } cases[] = {
+        /* cy (W = cy / 3), nPosScroll, update rectangle, residues: first, last, result */
+        {16, 40, 0, 100, 200, {36, 64, 1}}, {16, 40, 0, 100, 50, {36, 49, 1}}, /* clipped at the end */
+        {16, 0, 0, 100, 200, {0, 24, 1}},   {16, -10, 0, 100, 200, {0, 14, 1}}, /* scrolled before 0 */
+        {16, 0, 28, 28, 200, {2, 10, 1}},   {6, 10, 5, 5, 200, {8, 16, 1}},     /* 5.6 gives 6, 2.5 gives 2 */
+        {16, 60, 0, 100, 50, {56, 49, 0}},  {16, 0, 0, 100, 0, {0, -1, 0}}};    /* nothing to draw */
     for (const auto &c : cases) {
         GraphObjData g = Metriques(7, c.cy);
         SeqPtr p(InitPtrInfoSeq(c.n));
-        ASSERT_NE(nullptr, p);
-        p->TailleSeq = c.n;
-        p->StartAffich = 0;
-        p->StopAffich = c.n - 1;
-        p->LengthAffich = c.n;
+        p->TailleSeq = p->LengthAffich = c.n, p->StartAffich = 0, p->StopAffich = c.n - 1;
         p->HcaData.nPosScroll = (unsigned)c.nPos;
-        int first = -99, last = -99;
-        EXPECT_EQ(c.ok, PlageVisibleHCA(p.get(), c.left, c.right, g, &first, &last))
-            << "position " << c.nPos << ", update " << c.left << ".." << c.right;
-        EXPECT_EQ(c.first, first) << "position " << c.nPos << ", update " << c.left;
-        EXPECT_EQ(c.last, last) << "position " << c.nPos << ", update " << c.right;
+        int first = -99, last = -99, ok = PlageVisibleHCA(p.get(), c.left, c.right, g, &first, &last);
+        EXPECT_EQ(c.want, (std::vector<int>{first, last, ok})) << "position " << c.nPos << ", update " << c.left << ".." << c.right;
     }
 }
 
@@ -266,30 +219,18 @@ TEST(HcaGeom, DevicePointsOfAResidue)
        round towards zero. */
     PointHCA hex[6];
     CelluleEcran(g.ptAmas, 6, 42, g, hex);
-    const int ex[6][2] = { { 13, 45 }, { 16, 52 }, { 8, 57 }, { -1, 55 }, { -4, 47 }, { 3, 42 } };
-    for (int i = 0; i < 6; i++) {
-        EXPECT_EQ(ex[i][0], hex[i].x) << "corner " << i;
-        EXPECT_EQ(ex[i][1], hex[i].y) << "corner " << i;
-    }
+    EXPECT_EQ((std::vector<long>{13, 45, 16, 52, 8, 57, -1, 55, -4, 47, 3, 42}), Points(hex, 6));
 
     /* Contour segments in bit order, between the corners that face the
        two neighbours each edge lies between. */
-    const struct {
-        unsigned char bits;
-        std::vector<int> corners; /* corner pairs of the segments drawn */
-    } contours[] = {
-        {0x3F, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}},
-        {0x21, {5, 4, 1, 2}},
-        {0x00, {}},
-    };
+    const struct { unsigned char bits; std::vector<int> corners; /* pairs drawn */ } contours[] = {
+        {0x3F, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}}, {0x21, {5, 4, 1, 2}}, {0x00, {}}};
     for (const auto &c : contours) {
-        PointHCA seg[12];
+        PointHCA seg[12], want[12];
+        for (size_t i = 0; i < c.corners.size(); i++)
+            want[i] = hex[c.corners[i]];
         int n = SegmentsContour(c.bits, hex, seg);
-        ASSERT_EQ((int)c.corners.size() / 2, n) << "bits " << (int)c.bits;
-        for (int i = 0; i < 2 * n; i++) {
-            EXPECT_EQ(hex[c.corners[i]].x, seg[i].x) << "bits " << (int)c.bits << " point " << i;
-            EXPECT_EQ(hex[c.corners[i]].y, seg[i].y) << "bits " << (int)c.bits << " point " << i;
-        }
+        EXPECT_EQ(Points(want, (int)c.corners.size()), Points(seg, 2 * n)) << "bits " << (int)c.bits;
     }
 }
 
@@ -307,12 +248,7 @@ TEST(HcaGeom, ZigZagChevron)
     ChevronZigZag(p.get(), k, 0, rc, g, pts);
     /* Tip on the motif's first residue (x 10, y 57 + 8), arms at the
        column of its third residue, 5 rows up and 6 rows down. */
-    const int ex[6][2] = { { 20, 40 }, { 10, 65 }, { 20, 95 },
-                           { 20, 95 }, { 10, 120 }, { 20, 150 } };
-    for (int i = 0; i < 6; i++) {
-        EXPECT_EQ(ex[i][0], pts[i].x) << "point " << i;
-        EXPECT_EQ(ex[i][1], pts[i].y) << "point " << i;
-    }
+    EXPECT_EQ((std::vector<long>{20, 40, 10, 65, 20, 95, 20, 95, 10, 120, 20, 150}), Points(pts, 6));
     EXPECT_FLOAT_EQ(p->pInfoAA[k + 2].position.x, (float)pts[0].x);
 
     /* Scrolled: everything moves left by the offset. */
@@ -349,59 +285,30 @@ TEST(HcaGeom, ScaleMarks)
 
 TEST(HcaGeom, SymbolCodes)
 {
-    static const struct {
-        char          c;
-        int           n;
-        unsigned char codes[2];
-    } cases[] = {
-        { 'P', 1, { 0xAB, 0 } },     /* star                  */
-        { 'G', 1, { 0x74, 0 } },     /* lozenge               */
-        { 'T', 1, { 0xA8, 0 } },     /* open square           */
-        { 'S', 2, { 0xA8, 0x9F } },  /* square, then the dot  */
-        { 'A', 0, { 0, 0 } },
-        { 'p', 0, { 0, 0 } },
-        { '-', 0, { 0, 0 } },
-    };
+    /* star, lozenge, open square, square and dot; none */
+    static const struct { char c; std::vector<int> codes; } cases[] = {
+        {'P', {0xAB}}, {'G', {0x74}}, {'T', {0xA8}}, {'S', {0xA8, 0x9F}}, {'A', {}}, {'p', {}}, {'-', {}}};
     for (const auto &c : cases) {
-        unsigned char codes[2] = { 0, 0 };
-        EXPECT_EQ(c.n, SymboleAA(c.c, codes)) << "residue " << c.c;
-        for (int i = 0; i < c.n; i++)
-            EXPECT_EQ(c.codes[i], codes[i]) << "residue " << c.c << " code " << i;
+        unsigned char codes[2] = {0, 0};
+        int n = SymboleAA(c.c, codes);
+        EXPECT_EQ(c.codes, std::vector<int>(codes, codes + n)) << "residue " << c.c;
     }
 }
 
 TEST(HcaGeom, FillsAndLetterColours)
 {
-    static const struct {
-        int           draft, fond, phi;
-        unsigned long CouleurFond, CouleurAA;
-        int           rempli;
-        unsigned long couleur, lettre;
-    } cases[] = {
-        /* draft bk phi  cell      letter     filled  fill      letter  */
-        { 0, 1, 0, 0xFFFFFF, 0x0000FF, 0, 0,        0x0000FF },  /* white: none */
-        { 0, 1, 1, 0x00FFFF, 0x0000FF, 1, 0x00FFFF, 0x0000FF },
-        { 0, 0, 1, 0x00FFFF, 0x0000FF, 0, 0,        0x0000FF },  /* switched off */
-        { 1, 1, 1, 0x00FFFF, 0x0000FF, 1, 0xC0C0C0, 0x000000 },  /* draft: grey  */
-        { 1, 1, 0, 0x00FFFF, 0x0000FF, 0, 0,        0x000000 },
-        { 1, 0, 1, 0x00FFFF, 0x0000FF, 0, 0,        0x000000 },
-    };
+    static const struct { int draft, fond, phi; unsigned long CouleurFond; std::vector<unsigned long> want; } cases[] = {
+        /* draft, background on, hydrophobic, cell colour: filled, fill, letter (0x0000FF) */
+        {0, 1, 0, 0xFFFFFF, {0, 0, 0x0000FF}},        {0, 1, 1, 0x00FFFF, {1, 0x00FFFF, 0x0000FF}},
+        {0, 0, 1, 0x00FFFF, {0, 0, 0x0000FF}},        {1, 1, 1, 0x00FFFF, {1, 0xC0C0C0, 0}}, /* draft: grey, black */
+        {1, 1, 0, 0x00FFFF, {0, 0, 0}},               {1, 0, 1, 0x00FFFF, {0, 0, 0}}};
     for (const auto &c : cases) {
         SeqPtr p(InitPtrInfoSeq(1));
-        ASSERT_NE(nullptr, p);
-        p->TailleSeq = 1;
-        p->HcaData.IsDrawDraft = c.draft;
-        p->HcaData.IsDrawBkGround = c.fond;
-        p->pInfoAA[0].PhiPho = c.phi;
-        p->pInfoAA[0].CouleurFond = c.CouleurFond;
-        p->pInfoAA[0].CouleurAA = c.CouleurAA;
-        unsigned long col = 0;
-        EXPECT_EQ(c.rempli, FondAA(p.get(), 0, &col))
+        p->TailleSeq = 1, p->HcaData.IsDrawDraft = c.draft, p->HcaData.IsDrawBkGround = c.fond;
+        p->pInfoAA[0].PhiPho = c.phi, p->pInfoAA[0].CouleurFond = c.CouleurFond, p->pInfoAA[0].CouleurAA = 0x0000FF;
+        unsigned long col = 0, bRempli = (unsigned long)FondAA(p.get(), 0, &col);
+        EXPECT_EQ(c.want, (std::vector<unsigned long>{bRempli, bRempli ? col : 0, CouleurLettreAA(p.get(), 0)}))
             << "draft " << c.draft << " background " << c.fond << " hydrophobic " << c.phi;
-        if (c.rempli) {
-            EXPECT_EQ(c.couleur, col) << "draft " << c.draft << " hydrophobic " << c.phi;
-        }
-        EXPECT_EQ(c.lettre, CouleurLettreAA(p.get(), 0)) << "draft " << c.draft;
     }
 }
 

@@ -50,8 +50,6 @@ std::vector<long> Points(const PointHCA *p, int n)
         EXPECT_FLOAT_EQ((float)(ey), (pt).y) << (what) << ": y";        \
     } while (0)
 
-/* ---- Units and fonts -------------------------------------------------- */
-
 TEST(HcaGeom, UnitsFromFontMetrics)
 {
     /* cy, W = H, plot height: 5.67 rounds up, 4.67 too, 2.33 down; a step
@@ -78,28 +76,10 @@ TEST(HcaGeom, FontsAndWin32Layouts)
     EXPECT_EQ(2, g.LFAASpeciaux.lfCharSet) << "the symbol font's character set";
 }
 
-/* ---- Hexagon and positions -------------------------------------------- */
-
-TEST(HcaGeom, UnitHexagon)
-{
-    /* W and H differ here, so that a corner built on the wrong axis shows. */
-    GraphObjData g;
-    memset(&g, 0, sizeof g);
-    g.nLineWidthAAs = 4;
-    g.nLineHeightAAs = 6;
-    CalculAmasUnitaire(&g);
-    const float hex[6][2] = {{6, -6}, {8, 3}, {2, 9}, {-6, 6}, {-8, -3}, {-2, -9}};
-    for (int i = 0; i < 6; i++)
-        EXPECT_POINT(hex[i][0], hex[i][1], g.ptAmas[i], "corner " + std::to_string(i));
-}
-
 TEST(HcaGeom, PositionsOnTheNet)
 {
     GraphObjData g = Metriques(7, 16);
     SeqPtr p = Prepare("ACDEFGHIKLMNPQRSTVWYACDEFGHIKLMN", g);
-    ASSERT_NE(nullptr, p);
-
-    EXPECT_POINT(5, 42, p->pInfoAA[0].position, "residue 0");
     static const int rangs[][2] = {{0, 0}, {1, 3}, {2, 6}, {3, 9}, {4, 1}, {10, 8}, {11, 0}, {12, 3}, {22, 0}, {31, 5}};
     for (const auto &r : rangs)
         EXPECT_POINT(5 * (r[0] + 1), 42 + 5 * r[1], p->pInfoAA[r[0]].position, "residue " + std::to_string(r[0]));
@@ -125,8 +105,6 @@ TEST(HcaGeom, PositionsOnTheNet)
     EXPECT_EQ(0, CalcCoordAADiag(NULL, g));
 }
 
-/* ---- Background cells -------------------------------------------------- */
-
 /* Cell points T0..T13 in units of W and H. */
 const float TCoef[14][2] = {
     { -0.5f, -1.5f }, { 1.0f, -2.5f }, { 1.25f, -2.25f }, { 1.5f, -1.0f },
@@ -135,13 +113,16 @@ const float TCoef[14][2] = {
     { -2.25f, -1.25f }, { -2.5f, -2.0f },
 };
 
-TEST(HcaGeom, CellTable)
+TEST(HcaGeom, UnitHexagonAndCells)
 {
     /* W and H differ here, so that a corner built on the wrong axis shows. */
     GraphObjData g;
     memset(&g, 0, sizeof g);
-    g.nLineWidthAAs = 4;
-    g.nLineHeightAAs = 6;
+    g.nLineWidthAAs = 4, g.nLineHeightAAs = 6;
+    CalculAmasUnitaire(&g);
+    const float hex[6][2] = {{6, -6}, {8, 3}, {2, 9}, {-6, 6}, {-8, -3}, {-2, -9}};
+    for (int i = 0; i < 6; i++)
+        EXPECT_POINT(hex[i][0], hex[i][1], g.ptAmas[i], "corner " + std::to_string(i));
 
     static const struct { int n, k; unsigned char bits; int phi[3], T[6]; } cases[] = {
         /* length, residue, its bits, PhiPho of residues 0..2, corners 0..5 */
@@ -161,22 +142,14 @@ TEST(HcaGeom, CellTable)
             EXPECT_POINT(TCoef[c.T[i]][0] * 4, TCoef[c.T[i]][1] * 6, p->pInfoAA[c.k].PolyGon[i],
                          "residue " + std::to_string(c.k) + " bits " + std::to_string(c.bits) + " corner " + std::to_string(i));
     }
-}
-
-/* Residue 0 of LAAAL is linked to 4 only: open towards n+1, closed
-   towards n+3; the L of residue 0 differs from the A after it. */
-TEST(HcaGeom, CellsOfAPreparedRow)
-{
-    GraphObjData g = Metriques(7, 16);
-    SeqPtr p = Prepare("LAAAL", g);
-    ASSERT_NE(nullptr, p);
+    /* Residue 0 of LAAAL is linked to 4 only: open towards n+1, closed
+       towards n+3; the L of residue 0 differs from the A after it. */
+    GraphObjData g5 = Metriques(7, 16);
+    SeqPtr p = Prepare("LAAAL", g5);
     const int T[6] = {0, 3, 6, 7, 10, 11};
     for (int i = 0; i < 6; i++)
-        EXPECT_POINT(TCoef[T[i]][0] * 5, TCoef[T[i]][1] * 5, p->pInfoAA[0].PolyGon[i],
-                     "corner " + std::to_string(i) + " should be T" + std::to_string(T[i]));
+        EXPECT_POINT(TCoef[T[i]][0] * 5, TCoef[T[i]][1] * 5, p->pInfoAA[0].PolyGon[i], "LAAAL corner " + std::to_string(i));
 }
-
-/* ---- What a paint draws ------------------------------------------------ */
 
 TEST(HcaGeom, VisibleRange)
 {
@@ -201,19 +174,14 @@ TEST(HcaGeom, DevicePointsOfAResidue)
     GraphObjData g = Metriques(7, 16);
     std::string s(60, 'A');
     SeqPtr p = Prepare(s.c_str(), g);
-    ASSERT_NE(nullptr, p);
-
-    /* Scrolled by 40 residues, residue 40 is one step from the left. */
-    RectHCA rc = { 0, 0, 100, 157 };
-    int X, Y1, Y2;
+    /* Scrolled by 40 residues, residue 40 is one step from the left, on
+       row 40 * 3 mod 11 = 10 and in the second copy 55 lower; then in a
+       band from (10, 20). */
+    RectHCA rc = {0, 0, 100, 157}, rcBand = {10, 20, 300, 400};
+    int X, Y1, Y2, X0, Y10, Y20;
     PositionEcranAA(p.get(), 40, 40 * 5, rc, g, &X, &Y1, &Y2);
-    EXPECT_EQ(5 + 1, X);
-    EXPECT_EQ(42 + 5 * 10, Y1);       /* 40 * 3 mod 11 = 10 */
-    EXPECT_EQ(42 + 5 * 10 + 55, Y2);  /* the second copy    */
-    RectHCA rcBand = { 10, 20, 300, 400 };
-    PositionEcranAA(p.get(), 0, 0, rcBand, g, &X, &Y1, &Y2);
-    EXPECT_EQ(5 + 10 + 1, X);
-    EXPECT_EQ(42 + 20, Y1);
+    PositionEcranAA(p.get(), 0, 0, rcBand, g, &X0, &Y10, &Y20);
+    EXPECT_EQ((std::vector<int>{6, 92, 147, 16, 62}), (std::vector<int>{X, Y1, Y2, X0, Y10}));
 
     /* The hexagon around (6, 42), half a line (8) lower; 13.5 and -1.5
        round towards zero. */
@@ -238,11 +206,8 @@ TEST(HcaGeom, ZigZagChevron)
 {
     GraphObjData g = Metriques(7, 16);
     SeqPtr p = Prepare("ALALAA", g);
-    ASSERT_NE(nullptr, p);
-    ASSERT_EQ(1u, p->nZigZag);
     int k = (int)p->TableauZigZag[0] - 1;
     ASSERT_EQ(1, k);
-
     RectHCA rc = { 0, 0, 300, 157 };
     PointHCA pts[6];
     ChevronZigZag(p.get(), k, 0, rc, g, pts);
@@ -253,34 +218,25 @@ TEST(HcaGeom, ZigZagChevron)
 
     /* Scrolled: everything moves left by the offset. */
     ChevronZigZag(p.get(), k, 10, rc, g, pts);
-    EXPECT_EQ(10, pts[0].x);
-    EXPECT_EQ(0, pts[1].x);
+    EXPECT_EQ((std::vector<long>{10, 0}), (std::vector<long>{pts[0].x, pts[1].x}));
 }
 
+/* Marks on 1, 10, 20 and the end; from 25 with a gap, 30 falls on the
+   seventh column; a row ending in a gap has no number to write at its end. */
 TEST(HcaGeom, ScaleMarks)
 {
     GraphObjData g = Metriques(7, 16);
-    std::string s = "ACDEFGHIKLMNPQRSTVWYACDEF"; /* 25 residues from 1 */
-    SeqPtr p = Prepare(s.c_str(), g, 1);
-    ASSERT_NE(nullptr, p);
-    for (int k = 0; k < 25; k++) {
-        int ex = k == 24 ? HCA_GRAD_FIN
-               : (k == 0 || k == 9 || k == 19) ? HCA_GRAD_TRAIT : HCA_GRAD_AUCUNE;
-        EXPECT_EQ(ex, GraduationAA(p.get(), k)) << "residue " << k;
+    const struct { const char *szRow; int nPremier; const char *szMarks; } cases[] = {
+        {"ACDEFGHIKLMNPQRSTVWYACDEF", 1, "|........|.........|....$"}, {"ACD-EFGHI", 25, "......|.$"}, {"ACD-", 1, "|..."}};
+    for (const auto &c : cases) {
+        SeqPtr p = Prepare(c.szRow, g, c.nPremier);
+        std::string s;
+        for (int k = 0; k < p->TailleSeq; k++) {
+            int n = GraduationAA(p.get(), k);
+            s += n == HCA_GRAD_FIN ? '$' : n == HCA_GRAD_TRAIT ? '|' : n == HCA_GRAD_AUCUNE ? '.' : '?';
+        }
+        EXPECT_EQ(c.szMarks, s) << c.szRow;
     }
-
-    /* From 25, with a gap: 30 falls on the seventh column. */
-    SeqPtr p2 = Prepare("ACD-EFGHI", g, 25);
-    ASSERT_NE(nullptr, p2);
-    const int ex2[9] = { 0, 0, 0, 0, 0, 0, HCA_GRAD_TRAIT, 0, HCA_GRAD_FIN };
-    for (int k = 0; k < 9; k++)
-        EXPECT_EQ(ex2[k], GraduationAA(p2.get(), k)) << "residue " << k;
-
-    /* A row ending in a gap has no number to write at its end. */
-    SeqPtr p3 = Prepare("ACD-", g, 1);
-    ASSERT_NE(nullptr, p3);
-    EXPECT_EQ(HCA_GRAD_TRAIT, GraduationAA(p3.get(), 0));
-    EXPECT_EQ(HCA_GRAD_AUCUNE, GraduationAA(p3.get(), 3));
 }
 
 TEST(HcaGeom, SymbolCodes)

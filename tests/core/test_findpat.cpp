@@ -1,5 +1,6 @@
 /* Pattern finder core: mask compilation, the search engine's occurrences
-   and chains, its work files, the results texts and the cap on matches. */
+   and chains against a plain matcher, its work files, the results texts,
+   the cap on matches and the pattern files. */
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string.h>
@@ -10,6 +11,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,11 +35,6 @@ std::string ReadBytes(const fs::path &p)
     return ss.str();
 }
 
-void WriteBytes(const fs::path &p, const std::string &s)
-{
-    std::ofstream(p, std::ios::binary) << s;
-}
-
 std::vector<unsigned> NoticeIds()
 {
     std::vector<unsigned> ids;
@@ -55,9 +52,8 @@ protected:
 
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("hlfp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-               "-" + std::to_string(std::random_device()() % 1000000));
+        dir = fs::temp_directory_path() / ("hlfp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                                           "-" + std::to_string(std::random_device()() % 1000000));
         fs::remove_all(dir);
         fs::create_directories(dir);
         szDir = dir.string() + (char)fs::path::preferred_separator;
@@ -82,7 +78,7 @@ protected:
         return v;
     }
 
-    /* The matches of RESULTS.TMP, parsed on their own. */
+    /* The matches of RESULTS.TMP, parsed on their own; CR LF lines. */
     std::vector<Chain> Results()
     {
         std::vector<Chain> v;
@@ -90,16 +86,11 @@ protected:
         Chain c;
         for (std::string line; std::getline(in, line);) {
             EXPECT_TRUE(!line.empty() && line.back() == '\r') << "not CR LF: [" << line << "]";
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
             unsigned a, b;
-            if (line == "-") {
-                v.push_back(c);
-                c.clear();
-            } else {
-                EXPECT_EQ(2, sscanf(line.c_str(), "%u %u", &a, &b)) << line;
+            if (line.compare(0, 1, "-") == 0)
+                v.push_back(c), c.clear();
+            else if (sscanf(line.c_str(), "%u %u", &a, &b) == 2)
                 c.push_back({a, b});
-            }
         }
         EXPECT_TRUE(c.empty()) << "a match without its closing line";
         return v;
@@ -131,8 +122,7 @@ protected:
     /* Compiles szMask up to the sub-mask file: the mask after the table
        letters are replaced ("" when an earlier step failed) and the file's
        bytes ("<none>" when it was not written). */
-    int Compile(unsigned nLength, const char *szMask, const char *szTable, std::string *pExpanded,
-                std::string *pFile)
+    int Compile(unsigned nLength, const char *szMask, const char *szTable, std::string *pExpanded, std::string *pFile)
     {
         pDataGeneralMotif p = NewRecord(nLength, szMask, szTable);
         int nRes = CreeTableDNA(p) && AcheveMasque(p) && RemplaceMultiLettre(p);
@@ -147,14 +137,12 @@ protected:
     {
         Texts v;
         if (!sFile.empty())
-            WriteBytes(dir / "RESULTS.TMP", sFile);
+            std::ofstream(dir / "RESULTS.TMP", std::ios::binary) << sFile;
         auto pfn = [](void *pParam, const char *sz) { ((Texts *)pParam)->push_back(sz); };
         EXPECT_EQ(nExpected, LitResultats((dir / "RESULTS.TMP").string().c_str(), szSeq, pfn, &v));
         return v;
     }
 };
-
-/* ---- Compilation ----------------------------------------------------- */
 
 TEST_F(FindPat, MasksCompileOrAreRefused)
 {
@@ -266,8 +254,6 @@ TEST_F(FindPat, MissingTableEndsTheSearch)
     EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
 }
 
-/* ---- Matching -------------------------------------------------------- */
-
 TEST_F(FindPat, MatchesOfWholeMasks)
 {
     typedef std::vector<Chain> M;
@@ -334,12 +320,10 @@ TEST_F(FindPat, MatchesOfWholeMasks)
     EXPECT_TRUE(Files().empty());
 }
 
-/* ---- Work files and limits ------------------------------------------------ */
-
 TEST_F(FindPat, OnlyTheResultsFileStays)
 {
     /* A results file of an earlier search never passes for a new one. */
-    WriteBytes(dir / "RESULTS.TMP", "0 0\r\n-\r\n");
+    std::ofstream(dir / "RESULTS.TMP", std::ios::binary) << "0 0\r\n-\r\n";
     EXPECT_EQ(RECH_ABSENT, Search("CCC", "A"));
     EXPECT_TRUE(Files().empty());
 
@@ -455,8 +439,6 @@ TEST_F(FindPat, FindLoopAsksAfterAFailure)
     EXPECT_TRUE(Files().empty());
 }
 
-/* ---- Results texts --------------------------------------------------- */
-
 TEST_F(FindPat, ResultsTexts)
 {
     const char *szSeq = "MMMKDEMMMHKDE";
@@ -492,6 +474,175 @@ TEST_F(FindPat, ResultsTexts)
 
     /* Positions outside the sequence show no residues. */
     EXPECT_EQ(Texts{"   1 : -- 6<>9001 --"}, ResultsTexts("5 9000\r\n-\r\n", "ABC"));
+}
+
+/* The search engine against a plain matcher written from the matching
+   rules, over random short sequences and masks: every chain it reports,
+   in its order, and no other. */
+/* Per sub-mask: the residues each element accepts, and the gap limit
+   written before it. */
+struct SubMask {
+    std::vector<std::string> elements;
+    unsigned nLimit;
+};
+
+bool ResidueMatches(char r, const std::string &element)
+{
+    if (r == '-' || r == '.')
+        return false;
+    return r == 'X' || element.find_first_of(std::string("X") + r) != std::string::npos;
+}
+
+/* Every chain: occurrences of each sub-mask, tried at every position from
+   the left and looked for again after the end of one found, then linked
+   when the next starts after the previous one's end and at most its
+   limit away. */
+void Chains(const std::vector<Chain> &occ, const std::vector<SubMask> &subs, Chain &chain,
+            std::vector<Chain> &out)
+{
+    size_t d = chain.size();
+    if (d == subs.size()) {
+        out.push_back(chain);
+        return;
+    }
+    for (const auto &o : occ[d]) {
+        long long gap = d == 0 ? 1 : (long long)o.first - (long long)chain.back().second;
+        if (d > 0 && (gap <= 0 || gap > (long long)subs[d].nLimit))
+            continue;
+        chain.push_back(o);
+        Chains(occ, subs, chain, out);
+        chain.pop_back();
+    }
+}
+
+int Expected(const std::string &seq, const std::vector<SubMask> &subs, std::vector<Chain> *pOut)
+{
+    std::vector<Chain> occ;
+    Chain chain;
+    pOut->clear();
+    for (const SubMask &s : subs) {
+        occ.push_back(Chain());
+        size_t n = s.elements.size();
+        for (size_t p = 0; p + n <= seq.size();) {
+            bool bAll = true;
+            for (size_t i = 0; i < n && bAll; i++)
+                bAll = ResidueMatches(seq[p + i], s.elements[i]);
+            if (bAll)
+                occ.back().push_back({(unsigned)p, (unsigned)(p + n - 1)});
+            p += bAll ? n : 1;
+        }
+        if (occ.back().empty())
+            return RECH_ABSENT;
+    }
+    Chains(occ, subs, chain, *pOut);
+    return RECH_TROUVE;
+}
+
+std::string Show(const std::vector<Chain> &v)
+{
+    std::ostringstream ss;
+    for (const Chain &c : v) {
+        ss << "[";
+        for (const auto &o : c)
+            ss << " " << o.first << "-" << o.second;
+        ss << " ]";
+    }
+    return ss.str();
+}
+
+TEST_F(FindPat, EngineAgreesWithPlainMatcher)
+{
+    const int nCases = 1000; /* each makes and deletes five work files */
+    std::mt19937 rng(20240611);
+    int nFailures = 0, nMatches = 0;
+
+    for (int nCase = 0; nCase < nCases && nFailures < 10; nCase++) {
+        /* 1 to 4 sub-masks of 1 to 4 elements, most of one residue; the
+           mask's letters sometimes lower case, as a pattern file may have
+           them; sequences of up to 30 residues with X, gaps and stops. */
+        std::vector<SubMask> subs(1 + rng() % 4);
+        std::string mask, seq(rng() % 31, ' ');
+        for (size_t s = 0; s < subs.size(); s++) {
+            subs[s].nLimit = s == 0 ? 0 : 1 + rng() % 5;
+            if (s > 0)
+                mask += "{" + std::to_string(subs[s].nLimit) + "}";
+            for (size_t e = 0, nEl = 1 + rng() % 4; e < nEl; e++) {
+                std::string el, text;
+                for (size_t nCh = rng() % 10 < 7 ? 1 : 1 + rng() % 3; el.size() < nCh;) {
+                    char c = "ACGX"[rng() % 4];
+                    if (el.find(c) == std::string::npos)
+                        el += c;
+                }
+                subs[s].elements.push_back(el);
+                for (char c : el)
+                    text += rng() % 5 == 0 ? (char)tolower((unsigned char)c) : c;
+                mask += el.size() == 1 && rng() % 4 ? text : "(" + text + ")";
+            }
+        }
+        for (char &c : seq)
+            c = "AAAACCCGGX-."[rng() % 12];
+        std::vector<Chain> expected, got;
+        int nExpected = Expected(seq, subs, &expected);
+
+        OsNoticeLogClear();
+        int nRes = Search(seq.c_str(), mask.c_str());
+        if (nRes == RECH_TROUVE)
+            got = Results();
+        fs::remove(dir / "RESULTS.TMP");
+        nMatches += (int)got.size();
+        if (nRes != nExpected || got != expected || !OsNoticeLog().empty()) {
+            nFailures++;
+            ADD_FAILURE() << "mask " << mask << " in [" << seq << "]\n  expected " << nExpected
+                          << " " << Show(expected) << "\n  got      " << nRes << " " << Show(got);
+        }
+        ASSERT_TRUE(fs::is_empty(dir)) << "work files left by " << mask;
+    }
+    /* The cases must exercise chains, not only misses. */
+    EXPECT_LT(nCases / 2, nMatches) << "matches in " << nCases << " cases";
+}
+
+/* motifs.mot mixes CR LF, LF and lone CR line ends. The orphan lines
+   before the first "#MOTIF" and the lines with a colon are ignored; "PA
+   C(DE)X{3}H" is a mask although it holds "DE". Masks are kept as
+   written; a long description is cut; a mask too long for its field is
+   left empty. Reading another file drops the choice made in the first;
+   a file that cannot be read leaves no pattern, nor does one without
+   "#MOTIF". Every pattern of the shipped sample finds its own example. */
+TEST_F(FindPat, PatternFiles)
+{
+    MotifDecript m = {};
+    auto Read = [&m](const char *szPath) {
+        snprintf(m.szFilePath, sizeof m.szFilePath, "%s", szPath);
+        return ReadMotifs(NULL, &m);
+    };
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
+    std::string sLong = "2. ";
+    while (sLong.size() < TAILLEMOTIF)
+        sLong += "Long description ";
+    sLong.resize(TAILLEMOTIF - 1);
+    Texts got;
+    for (int i = 0; i < m.nMotifs; i++)
+        got.push_back(m.pDonneeMotif[i].mask), got.push_back(m.pDonneeMotif[i].nom);
+    EXPECT_EQ((Texts{"C(DE)X{3}H", "1. First pattern", "c(de)x", sLong, "", "3. Mask too long for the field", std::string(99, 'C'), "4. "}), got);
+    m.pListIdx = (int *)MyAlloc(2 * sizeof(int));
+    m.nIdx = 2;
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/../../findpat/tables/sample.mot"));
+    EXPECT_EQ(std::make_tuple((int *)NULL, 0, 10), std::make_tuple(m.pListIdx, m.nIdx, m.nMotifs));
+    static const char szSeq[] = "NAS" "SAK" "SAAD" "RKAS" "GAAAAGKS" "RGD" "AGKK" "LAAAAAALAAAAAALAAAAAAL" "CAACAAALAAAAAAAAHAAAH" "KDEL";
+    DefinitRepertoireTables(HALYARD_FIXTURES "/../../findpat/tables");
+    for (int i = 0; i < m.nMotifs; i++) {
+        EXPECT_EQ(RECH_TROUVE, Search(szSeq, m.pDonneeMotif[i].mask, "PROTEINE")) << m.pDonneeMotif[i].nom;
+        EXPECT_LT(0u, Results().size()) << "no match of " << m.pDonneeMotif[i].nom;
+    }
+    EXPECT_EQ("1. N-glycosylation site", std::string(m.pDonneeMotif[0].nom));
+    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/absent.mot"));
+    EXPECT_EQ(std::make_pair(0, (MotifData *)NULL), std::make_pair(m.nMotifs, m.pDonneeMotif));
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/ESSAI.TBL"));
+    EXPECT_EQ(0, m.nMotifs);
+    EXPECT_TRUE(OsNoticeLog().empty());
+    LibereMotifs(&m);
+    EXPECT_EQ((Texts{"ADN", "PROTEINE", "SPECIAL", "PROTEINE"}),
+              (Texts{NomTableConvert(0), NomTableConvert(1), NomTableConvert(2), NomTableConvert(7)}));
 }
 
 } // namespace

@@ -265,34 +265,13 @@ TEST_F(FindPat, MatchesOfWholeMasks)
     } cases[] = {
         /* The last residue is an occurrence like any other. */
         {"AAA", "A", RECH_TROUVE, M{{{0, 0}}, {{1, 1}}, {{2, 2}}}},
-        /* Restart after a partial match; a sub-mask running off the end. */
-        {"AAB", "AB", RECH_TROUVE, M{{{1, 2}}}},
-        {"ACACAD", "ACAD", RECH_TROUVE, M{{{2, 5}}}},
-        {"A", "AB", RECH_ABSENT, M{}},
-        /* Occurrences of one sub-mask do not overlap. */
-        {"AAA", "AA", RECH_TROUVE, M{{{0, 1}}}},
-        {"AAB", "A{3}B", RECH_TROUVE, M{{{0, 0}, {2, 2}}, {{1, 1}, {2, 2}}}},
-        {"AB", "A{1}B", RECH_TROUVE, M{{{0, 0}, {1, 1}}}},
-        /* Every sub-mask occurs, no chain fits: searched, no match. */
-        {"ACB", "A{1}B", RECH_TROUVE, M{}},
-        {"BA", "A{5}B", RECH_TROUVE, M{}},
-        /* X in the sequence matches any element, gaps and stops none. */
-        {"XXXX", "C(DE)W", RECH_TROUVE, M{{{0, 2}}}},
-        {"A-A.A", "X", RECH_TROUVE, M{{{0, 0}}, {{2, 2}}, {{4, 4}}}},
-        {"-.-", "X", RECH_ABSENT, M{}},
-        {"A-A", "AXA", RECH_ABSENT, M{}},
-        {"ABC", "D{3}A", RECH_ABSENT, M{}},
-        {"ABC", "A{3}D", RECH_ABSENT, M{}},
-        {"", "A", RECH_ABSENT, M{}},
-        /* Masks are upper-cased and lose their blanks. */
-        {"MKDEAAH", "k(de) x{3}h", RECH_TROUVE, M{{{1, 3}, {6, 6}}}},
-        /* Chains in walk order: the first sub-mask's occurrences in turn,
-           each followed by every fitting continuation. */
-        {"ABABAB", "A{3}B{2}A", RECH_TROUVE,
-         M{{{0, 0}, {1, 1}, {2, 2}}, {{0, 0}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
-        {"AAAAB", "A{5}A{5}B", RECH_TROUVE,
-         M{{{0, 0}, {1, 1}, {4, 4}}, {{0, 0}, {2, 2}, {4, 4}}, {{0, 0}, {3, 3}, {4, 4}},
-           {{1, 1}, {2, 2}, {4, 4}}, {{1, 1}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
+        /* the random matcher below covers the rest; here a sub-mask
+           running off the end, X in the sequence, gaps and stops, an empty
+           sequence, blanks and lower case in the mask, chains in walk order */
+        {"A", "AB", RECH_ABSENT, M{}}, {"XXXX", "C(DE)W", RECH_TROUVE, M{{{0, 2}}}},
+        {"A-A.A", "X", RECH_TROUVE, M{{{0, 0}}, {{2, 2}}, {{4, 4}}}}, {"-.-", "X", RECH_ABSENT, M{}},
+        {"", "A", RECH_ABSENT, M{}}, {"MKDEAAH", "k(de) x{3}h", RECH_TROUVE, M{{{1, 3}, {6, 6}}}},
+        {"ABABAB", "A{3}B{2}A", RECH_TROUVE, M{{{0, 0}, {1, 1}, {2, 2}}, {{0, 0}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
         /* B expands to (DN) through the table. */
         {"CNCD", "CB", RECH_TROUVE, M{{{0, 1}}, {{2, 3}}}, "ESSAI"},
     };
@@ -361,9 +340,18 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     EXPECT_EQ(RECH_ERREUR, LanceRecherche(NULL, szGone.c_str(), "s", "AAA", "VIDE", "A"));
     EXPECT_EQ(std::vector<unsigned>{IDS_NOCREATESSMASK}, NoticeIds());
 
-    /* The separator is added when the directory has none. */
+    /* The separator is added when the directory has none, the kind it
+       already holds; a path that does not fit is refused. */
     EXPECT_EQ(RECH_TROUVE, LanceRecherche(NULL, dir.string().c_str(), "s", "AAA", "VIDE", "A"));
     EXPECT_EQ(Texts{"RESULTS.TMP"}, Files());
+    const struct { const char *szDir; int cch; const char *szWant; } paths[] = {
+        {"/a/b", 20, "/a/b/X.TMP"}, {"/a/b/", 20, "/a/b/X.TMP"}, {"C:\\a", 20, "C:\\a\\X.TMP"}, {"C:\\a\\", 20, "C:\\a\\X.TMP"},
+        {"", 20, "X.TMP"}, {NULL, 20, "X.TMP"}, {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}, {"/a/b/", 10, ""}, {"", 5, ""}, {"", 0, ""}};
+    for (const auto &c : paths) {
+        char sz[40] = "";
+        EXPECT_EQ(c.szWant[0] != '\0', CheminFichierTravail(c.szDir, "X.TMP", sz, c.cch));
+        EXPECT_STREQ(c.szWant, sz) << (c.szDir ? c.szDir : "NULL") << " in " << c.cch;
+    }
 }
 
 TEST_F(FindPat, TooManyMatchesAreCut)
@@ -461,16 +449,15 @@ TEST_F(FindPat, ResultsTexts)
                     seq.substr(27, 23) + ">50 --"},
               ResultsTexts("0 48\r\n0 49\r\n-\r\n", seq.c_str()));
 
-    /* A match text is cut to 499 characters, ending in "...". */
-    std::string file;
-    for (int i = 0; i < 40; i++)
-        file += std::to_string(i * 40) + " " + std::to_string(i * 40 + 30) + "\r\n";
-    Texts texts = ResultsTexts(file + "-\r\n", seq.c_str());
-    ASSERT_EQ(1u, texts.size());
-    EXPECT_EQ((size_t)TAILLERESULTAT - 1, texts[0].size());
-    EXPECT_EQ("...", texts[0].substr(texts[0].size() - 3));
-    std::string head = "   1 : -- 1<" + seq.substr(0, 31) + ">31 ---- 41<";
-    EXPECT_EQ(head, texts[0].substr(0, head.size()));
+    /* A match text longer than 499 characters keeps its first 496 and
+       ends in "...": an occurrence of 1 to 40 residues, then nine of 40
+       (51 characters each), brings the text to every length around 499. */
+    for (int n = 1; n <= 40; n++) {
+        std::string file = "0 " + std::to_string(n - 1) + "\r\n", want = "   1 : -- 1<" + seq.substr(0, n) + ">" + std::to_string(n) + " --";
+        for (int i = 0; i < 9; i++)
+            file += "0 39\r\n", want += "-- 1<" + seq.substr(0, 40) + ">40 --";
+        EXPECT_EQ(Texts{want.size() > 499 ? want.substr(0, 496) + "..." : want}, ResultsTexts(file + "-\r\n", seq.c_str())) << n;
+    }
 
     /* Positions outside the sequence show no residues. */
     EXPECT_EQ(Texts{"   1 : -- 6<>9001 --"}, ResultsTexts("5 9000\r\n-\r\n", "ABC"));

@@ -5,7 +5,6 @@
 
 #include <limits.h>
 
-#include <algorithm>
 #include <list>
 #include <random>
 
@@ -172,8 +171,9 @@ TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
 }
 
 /* Rows shown: RoundFloat((h + 1) / cy), halves toward zero (205 / 10
-   gives 20, 206 / 10 gives 21); the bar leaves two rows spare. */
-TEST(StatDefilement, RowsAndScrollRange)
+   gives 20, 206 / 10 gives 21); the bar leaves two rows spare. The
+   largest count of a histogram, wherever it lies. */
+TEST(StatDefilement, RowsScrollRangeAndLargestCount)
 {
     const struct { int nSeq, h, cy; std::vector<int> want; /* bar, max, wndheight, nVdecal */ } cases[] = {
         {18, 299, 15, {0, 0, 0, 0}}, {19, 299, 15, {1, 1, 20, 3}}, {40, 299, 15, {1, 22, 20, 3}},
@@ -185,12 +185,8 @@ TEST(StatDefilement, RowsAndScrollRange)
         EXPECT_EQ(c.want, (std::vector<int>{bBar, nMax, s.wndheight, s.nVdecal}))
             << c.nSeq << " rows, height " << c.h << ", cy " << c.cy;
     }
-}
-
-TEST(StatMaxHisto, LargestCountAnywhere)
-{
-    const struct { std::vector<int> h; int nWant; } cases[] = {{{5, 1, 2}, 5}, {{0, 0, 4}, 4}, {{0, 0}, 0}, {{}, 0}};
-    for (auto c : cases) {
+    const struct { std::vector<int> h; int nWant; } histos[] = {{{5, 1, 2}, 5}, {{0, 0, 4}, 4}, {{0, 0}, 0}, {{}, 0}};
+    for (auto c : histos) {
         MySTATDATA s = {};
         s.nTaille = (int)c.h.size(), s.pDataHistoBrute = c.h.data();
         EXPECT_EQ(c.nWant, StatMaxHisto(&s)) << c.h.size() << " positions";

@@ -71,6 +71,7 @@ TEST(Document, CreationReleaseAndPaths)
     ASSERT_GT(OsGetModulePath(szExe, sizeof szExe), 0);
     EXPECT_EQ(std::make_tuple(std::string(szExe), std::string(szExe), std::string(szDir, PathDirectoryPart(szExe, szDir, sizeof szDir)) + "halyard.cfg"),
               std::make_tuple(std::string(pData->szWorkingDirectory), std::string(pData->szFilePath), std::string(pData->ConfigFile)));
+    EXPECT_TRUE(pData->nHSP == 0 && pData->pHSPResultat == NULL && pData->pVhspData == NULL && pData->szFileSortie[0] == '\0');
 
     /* Clearing the header keeps the query length. */
     memset(&pData->FichierBlast, 'x', sizeof pData->FichierBlast);
@@ -113,9 +114,11 @@ TEST(Document, CreationReleaseAndPaths)
         int n = PathDirectoryPart(c[0], sz, sizeof sz);
         EXPECT_EQ(c[1], std::string(sz, n) + (sz[n] ? "<no NUL>" : "")) << c[0];
     }
-    char szSmall[5];
-    EXPECT_EQ(4, PathDirectoryPart("/abcdef/g", szSmall, sizeof szSmall));
-    EXPECT_STREQ("/abc", szSmall);
+    for (const char *sz : {"/abcdef/g", "/abc/g", "/abcd/g"}) { /* cut to a buffer too small */
+        char szSmall[5];
+        EXPECT_EQ(4, PathDirectoryPart(sz, szSmall, sizeof szSmall));
+        EXPECT_EQ(std::string(sz, 4), szSmall);
+    }
 }
 
 TEST(Profile, PortableReaderAnswersAsWin32Does)

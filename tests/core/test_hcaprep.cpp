@@ -1,6 +1,6 @@
 /* HCA preparation of a row: clusters, contour edges, zig-zag motifs,
    numbering, colours, and the record's memory. The property test checks
-   thousands of random rows against rules stated from the definitions of
+   hundreds of random rows against rules stated from the definitions of
    a cluster and a motif, not from the code. */
 #include <gtest/gtest.h>
 #include <limits.h>
@@ -15,7 +15,8 @@
 
 #include "colors.h"
 #include "hca.h"
-#include "test_reader_util.h"
+#include "memory.h"
+#include "os_portable.h"
 
 namespace {
 
@@ -353,64 +354,6 @@ TEST_F(HcaPrep, LongRows)
     ASSERT_NE(nullptr, p);
     EXPECT_EQ(std::vector<Amas>({ Amas(0, 29999, 0) }), Clusters(p.get()));
     VerifieProprietes(sMix, 1);
-}
-
-/* Both rows of every HSP of the shared reports, coloured under the HCA
-   scheme as the viewer gets them: gaps, stops, DNA and long alignments. */
-TEST_F(HcaPrep, EveryRowOfTheSharedReports)
-{
-    using namespace readertest;
-    std::vector<std::string> files = SharedReports(SharedBlast());
-    if (files.empty())
-        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
-    GraphObjData g;
-    memset(&g, 0, sizeof g);
-    AssigneDimDiag(&g, 7, 16);
-    CalculAmasUnitaire(&g);
-    int nRows = 0, nAmas = 0;
-    for (const std::string &sNom : files) {
-        SCOPED_TRACE(sNom);
-        ReadReport r(SharedBlast() + "/" + sNom, true);
-        if (r.nResult != LB_OK)
-            continue;
-        FILE *f = fopen(r.index.szPath, "rb");
-        ASSERT_NE(nullptr, f);
-        for (unsigned h = 0; h < r.pData->nAlign && h < 12 && !HasFailure(); h++) { /* the first hits are enough */
-            for (unsigned k = 1; k <= r.Hit(h)->unHSP && !HasFailure(); k++) {
-                SCOPED_TRACE(testing::Message() << "hit " << h + 1 << " HSP " << k);
-                LoadedHsp l(f, h + 1, k);
-                ASSERT_NE(nullptr, l.p);
-                r.pData->pVhspData = l.p;
-                AssignColorForAA(r.pData);
-                r.pData->pVhspData = NULL;
-                const struct {
-                    const char *szRow;
-                    const unsigned *txt, *bk;
-                    unsigned nDebut;
-                } rows[] = {
-                    {l.p->szQuery, l.p->QueryTxtClr, l.p->QueryBkClr, l.p->StartQuery},
-                    {l.p->szSubject, l.p->SubjectTxtClr, l.p->SubjectBkClr, l.p->StartSubject},
-                };
-                for (const auto &row : rows) {
-                    SeqPtr p(PrepSequenceHCA(row.szRow, row.txt, row.bk, (int)row.nDebut,
-                                             r.Hit(h)->szAccessNb, r.pData->szWorkingDirectory, &g));
-                    ASSERT_NE(nullptr, p);
-                    VerifieSequence(p.get(), row.szRow, (int)row.nDebut);
-                    for (int i = 0; i < p->TailleSeq; i++) {
-                        ASSERT_EQ(TABCOLOR[row.txt[i]], p->pInfoAA[i].CouleurAA) << i;
-                        ASSERT_EQ(TABCOLOR[row.bk[i]], p->pInfoAA[i].CouleurFond) << i;
-                    }
-                    EXPECT_STREQ(r.Hit(h)->szAccessNb, p->SeqName);
-                    nRows++;
-                    nAmas += (int)p->nAmas;
-                }
-            }
-        }
-        fclose(f);
-    }
-    EXPECT_GT(nRows, 20);
-    EXPECT_GT(nAmas, 20);
-    EXPECT_TRUE(OsNoticeLog().empty());
 }
 
 } // namespace

@@ -178,6 +178,7 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
            empty line, a letter glued to its replacement, a lone CR; a
            replacement longer than 29 characters is cut (and so unclosed). */
         {"FORMES", 5, "BZV", "{5}(DN)(EQ)V{0}", NULL},
+        {"UNE", 5, "BZ", "{5}B(EQ){0}", NULL}, /* one line, no line end */
         {"FORMES", 5, "L", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZAB{0}", "<none>"},
         /* Limits: 50 sub-masks, 149 characters, 499 once expanded. */
         {"ESSAI", 5, sub50, NULL, NULL},

@@ -130,6 +130,13 @@ TEST_F(HcaPrep, ClassesColoursAndRecord)
     for (int i = 0; i < 5; i++)
         got.push_back(p->pInfoAA[i].CouleurAA), got.push_back(p->pInfoAA[i].CouleurFond);
     EXPECT_EQ((std::vector<unsigned long>{0, 0xFFFFFF, 0x0000FF, 0xC0C0C0, 0, 0xFFFFFF, 0, 0xFFFFFF, 0xFF0000, 0x008000}), got);
+    const unsigned idx[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}; /* the 16 colours, in order */
+    SeqPtr q(PrepSequenceHCA("AAAAAAAAAAAAAAAA", idx, idx, 1, "X", "", NULL));
+    got.clear();
+    for (int i = 0; i < 16; i++)
+        got.push_back(q->pInfoAA[i].CouleurAA);
+    EXPECT_EQ((std::vector<unsigned long>{0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00, 0x000080,
+                                          0x008000, 0x800000, 0x008080, 0x800080, 0x808000, 0xC0C0C0, 0x808080}), got);
 
     std::string sLong(400, 'N');
     SeqPtr r(PrepSequenceHCA("MKVL-AG", NULL, NULL, 12, sLong.c_str(), "C:\\HAL\\", NULL));

@@ -80,6 +80,14 @@ TEST(ChercheChaine, CutsAtTheFieldsWidthsAndMemoryFailures)
         FormateEntree(sz, (unsigned)std::stoul(szNo), (" \t" + szMot + " X").c_str());
         EXPECT_EQ(szNo + " . " + szMot.substr(0, 99 - szNo.size() - 3), sz);
     }
+    for (char c : {' ', '\t', '\n', '\v', '\f', '\r'}) { /* the blanks that end a word */
+        FormateEntree(sz, 1, (std::string(1, c) + "AB" + c + "C").c_str());
+        EXPECT_STREQ("   1 . AB", sz) << (int)c;
+    }
+    char szCompte[STRSEARCH_COMPTE];
+    MajusculesDataSearch(NULL);
+    EXPECT_EQ(0u, ChercheChaine(NULL, "A", NULL, NULL, szCompte)); /* no record: nothing searched */
+    EXPECT_STREQ("found:    0 /    0.", szCompte);
     Finder f({szA + "b", szA.substr(1) + "b"});
     for (const auto &c : {std::make_pair(szA + "b", "found:    1 /    2."), std::make_pair(szA + "x", "found:    1 /    2."),
                           std::make_pair(szA.substr(1) + "b", "found:    2 /    2.")})

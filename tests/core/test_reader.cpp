@@ -83,6 +83,11 @@ TEST(MYFGETS, AgreesWithThePlainRules)
             ASSERT_EQ(want, got) << "text " << nCase << " size " << nSize;
         }
     }
+    TempFile f("abc\n");
+    FILE *p = fopen(f.szPath, "rb");
+    char buf[4];
+    EXPECT_TRUE(MYFGETS(p, 1, buf) == NULL && MYFGETS(NULL, 4, buf) == NULL && MYFGETS(p, 4, NULL) == NULL); /* nothing to read into */
+    fclose(p);
 }
 
 TEST(LitBlastForListBox, ReadsTheFixture)

@@ -68,12 +68,11 @@ TEST(HcaGeom, FontsAndWin32Layouts)
     GraphObjData g;
     memset(&g, 0xAA, sizeof g);
     DefineLogPolices(&g, 13);
-    EXPECT_EQ((std::vector<std::string>{"13 Times New Roman", "15 Wingdings", "-15 Courier New"}),
-              (std::vector<std::string>{
-                  std::to_string(g.LFDiagramme.lfHeight) + " " + g.LFDiagramme.lfFaceName,
-                  std::to_string(g.LFAASpeciaux.lfHeight) + " " + g.LFAASpeciaux.lfFaceName,
-                  std::to_string(g.LFTrack.lfHeight) + " " + g.LFTrack.lfFaceName}));
-    EXPECT_EQ(2, g.LFAASpeciaux.lfCharSet) << "the symbol font's character set";
+    std::vector<std::string> got;
+    for (const LogFontHCA &lf : {g.LFDiagramme, g.LFAASpeciaux, g.LFTrack}) /* height, face, character set, pitch, precisions, quality */
+        got.push_back(std::to_string(lf.lfHeight) + " " + lf.lfFaceName + " " + std::to_string(lf.lfCharSet) + " " + std::to_string(lf.lfPitchAndFamily) +
+                      " " + std::to_string(lf.lfOutPrecision) + std::to_string(lf.lfClipPrecision) + std::to_string(lf.lfQuality) + std::to_string(lf.lfItalic));
+    EXPECT_EQ((std::vector<std::string>{"13 Times New Roman 0 18 3210", "15 Wingdings 2 2 3210", "-15 Courier New 0 49 3210"}), got);
 }
 
 TEST(HcaGeom, PositionsOnTheNet)
@@ -192,7 +191,7 @@ TEST(HcaGeom, DevicePointsOfAResidue)
     /* Contour segments in bit order, between the corners that face the
        two neighbours each edge lies between. */
     const struct { unsigned char bits; std::vector<int> corners; /* pairs drawn */ } contours[] = {
-        {0x3F, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}}, {0x21, {5, 4, 1, 2}}, {0x00, {}}};
+        {0x3F, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}}, {0xFF, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}}, {0x21, {5, 4, 1, 2}}, {0x00, {}}};
     for (const auto &c : contours) {
         PointHCA seg[12], want[12];
         for (size_t i = 0; i < c.corners.size(); i++)

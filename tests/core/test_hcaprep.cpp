@@ -98,10 +98,10 @@ TEST_F(HcaPrep, HelpersAndScaleNumbers)
     const int proline[][3] = {{2, 5, 1}, {5, 2, 1}, {2, 4, 0}, {5, 7, 0}, {-5, 2, 1}, {-5, 1, 0}, {5, 99, 0}, {7, 3, 1}}; /* [lo, hi) */
     for (const auto &c : proline)
         EXPECT_EQ(c[2], IsProline(c[0], c[1], p.get())) << c[0] << ".." << c[1];
-    const unsigned tab[] = {4, 9, 2, 7};
-    EXPECT_EQ((std::vector<unsigned>{1, 0, 1, 0, 9, 4, 0}),
-              (std::vector<unsigned>{(unsigned)IsInTableau(tab, 3, 7), (unsigned)IsInTableau(tab, 2, 7), (unsigned)IsInTableau(tab, 0, 4),
-                                     (unsigned)IsInTableau(tab, -1, 4), MaxTableau(tab, 3), MaxTableau(tab, 0), MaxTableau(tab, -1)}));
+    const unsigned tab[] = {4, 9, 2, 17};
+    EXPECT_EQ((std::vector<unsigned>{1, 0, 1, 0, 17, 9, 4, 0}),
+              (std::vector<unsigned>{(unsigned)IsInTableau(tab, 3, 17), (unsigned)IsInTableau(tab, 2, 17), (unsigned)IsInTableau(tab, 0, 4),
+                                     (unsigned)IsInTableau(tab, -1, 4), MaxTableau(tab, 3), MaxTableau(tab, 2), MaxTableau(tab, 0), MaxTableau(tab, -1)}));
     AssignedEchelleRel(3, 50, p.get());
     EXPECT_EQ((std::vector<int>{1, 2, 3, 50, 51}), (std::vector<int>{p->pInfoAA[0].ValeurEchRel, p->pInfoAA[1].ValeurEchRel,
                                                                      p->pInfoAA[2].ValeurEchRel, p->pInfoAA[3].ValeurEchRel, p->pInfoAA[4].ValeurEchRel}));

@@ -180,6 +180,7 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
         {"FORMES", 5, "BZV", "{5}(DN)(EQ)V{0}", NULL},
         {"UNE", 5, "BZ", "{5}B(EQ){0}", NULL}, /* one line, no line end */
         {"FORMES", 5, "L", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZAB{0}", "<none>"},
+        {"FORMES", 5, "M", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZA){0}", NULL}, /* 29 exactly */
         /* Limits: 50 sub-masks, 149 characters, 499 once expanded. */
         {"ESSAI", 5, sub50, NULL, NULL},
         {"ESSAI", 5, sub50 + "{1}A", NULL, "<none>"},
@@ -347,11 +348,21 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     EXPECT_EQ(Texts{"RESULTS.TMP"}, Files());
     const struct { const char *szDir; int cch; const char *szWant; } paths[] = {
         {"/a/b", 20, "/a/b/X.TMP"}, {"/a/b/", 20, "/a/b/X.TMP"}, {"C:\\a", 20, "C:\\a\\X.TMP"}, {"C:\\a\\", 20, "C:\\a\\X.TMP"},
-        {"", 20, "X.TMP"}, {NULL, 20, "X.TMP"}, {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}, {"/a/b/", 10, ""}, {"", 5, ""}, {"", 0, ""}};
+        {"", 20, "X.TMP"}, {NULL, 20, "X.TMP"}, {"a", 20, "a/X.TMP"}, {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}, {"/a/b/", 10, ""},
+        {"", 5, ""}, {"", 0, ""}};
     for (const auto &c : paths) {
-        char sz[40] = "";
+        char sz[40];
+        memset(sz, 'x', sizeof sz - 1), sz[sizeof sz - 1] = '\0';
         EXPECT_EQ(c.szWant[0] != '\0', CheminFichierTravail(c.szDir, "X.TMP", sz, c.cch));
-        EXPECT_STREQ(c.szWant, sz) << (c.szDir ? c.szDir : "NULL") << " in " << c.cch;
+        EXPECT_EQ(c.szWant[0] ? c.szWant : std::string(39, 'x'), sz) << (c.szDir ? c.szDir : "NULL") << " in " << c.cch;
+    }
+    /* The tables' directory named with or without its separator. */
+    for (const auto &c : {std::make_pair("/t/u/", "/t/u/"), std::make_pair("/t/u", "/t/u/"), std::make_pair("C:\\t", "C:\\t\\"),
+                          std::make_pair("/t/uvw", "/t/uvw/"), std::make_pair("/t/uvwxy", "")}) {
+        char sz[8] = "";
+        DefinitRepertoireTables(c.first);
+        EXPECT_EQ((int)strlen(c.second), RepertoireTables(sz, sizeof sz));
+        EXPECT_STREQ(c.second, c.second[0] ? sz : "") << c.first;
     }
 }
 

@@ -462,9 +462,9 @@ TEST_F(FindPat, ResultsTexts)
               ResultsTexts("0 48\r\n0 49\r\n-\r\n", seq.c_str()));
 
     /* A match text longer than 499 characters keeps its first 496 and
-       ends in "...": an occurrence of 1 to 40 residues, then nine of 40
+       ends in "...": an occurrence of 15 to 30 residues, then nine of 40
        (51 characters each), brings the text to every length around 499. */
-    for (int n = 1; n <= 40; n++) {
+    for (int n = 15; n <= 30; n++) {
         std::string file = "0 " + std::to_string(n - 1) + "\r\n", want = "   1 : -- 1<" + seq.substr(0, n) + ">" + std::to_string(n) + " --";
         for (int i = 0; i < 9; i++)
             file += "0 39\r\n", want += "-- 1<" + seq.substr(0, 40) + ">40 --";

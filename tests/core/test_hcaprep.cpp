@@ -102,9 +102,13 @@ TEST_F(HcaPrep, HelpersAndScaleNumbers)
     EXPECT_EQ((std::vector<unsigned>{1, 0, 1, 0, 17, 9, 4, 0}),
               (std::vector<unsigned>{(unsigned)IsInTableau(tab, 3, 17), (unsigned)IsInTableau(tab, 2, 17), (unsigned)IsInTableau(tab, 0, 4),
                                      (unsigned)IsInTableau(tab, -1, 4), MaxTableau(tab, 3), MaxTableau(tab, 2), MaxTableau(tab, 0), MaxTableau(tab, -1)}));
-    AssignedEchelleRel(3, 50, p.get());
-    EXPECT_EQ((std::vector<int>{1, 2, 3, 50, 51}), (std::vector<int>{p->pInfoAA[0].ValeurEchRel, p->pInfoAA[1].ValeurEchRel,
-                                                                     p->pInfoAA[2].ValeurEchRel, p->pInfoAA[3].ValeurEchRel, p->pInfoAA[4].ValeurEchRel}));
+    std::vector<int> nums;
+    for (int nDebut : {3, 1}) {
+        AssignedEchelleRel(nDebut, 50, p.get());
+        for (int i = 0; i < 5; i++)
+            nums.push_back(p->pInfoAA[i].ValeurEchRel);
+    }
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 50, 51, 1, 50, 51, 52, 53}), nums) << "numbered from residue 3, then from 1";
     const struct { const char *szRow; int nPremier; std::vector<int> nums; } cases[] = {
         {"AB-C", 25, {25, 26, -1, 27}}, {"ABC", 0, {1, 2, 3}}, {"ABC", -1, {-1, 1, 2}}, {"a*b1", 5, {5, -1, 6, -1}},
         {"ABC", INT_MAX, {INT_MAX, INT_MAX, INT_MAX}}};

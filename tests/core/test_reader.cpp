@@ -4,7 +4,10 @@
    it made here. */
 #include "test_reader_util.h"
 
+#include <algorithm>
+
 #include "halyardrc.h"
+#include "textline.h"
 
 using namespace readertest;
 
@@ -87,6 +90,26 @@ TEST(MYFGETS, AgreesWithThePlainRules)
     FILE *p = fopen(f.szPath, "rb");
     char buf[4];
     EXPECT_TRUE(MYFGETS(p, 1, buf) == NULL && MYFGETS(NULL, 4, buf) == NULL && MYFGETS(p, 4, NULL) == NULL); /* nothing to read into */
+    fclose(p);
+}
+
+/* The program's own text files: CR LF, LF and a lone CR end a line, a
+   line too long for the buffer is cut and its rest skipped; buffers of
+   exactly the size given. */
+TEST(LitLigneFichier, LinesCutToTheBuffer)
+{
+    TempFile f("abcdef\r\nxy\rz\n\nlast");
+    FILE *p = fopen(f.szPath, "rb");
+    std::vector<std::string> got;
+    for (std::vector<char> v(4, 'x'); LitLigneFichier(p, v.data(), 4); std::fill(v.begin(), v.end(), 'x'))
+        got.push_back(std::string(v.data(), 4));
+    EXPECT_EQ((std::vector<std::string>{std::string("abc\0", 4), std::string("xy\0x", 4), std::string("z\0xx", 4),
+                                        std::string("\0xxx", 4), std::string("las\0", 4)}), got);
+    rewind(p);
+    std::vector<char> one(1, 'x');
+    EXPECT_TRUE(LitLigneFichier(p, one.data(), 1) && one[0] == '\0' && LitLigneFichier(p, one.data(), 0) && one[0] == '\0');
+    one[0] = 'x';
+    EXPECT_TRUE(LitLigneFichier(p, one.data(), 0) && one[0] == 'x');
     fclose(p);
 }
 

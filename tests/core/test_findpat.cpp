@@ -248,6 +248,12 @@ TEST_F(FindPat, MissingTableEndsTheSearch)
     EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
     EXPECT_TRUE(Files().empty());
 
+    /* A directory too long to take the table's name. */
+    OsNoticeLogClear();
+    DefinitRepertoireTables(std::string(250, 'd').c_str());
+    EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", "PROTEINE"));
+    EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
+
     /* Without a named directory the tables are looked for beside the
        executable, where the tests have none. */
     OsNoticeLogClear();
@@ -639,6 +645,10 @@ TEST_F(FindPat, PatternFiles)
     ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/ESSAI.TBL"));
     EXPECT_EQ(0, m.nMotifs);
     EXPECT_TRUE(OsNoticeLog().empty());
+    LibereMotifs(&m);
+    MyAllocFailAfter(0);
+    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
+    EXPECT_EQ(std::make_pair(0, (size_t)1), std::make_pair(m.nMotifs, OsNoticeLog().size())) << "memory refused";
     LibereMotifs(&m);
     EXPECT_EQ((Texts{"ADN", "PROTEINE", "SPECIAL", "PROTEINE"}),
               (Texts{NomTableConvert(0), NomTableConvert(1), NomTableConvert(2), NomTableConvert(7)}));

@@ -73,6 +73,8 @@ TEST(LitUnAlignHsp, DamagedBlocks)
     const std::string sTriple = "QUERY:     1 ABCDEFGHIJ 10\r\n             ABCDE FGHI\r\nSBJCT:     5 ABCDEFGHIJ 14\r\n";
     std::string sLf = sHead + " IDENTITIES = 10/10\r\n" + sTriple;
     sLf.erase(std::remove(sLf.begin(), sLf.end(), '\r'), sLf.end());
+    std::string sCr = sHead + " IDENTITIES = 20/20\r\n" + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple;
+    sCr.erase(std::remove(sCr.begin(), sCr.end(), '\n'), sCr.end());
     const char *szFull = "ABCDEFGHIJ|ABCDE FGHI|ABCDEFGHIJ|10|5";
     const struct { std::string sIndex; const char *szWant; /* query|match|subject|stop query|start subject; NULL: none */ } cases[] = {
         {sHead + " IDENTITIES = 10/10\r\n" + sTriple, szFull},
@@ -89,7 +91,9 @@ TEST(LitUnAlignHsp, DamagedBlocks)
         {sHead + " IDENTITIES = 820/820\r\nQUERY: 1 - 820\r\nSBJCT: 3 - 822\r\n\r\n", "|||820|3"}, /* noseqs */
         {sHead + " IDENTITIES = 10/10\r\nQUERY:   1 ABC 3\r\n", "ABC|||3|0"},
         {sHead + " IDENTITIES = 10/10\r\nQUERY:   1 ABC 3\r\n           ABC\r\nSBJCT:\r\n", "ABC|ABC||3|0"},
-        {sLf, szFull},
+        {sLf, szFull}, {sCr, szFull}, /* lone CR line ends: "END " ends the block */
+        {sHead + " IDENTITIES = 20/20\r\n" + sTriple + std::string("ENDX\0\r\n", 7) + sTriple, /* not "END" */
+         "ABCDEFGHIJABCDEFGHIJ|ABCDE FGHIABCDE FGHI|ABCDEFGHIJABCDEFGHIJ|10|5"},
         {"END\r\nALIGN 1 HSP 2\r\n", NULL}};
     for (const auto &c : cases) {
         TempFile index(c.sIndex);

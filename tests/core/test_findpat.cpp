@@ -208,6 +208,9 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
         }
     }
 
+    EXPECT_EQ(RECH_TROUVE, Search(std::string(50, 'A').c_str(), sub50.c_str())) << "as many sub-masks as a mask may have";
+    fs::remove(dir / "RESULTS.TMP");
+
     /* The whole search says so too, and leaves nothing behind; so does a
        typed mask too long for the record. */
     for (const std::string &sMask : Texts{"", "   ", "A{3}", "(AB", std::string(600, 'A')}) {
@@ -282,6 +285,7 @@ TEST_F(FindPat, MatchesOfWholeMasks)
         {"ABABAB", "A{3}B{2}A", RECH_TROUVE, M{{{0, 0}, {1, 1}, {2, 2}}, {{0, 0}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
         /* B expands to (DN) through the table. */
         {"CNCD", "CB", RECH_TROUVE, M{{{0, 1}}, {{2, 3}}}, "ESSAI"},
+        {"CNCD", "CB", RECH_TROUVE, M{{{0, 1}}, {{2, 3}}}, "TABLEAU123"}, /* a name cut to its field: TABLEAU12 */
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.szMask) + " in " + c.szSeq);
@@ -468,13 +472,13 @@ TEST_F(FindPat, ResultsTexts)
               ResultsTexts("0 48\r\n0 49\r\n-\r\n", seq.c_str()));
 
     /* A match text longer than 499 characters keeps its first 496 and
-       ends in "...": an occurrence of 15 to 30 residues, then nine of 40
-       (51 characters each), brings the text to every length around 499. */
-    for (int n = 15; n <= 30; n++) {
+       ends in "...": an occurrence of 10 to 20 residues, then fifty of one
+       (11 characters each), cut with every room from 0 to 10 left. */
+    for (int n = 10; n <= 20; n++) {
         std::string file = "0 " + std::to_string(n - 1) + "\r\n", want = "   1 : -- 1<" + seq.substr(0, n) + ">" + std::to_string(n) + " --";
-        for (int i = 0; i < 9; i++)
-            file += "0 39\r\n", want += "-- 1<" + seq.substr(0, 40) + ">40 --";
-        EXPECT_EQ(Texts{want.size() > 499 ? want.substr(0, 496) + "..." : want}, ResultsTexts(file + "-\r\n", seq.c_str())) << n;
+        for (int i = 0; i < 50; i++)
+            file += "0 0\r\n", want += "-- 1<A>1 --";
+        EXPECT_EQ(Texts{want.substr(0, 496) + "..."}, ResultsTexts(file + "-\r\n", seq.c_str())) << n;
     }
 
     /* Positions outside the sequence show no residues. */

@@ -1,7 +1,6 @@
 /* The VazEva editor's model: rows laid on the query's columns from made-up
-   reports and from every shared report, colours, the three edits, the
-   arithmetic of the panes, the row commands, the consensus and the MSF
-   export. */
+   reports, colours, the three edits, the arithmetic of the panes, the row
+   commands, the consensus and the MSF export. */
 #include "editor_util.h"
 
 #include <ctype.h>
@@ -133,55 +132,6 @@ TEST(ChargeMulBla, MemoryFailureGivesNull)
         }
     }
     ADD_FAILURE() << "never loaded";
-}
-
-/* Every HSP of every legacy shared report the reader takes: rows keep to
-   their length, hold printable cells and colour indices, and fill as many
-   columns as their HSP has query residues on the query. */
-TEST(ChargeMulBla, EveryHspOfTheSharedReports)
-{
-    std::vector<std::string> files = SharedReports(SharedBlast());
-    if (files.empty())
-        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
-    for (const std::string &sName : files) {
-        SCOPED_TRACE(sName);
-        Doc d(SharedBlast() + "/" + sName, {}, true);
-        if (d.nResult != LB_OK && d.nResult != LB_INCOMPLETE)
-            continue;
-        Pairs all = {{1, 1}}; /* the query row's HSP, then every one */
-        for (unsigned i = 0; i < d.pData->nAlign; i++)
-            for (unsigned j = 1; j <= d.Hit(i)->unHSP; j++)
-                all.push_back({i + 1, j}), d.Hit(i)->nHSPselected[j - 1] = 1;
-        Loaded l(d.pData);
-        const int nTaille = d.pData->FichierBlast.TailleQuery;
-        ASSERT_NE(nullptr, l.p);
-        ASSERT_EQ(std::make_pair((int)all.size(), nTaille),
-                  std::make_pair(l.p->nSeq, l.p->nTaille));
-        FILE *f = fopen(d.index.szPath, "rb");
-        for (int r = 0; r < l.p->nSeq; r++) {
-            SCOPED_TRACE(testing::Message() << "row " << r + 1 << ": hit " << all[r].first
-                                            << " HSP " << all[r].second);
-            if (r == 1) /* hit 1 HSP 1 again */
-                rewind(f);
-            LoadedHsp h(f, all[r].first, all[r].second);
-            ASSERT_NE(nullptr, h.p);
-            const MulBlaSeq *s = l.p->pSeqMul[r];
-            std::vector<int> want = {nTaille, nTaille, 0, 0, 0}; /* lengths, cells and match */
-            std::vector<int> got = {(int)strlen(s->szSeq), (int)strlen(s->szComp), 0, 0, 0};
-            long nPos = std::min(h.p->StartQuery, h.p->StopQuery); /* characters, bad cells */
-            for (const char *q = h.p->szQuery; *q != '\0'; nPos += *q++ != '-')
-                want[2] += *q != '-' && nPos >= 1 && nPos <= nTaille;
-            want[3] = r ? want[2] : 0;
-            for (int c = 0; c < nTaille; c++) {
-                got[2] += s->szSeq[c] != MULBLA_VIDE;
-                got[3] += s->szComp[c] != MULBLA_VIDE;
-                got[4] += !isgraph((unsigned char)s->szSeq[c]) || s->SeqTxtClr[c] >= NBCOULEURS ||
-                          s->SeqBkClr[c] >= NBCOULEURS;
-            }
-            EXPECT_EQ(want, got);
-        }
-        fclose(f);
-    }
 }
 
 /* Cells "AKA.-Z" (identical, similar, other residue, empty, gap, Z)

@@ -3,8 +3,6 @@
    commands, the consensus and the MSF export. */
 #include "editor_util.h"
 
-#include <ctype.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>

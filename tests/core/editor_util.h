@@ -41,6 +41,15 @@ struct Doc : ReadReport {
         for (const auto &p : sel)
             Hit(p.first - 1)->nHSPselected[p.second - 1] = 1;
     }
+    /* The table cut to its first n hits, as a read cut short leaves it:
+       nAlign still counts them all. */
+    void Cut(unsigned n)
+    {
+        for (unsigned i = n; i < pData->nHSP; i++)
+            MyFree(Hit(i)->nHSPselected), MyFree(Hit(i));
+        pData->pHSPResultat = (pDataHSP *)MyReAlloc(pData->pHSPResultat, n * (unsigned)sizeof(pDataHSP));
+        pData->nHSP = n;
+    }
 };
 
 /* The editor's record of a document, released with the object. */

@@ -113,6 +113,10 @@ TEST(PrepareStatData, FailuresGiveZeroAndANotice)
             << "result, progress calls";
         EXPECT_EQ(std::vector<unsigned>{c.id}, NoticeIds());
     }
+    Doc c(MapReport(300, kSept), {{5, 1}, {7, 1}});
+    c.Cut(6); /* hit 7 lies beyond the table's end */
+    Map cut(c.pData, 9);
+    EXPECT_EQ((std::vector<int>{1, 1}), (std::vector<int>{cut.nOk, cut.p->nSeq}));
     Doc d(MapReport(300, kSept), {{5, 1}, {5, 2}, {5, 3}, {7, 1}});
     for (int n = 1; n < 1000; n++) {
         MyAllocFailAfter(n);   /* InitStatData's allocation passes */

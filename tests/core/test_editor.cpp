@@ -78,7 +78,14 @@ TEST(ChargeMulBla, LaysSelectedHspsOnTheQueryColumns)
             wantCalls.push_back({r, n});
         EXPECT_EQ(std::make_tuple(wantRows, wantNames, wantCalls),
                   std::make_tuple(Rows(l.p), Rows(l.p, true), calls)) << "rows, names, progress";
+        for (int r = 0; r < n; r++) /* nothing written before a row's first cell, the heap's size of the block */
+            EXPECT_EQ((std::vector<size_t>{41, 160, 160}), (std::vector<size_t>{OsHeapSize(l.p->pSeqMul[r]->szSeq),
+                      OsHeapSize(l.p->pSeqMul[r]->SeqTxtClr), OsHeapSize(l.p->pSeqMul[r]->SeqBkClr)})) << "row " << r;
     }
+    Doc z(Report("q", 40, kWide), {{1, 1}});
+    z.pData->FichierBlast.TailleQuery = 0;
+    Loaded lz(z.pData);
+    EXPECT_TRUE(lz.p != nullptr && lz.p->nTaille == 0) << "a query of no length: rows of no column";
 }
 
 /* None of these failures is shown: the caller reports them. */

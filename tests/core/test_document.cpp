@@ -121,6 +121,14 @@ TEST(Document, CreationReleaseAndPaths)
     }
 }
 
+/* Halves go toward zero, anything more away from it. */
+TEST(Document, RoundFloat)
+{
+    const float cases[][2] = {{2.5f, 2}, {2.51f, 3}, {-2.5f, -2}, {-2.51f, -3}, {0.6f, 1}, {0.5f, 0}, {-0.6f, -1}, {0.4f, 0}, {0, 0}};
+    for (const auto &c : cases)
+        EXPECT_EQ((int)c[1], RoundFloat(c[0])) << c[0];
+}
+
 TEST(Profile, PortableReaderAnswersAsWin32Does)
 {
     std::string sPath = WriteProfileFile();

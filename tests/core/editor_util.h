@@ -13,34 +13,6 @@ namespace editortest {
 
 using namespace readertest;
 
-/* A made-up legacy report, one triple per HSP. */
-struct Seg { unsigned q0, q1, s0, s1; const char *q, *m, *s; };
-struct Hit { const char *szAcc; std::vector<Seg> hsps; };
-
-inline std::string Report(const char *szQuery, int nLen, const std::vector<Hit> &hits)
-{
-    std::string s = std::string("BLASTP 2.0MP-WashU [editor tests]\n\nQuery=  ") + szQuery +
-                    " made up\n        (" + std::to_string(nLen) + " letters)\n\nDatabase:  t.aa\n"
-                    "           3 sequences; 1,500 total letters.\n\nSequences producing "
-                    "High-scoring Segment Pairs:              Score  P(N)      N\n\n";
-    for (const Hit &h : hits)
-        s += std::string(h.szAcc) + " a hit   100  1.0e-05   1\n";
-    s += "\n\n";
-    for (const Hit &h : hits) {
-        s += std::string(">") + h.szAcc + " a hit\n        Length = 250\n\n";
-        for (const Seg &g : h.hsps) {
-            char b[400];
-            unsigned n = (unsigned)strlen(g.q);
-            snprintf(b, sizeof b,
-                     " Score = 100 (40.0 bits), Expect = 2.0e-05, P = 2.0e-05\n Identities = %u/%u "
-                     "(100%%)\n\nQuery: %5u %s %u\n             %s\nSbjct: %5u %s %u\n\n",
-                     n, n, g.q0, g.q, g.q1, g.m, g.s0, g.s, g.s1);
-            s += b;
-        }
-    }
-    return s + "Parameters:\n  E=10\n";
-}
-
 /* Query of 40: ungapped, gapped on both lines, reversed, running past the
    query's end, starting on column 1 and on position 0. */
 inline const std::vector<Hit> kWide = {
@@ -68,6 +40,15 @@ struct Doc : ReadReport {
         pData->nBkColor = nBk;
         for (const auto &p : sel)
             Hit(p.first - 1)->nHSPselected[p.second - 1] = 1;
+    }
+    /* The table cut to its first n hits, as a read cut short leaves it:
+       nAlign still counts them all. */
+    void Cut(unsigned n)
+    {
+        for (unsigned i = n; i < pData->nHSP; i++)
+            MyFree(Hit(i)->nHSPselected), MyFree(Hit(i));
+        pData->pHSPResultat = (pDataHSP *)MyReAlloc(pData->pHSPResultat, n * (unsigned)sizeof(pDataHSP));
+        pData->nHSP = n;
     }
 };
 

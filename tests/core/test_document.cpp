@@ -1,185 +1,144 @@
-/* The document record: creation, and releasing what it owns with the
-   counters kept consistent (a null table means zero counts). */
-#include <gtest/gtest.h>
-#include <string.h>
+/* The document record and the services under it: memory blocks and their
+   failures, paths, releasing what the document owns, settings integers. */
+#include "test_reader_util.h"
 
-#include "document.h"
-#include "memory.h"
-#include "os_portable.h"
+#include <tuple>
+
+#include "profilecases.h"
+
+using namespace readertest;
 
 namespace {
 
-/* A document holding a hit table as the reader leaves it: nHits hits of
-   nHspEach HSPs, each with its selection array. */
-pDataGeneralPrg DocumentWithHits(unsigned nHits, unsigned nHspEach)
+/* The texts of the notices shown since the last clear, then cleared. */
+std::vector<std::string> Notices()
 {
-    pDataGeneralPrg pData = InitDataProgram();
-    if (pData == NULL)
-        return NULL;
-    pData->pHSPResultat = (pDataHSP *)MyAlloc(nHits * sizeof(pDataHSP));
-    for (unsigned i = 0; i < nHits; i++) {
-        pDataHSP pHit = (pDataHSP)MyAlloc(sizeof(DataHSP));
-        pHit->numero = i + 1;
-        pHit->unHSP = nHspEach;
-        strcpy(pHit->szAccessNb, "SP|P00001|");
-        pHit->nHSPselected = (int *)MyAlloc(nHspEach * sizeof(int));
-        pData->pHSPResultat[i] = pHit;
-    }
-    pData->nHSP = pData->nAlign = nHits;
-    pData->nAlignTotal = nHits * nHspEach;
-    return pData;
+    std::vector<std::string> v;
+    for (const OsNoticeRecord &r : OsNoticeLog())
+        v.push_back(std::to_string(r.nKind) + " " + r.szText);
+    OsNoticeLogClear();
+    return v;
 }
 
-TEST(Document, CreationNamesTheSettingsFileBesideTheProgram)
+TEST(Memory, BlocksZeroFilledGrownAndFailing)
 {
     OsNoticeLogClear();
-    pDataGeneralPrg pData = InitDataProgram();
-    ASSERT_NE(nullptr, pData);
+    unsigned char *p = (unsigned char *)MyAlloc(100000);
+    ASSERT_NE(nullptr, p);
+    EXPECT_EQ(std::string(100000, '\0'), std::string(p, p + 100000));
+    EXPECT_EQ(100000u, MySize(p));
+    memset(p, 0xCD, 100000);
+    /* Shrunk then grown: the old bytes kept, the new ones zero. */
+    p = (unsigned char *)MyReAlloc(MyReAlloc(p, 4), 64);
+    ASSERT_NE(nullptr, p);
+    EXPECT_EQ(std::string(4, '\xCD') + std::string(60, '\0'), std::string(p, p + 64));
+    MyFree(NULL);
+    EXPECT_EQ(std::vector<std::string>{}, Notices());
 
-    char szExe[HL_MAX_PATH];
-    ASSERT_GT(OsGetModulePath(szExe, sizeof szExe), 0);
-    EXPECT_STREQ(szExe, pData->szWorkingDirectory);
-    EXPECT_STREQ(szExe, pData->szFilePath);
-
-    char szDir[HL_MAX_PATH];
-    int nDir = PathDirectoryPart(szExe, szDir, sizeof szDir);
-    ASSERT_GT(nDir, 0);
-    EXPECT_EQ(std::string(szDir) + "halyard.cfg", pData->ConfigFile);
-
-    EXPECT_EQ(nullptr, pData->pHSPResultat);
-    EXPECT_EQ(nullptr, pData->pVhspData);
-    EXPECT_EQ(0u, pData->nHSP);
-    EXPECT_STREQ("", pData->szFileSortie);
-    FreeDataProgram(pData);
-    EXPECT_TRUE(OsNoticeLog().empty());
-}
-
-TEST(Document, CreationFailsQuietlyAfterTheMemoryNotice)
-{
-    OsNoticeLogClear();
+    /* The hook lets two allocations through, fails the third, once. */
+    MyAllocFailAfter(2);
+    void *a = MyAlloc(4), *b = MyAlloc(4);
+    EXPECT_TRUE(a != nullptr && b != nullptr && MyReAlloc(b, 8) == nullptr);
+    EXPECT_EQ(std::vector<std::string>{"4 Memory reallocation failed: not enough memory !"}, Notices());
+    MyFree(b), MyFree(b = MyAlloc(4)); /* once only */
+    EXPECT_NE(nullptr, b);
     MyAllocFailAfter(0);
-    EXPECT_EQ(nullptr, InitDataProgram());
-    ASSERT_EQ(1u, OsNoticeLog().size());
-    EXPECT_EQ(OS_NOTICE_MEMORY, OsNoticeLog()[0].nKind);
+    EXPECT_EQ(nullptr, MyAlloc(16));
+    EXPECT_EQ(std::vector<std::string>{"4 Memory allocation failed: not enough memory !"}, Notices());
+    MyAllocFailAfter(0);
+    EXPECT_EQ(nullptr, MyReAlloc(p, 1 << 20));
+    EXPECT_EQ(64u, MySize(p)) << "a failed growth keeps the old block";
+    Notices();
+
+    /* A pointer inside a live block is not a block of its own. */
+    EXPECT_EQ(0u, MySize(p + 32));
+    MyFree(p + 32);
+    EXPECT_EQ(nullptr, MyReAlloc(p + 32, 128));
+    EXPECT_EQ((std::vector<std::string>{
+                  "4 Unable to obtain bloc size: bad pointer or corrupted heap !",
+                  "4 Unable to free memory: bad pointer or corrupted heap !",
+                  "4 Memory corruption: please quit this program !"}),
+              Notices());
+    MyFree(p), MyFree(a);
 }
 
-TEST(Document, DirectoryPartOfPaths)
-{
-    struct { const char *szPath; const char *szDir; } cases[] = {
-        /* path                          directory part */
-        { "C:\\Program Files\\h\\halyard.exe", "C:\\Program Files\\h\\" },
-        { "/usr/local/bin/halyard",       "/usr/local/bin/" },
-        { "C:halyard.exe",                "C:" },
-        { "halyard.exe",                  "" },
-        { "Z:/mixed\\seps/halyard.exe",   "Z:/mixed\\seps/" },
-    };
-    for (const auto &c : cases) {
-        char sz[HL_MAX_PATH];
-        memset(sz, 0xFF, sizeof sz);
-        int n = PathDirectoryPart(c.szPath, sz, sizeof sz);
-        EXPECT_STREQ(c.szDir, sz) << c.szPath;
-        EXPECT_EQ((int)strlen(c.szDir), n) << c.szPath;
-    }
-
-    /* A buffer too small gets a cut, terminated copy. */
-    char szSmall[5];
-    memset(szSmall, 0xFF, sizeof szSmall);
-    EXPECT_EQ(4, PathDirectoryPart("/abcdef/g", szSmall, sizeof szSmall));
-    EXPECT_STREQ("/abc", szSmall);
-}
-
-TEST(Document, ClearingTheHeaderKeepsTheQueryLength)
-{
-    pDataGeneralPrg pData = InitDataProgram();
-    ASSERT_NE(nullptr, pData);
-    strcpy(pData->FichierBlast.szQuerySeqName, "ABC1_TEST");
-    strcpy(pData->FichierBlast.szQuerySeqInfo, "(820 lettres)");
-    strcpy(pData->FichierBlast.szDataBankInfo, "ECOLI.AA 4289 SEQUENCES");
-    pData->FichierBlast.TailleQuery = 820;
-
-    InitFichBlastData(pData);
-    for (size_t i = 0; i < 256; i++) {
-        ASSERT_EQ(0, pData->FichierBlast.szQuerySeqName[i]);
-        ASSERT_EQ(0, pData->FichierBlast.szQuerySeqInfo[i]);
-        ASSERT_EQ(0, pData->FichierBlast.szDataBankInfo[i]);
-    }
-    EXPECT_EQ(820, pData->FichierBlast.TailleQuery);
-    FreeDataProgram(pData);
-}
-
-TEST(Document, ReleasingTheHitTable)
+TEST(Document, CreationReleaseAndPaths)
 {
     OsNoticeLogClear();
-    pDataGeneralPrg pData = DocumentWithHits(5, 3);
+    pDataGeneralPrg pData = InitDataProgram();
     ASSERT_NE(nullptr, pData);
-    FreeHspData(pData);
-    EXPECT_EQ(nullptr, pData->pHSPResultat);
-    EXPECT_EQ(0u, pData->nHSP);
-    EXPECT_EQ(0u, pData->nAlign);
-    EXPECT_EQ(0u, pData->nAlignTotal);
+    char szExe[HL_MAX_PATH], szDir[HL_MAX_PATH];
+    ASSERT_GT(OsGetModulePath(szExe, sizeof szExe), 0);
+    EXPECT_EQ(std::make_tuple(std::string(szExe), std::string(szExe), std::string(szDir, PathDirectoryPart(szExe, szDir, sizeof szDir)) + "halyard.cfg"),
+              std::make_tuple(std::string(pData->szWorkingDirectory), std::string(pData->szFilePath), std::string(pData->ConfigFile)));
+    EXPECT_TRUE(pData->nHSP == 0 && pData->pHSPResultat == NULL && pData->pVhspData == NULL && pData->szFileSortie[0] == '\0');
 
-    /* A second call, with no table, changes nothing and shows nothing. */
-    pData->nAlign = 7; /* not a consistent state: shows the call leaves it */
+    /* Clearing the header keeps the query length. */
+    memset(&pData->FichierBlast, 'x', sizeof pData->FichierBlast);
+    pData->FichierBlast.TailleQuery = 820;
+    InitFichBlastData(pData);
+    for (const char *sz : {pData->FichierBlast.szQuerySeqName, pData->FichierBlast.szQuerySeqInfo,
+                           pData->FichierBlast.szDataBankInfo})
+        EXPECT_EQ(std::string(256, '\0'), std::string(sz, 256));
+    EXPECT_EQ(820, pData->FichierBlast.TailleQuery);
+
+    /* A table with a hole and a hit without a selection array, and an HSP
+       shown with some arrays missing: all released (LeakSanitizer). */
+    pData->pHSPResultat = (pDataHSP *)MyAlloc(3 * sizeof(pDataHSP));
+    for (unsigned i : {0u, 2u})
+        pData->pHSPResultat[i] = (pDataHSP)MyAlloc(sizeof(DataHSP));
+    pData->pHSPResultat[2]->nHSPselected = (int *)MyAlloc(8);
+    pData->nHSP = pData->nAlign = 3, pData->nAlignTotal = 6;
+    pData->pVhspData = (pHalyardHSPData)MyAlloc(sizeof(HalyardHSPData));
+    pData->pVhspData->szQuery = (char *)MyAlloc(11);
+    pData->pVhspData->CompBkClr = (unsigned *)MyAlloc(40);
+    FreeHalyardHaspData(pData);
+    FreeHspData(pData);
+    EXPECT_EQ((std::vector<unsigned>{0, 0, 0}), (std::vector<unsigned>{pData->nHSP, pData->nAlign, pData->nAlignTotal}));
+    EXPECT_TRUE(pData->pHSPResultat == nullptr && pData->pVhspData == nullptr);
+    pData->nAlign = 7; /* no table: the counts are left alone */
     FreeHspData(pData);
     EXPECT_EQ(7u, pData->nAlign);
-    EXPECT_TRUE(OsNoticeLog().empty());
-    pData->nAlign = 0;
     FreeDataProgram(pData);
-}
-
-TEST(Document, ReleasingATableWithHolesAndMissingSelections)
-{
-    /* A read cut short by memory leaves null entries and hits without a
-       selection array; both are skipped. */
-    OsNoticeLogClear();
-    pDataGeneralPrg pData = DocumentWithHits(4, 2);
-    ASSERT_NE(nullptr, pData);
-    MyFree(pData->pHSPResultat[1]->nHSPselected);
-    pData->pHSPResultat[1]->nHSPselected = NULL;
-    MyFree(pData->pHSPResultat[2]->nHSPselected);
-    MyFree(pData->pHSPResultat[2]);
-    pData->pHSPResultat[2] = NULL;
-    FreeDataProgram(pData);
-    EXPECT_TRUE(OsNoticeLog().empty());
-}
-
-TEST(Document, ReleasingTheShownHsp)
-{
-    OsNoticeLogClear();
-    pDataGeneralPrg pData = InitDataProgram();
-    ASSERT_NE(nullptr, pData);
-    FreeHalyardHaspData(pData); /* nothing shown: nothing happens */
-
-    pHalyardHSPData pHsp = (pHalyardHSPData)MyAlloc(sizeof(HalyardHSPData));
-    ASSERT_NE(nullptr, pHsp);
-    pHsp->tailleAlign = 10;
-    pHsp->szQuery = (char *)MyAlloc(11);
-    pHsp->szSubject = (char *)MyAlloc(11);
-    /* szComp and the match row's colours never allocated: skipped */
-    pHsp->QueryTxtClr = (unsigned *)MyAlloc(10 * sizeof(unsigned));
-    pHsp->QueryBkClr = (unsigned *)MyAlloc(10 * sizeof(unsigned));
-    pHsp->SubjectTxtClr = (unsigned *)MyAlloc(10 * sizeof(unsigned));
-    pHsp->SubjectBkClr = (unsigned *)MyAlloc(10 * sizeof(unsigned));
-    pData->pVhspData = pHsp;
-
-    FreeHalyardHaspData(pData);
-    EXPECT_EQ(nullptr, pData->pVhspData);
-    FreeDataProgram(pData);
-    EXPECT_TRUE(OsNoticeLog().empty());
-}
-
-TEST(Document, ReleasingANullDocumentIsHarmless)
-{
     FreeDataProgram(NULL);
+    EXPECT_EQ(std::vector<std::string>{}, Notices());
+    MyAllocFailAfter(0);
+    EXPECT_EQ(nullptr, InitDataProgram());
+    EXPECT_EQ(1u, Notices().size());
+
+    const char *paths[][2] = {
+        {"C:\\Program Files\\h\\halyard.exe", "C:\\Program Files\\h\\"}, {"/usr/bin/halyard", "/usr/bin/"},
+        {"C:halyard.exe", "C:"}, {"halyard.exe", ""}, {"Z:/mixed\\seps/h.exe", "Z:/mixed\\seps/"}};
+    for (const auto &c : paths) {
+        char sz[HL_MAX_PATH];
+        int n = PathDirectoryPart(c[0], sz, sizeof sz);
+        EXPECT_EQ(c[1], std::string(sz, n) + (sz[n] ? "<no NUL>" : "")) << c[0];
+    }
+    for (const char *sz : {"/abcdef/g", "/abc/g", "/abcd/g"}) { /* cut to a buffer too small */
+        char szSmall[5];
+        EXPECT_EQ(4, PathDirectoryPart(sz, szSmall, sizeof szSmall));
+        EXPECT_EQ(std::string(sz, 4), szSmall);
+    }
 }
 
-/* Nearest integer, exact halves towards zero. */
-TEST(Document, RoundFloatTakesHalvesTowardsZero)
+/* Halves go toward zero, anything more away from it. */
+TEST(Document, RoundFloat)
 {
-    const struct { float f; int n; } cases[] = {
-        { 2.5f, 2 }, { 2.51f, 3 }, { -2.5f, -2 }, { -2.51f, -3 }, { 0.0f, 0 }, { 7.49f, 7 } };
+    const float cases[][2] = {{2.5f, 2}, {2.51f, 3}, {-2.5f, -2}, {-2.51f, -3}, {0.6f, 1}, {0.5f, 0},
+                              {-0.6f, -1}, {0.4f, 0}, {0, 0}, {7.49f, 7}};
     for (const auto &c : cases)
-        EXPECT_EQ(c.n, RoundFloat(c.f)) << c.f;
+        EXPECT_EQ((int)c[1], RoundFloat(c[0])) << c[0];
+}
+
+TEST(Profile, PortableReaderAnswersAsWin32Does)
+{
+    std::string sPath = WriteProfileFile();
+    ASSERT_FALSE(sPath.empty());
+    for (const ProfileCase &c : aProfileCases)
+        EXPECT_EQ(c.nExpected, OsGetProfileInt(c.szSection, c.szKey, c.nDefault, sPath.c_str()))
+            << "[" << c.szSection << "] " << c.szKey;
+    remove(sPath.c_str());
+    EXPECT_EQ(42, OsGetProfileInt("Couleurs_HCA", "A", 42, sPath.c_str())) << "missing file";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 /* Pattern finder core: mask compilation, the search engine's occurrences
-   and chains, its work files, the results texts and the cap on matches. */
+   and chains against a plain matcher, its work files, the results texts,
+   the cap on matches and the pattern files. */
 #include <gtest/gtest.h>
+#include <ctype.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -10,6 +12,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,11 +36,6 @@ std::string ReadBytes(const fs::path &p)
     return ss.str();
 }
 
-void WriteBytes(const fs::path &p, const std::string &s)
-{
-    std::ofstream(p, std::ios::binary) << s;
-}
-
 std::vector<unsigned> NoticeIds()
 {
     std::vector<unsigned> ids;
@@ -55,9 +53,8 @@ protected:
 
     void SetUp() override
     {
-        dir = fs::temp_directory_path() /
-              ("hlfp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-               "-" + std::to_string(std::random_device()() % 1000000));
+        dir = fs::temp_directory_path() / ("hlfp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                                           "-" + std::to_string(std::random_device()() % 1000000));
         fs::remove_all(dir);
         fs::create_directories(dir);
         szDir = dir.string() + (char)fs::path::preferred_separator;
@@ -82,7 +79,7 @@ protected:
         return v;
     }
 
-    /* The matches of RESULTS.TMP, parsed on their own. */
+    /* The matches of RESULTS.TMP, parsed on their own; CR LF lines. */
     std::vector<Chain> Results()
     {
         std::vector<Chain> v;
@@ -90,16 +87,11 @@ protected:
         Chain c;
         for (std::string line; std::getline(in, line);) {
             EXPECT_TRUE(!line.empty() && line.back() == '\r') << "not CR LF: [" << line << "]";
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
             unsigned a, b;
-            if (line == "-") {
-                v.push_back(c);
-                c.clear();
-            } else {
-                EXPECT_EQ(2, sscanf(line.c_str(), "%u %u", &a, &b)) << line;
+            if (line.compare(0, 1, "-") == 0)
+                v.push_back(c), c.clear();
+            else if (sscanf(line.c_str(), "%u %u", &a, &b) == 2)
                 c.push_back({a, b});
-            }
         }
         EXPECT_TRUE(c.empty()) << "a match without its closing line";
         return v;
@@ -131,8 +123,7 @@ protected:
     /* Compiles szMask up to the sub-mask file: the mask after the table
        letters are replaced ("" when an earlier step failed) and the file's
        bytes ("<none>" when it was not written). */
-    int Compile(unsigned nLength, const char *szMask, const char *szTable, std::string *pExpanded,
-                std::string *pFile)
+    int Compile(unsigned nLength, const char *szMask, const char *szTable, std::string *pExpanded, std::string *pFile)
     {
         pDataGeneralMotif p = NewRecord(nLength, szMask, szTable);
         int nRes = CreeTableDNA(p) && AcheveMasque(p) && RemplaceMultiLettre(p);
@@ -147,14 +138,12 @@ protected:
     {
         Texts v;
         if (!sFile.empty())
-            WriteBytes(dir / "RESULTS.TMP", sFile);
+            std::ofstream(dir / "RESULTS.TMP", std::ios::binary) << sFile;
         auto pfn = [](void *pParam, const char *sz) { ((Texts *)pParam)->push_back(sz); };
         EXPECT_EQ(nExpected, LitResultats((dir / "RESULTS.TMP").string().c_str(), szSeq, pfn, &v));
         return v;
     }
 };
-
-/* ---- Compilation ----------------------------------------------------- */
 
 TEST_F(FindPat, MasksCompileOrAreRefused)
 {
@@ -190,7 +179,9 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
            empty line, a letter glued to its replacement, a lone CR; a
            replacement longer than 29 characters is cut (and so unclosed). */
         {"FORMES", 5, "BZV", "{5}(DN)(EQ)V{0}", NULL},
+        {"UNE", 5, "BZ", "{5}B(EQ){0}", NULL}, /* one line, no line end */
         {"FORMES", 5, "L", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZAB{0}", "<none>"},
+        {"FORMES", 5, "M", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZA){0}", NULL}, /* 29 exactly */
         /* Limits: 50 sub-masks, 149 characters, 499 once expanded. */
         {"ESSAI", 5, sub50, NULL, NULL},
         {"ESSAI", 5, sub50 + "{1}A", NULL, "<none>"},
@@ -217,6 +208,9 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
             EXPECT_EQ(c.szFile, sFile);
         }
     }
+
+    EXPECT_EQ(RECH_TROUVE, Search(std::string(50, 'A').c_str(), sub50.c_str())) << "as many sub-masks as a mask may have";
+    fs::remove(dir / "RESULTS.TMP");
 
     /* The whole search says so too, and leaves nothing behind; so does a
        typed mask too long for the record. */
@@ -258,6 +252,12 @@ TEST_F(FindPat, MissingTableEndsTheSearch)
     EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
     EXPECT_TRUE(Files().empty());
 
+    /* A directory too long to take the table's name. */
+    OsNoticeLogClear();
+    DefinitRepertoireTables(std::string(250, 'd').c_str());
+    EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", "PROTEINE"));
+    EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
+
     /* Without a named directory the tables are looked for beside the
        executable, where the tests have none. */
     OsNoticeLogClear();
@@ -265,8 +265,6 @@ TEST_F(FindPat, MissingTableEndsTheSearch)
     EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", "VIDE"));
     EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
 }
-
-/* ---- Matching -------------------------------------------------------- */
 
 TEST_F(FindPat, MatchesOfWholeMasks)
 {
@@ -279,36 +277,16 @@ TEST_F(FindPat, MatchesOfWholeMasks)
     } cases[] = {
         /* The last residue is an occurrence like any other. */
         {"AAA", "A", RECH_TROUVE, M{{{0, 0}}, {{1, 1}}, {{2, 2}}}},
-        /* Restart after a partial match; a sub-mask running off the end. */
-        {"AAB", "AB", RECH_TROUVE, M{{{1, 2}}}},
-        {"ACACAD", "ACAD", RECH_TROUVE, M{{{2, 5}}}},
-        {"A", "AB", RECH_ABSENT, M{}},
-        /* Occurrences of one sub-mask do not overlap. */
-        {"AAA", "AA", RECH_TROUVE, M{{{0, 1}}}},
-        {"AAB", "A{3}B", RECH_TROUVE, M{{{0, 0}, {2, 2}}, {{1, 1}, {2, 2}}}},
-        {"AB", "A{1}B", RECH_TROUVE, M{{{0, 0}, {1, 1}}}},
-        /* Every sub-mask occurs, no chain fits: searched, no match. */
-        {"ACB", "A{1}B", RECH_TROUVE, M{}},
-        {"BA", "A{5}B", RECH_TROUVE, M{}},
-        /* X in the sequence matches any element, gaps and stops none. */
-        {"XXXX", "C(DE)W", RECH_TROUVE, M{{{0, 2}}}},
-        {"A-A.A", "X", RECH_TROUVE, M{{{0, 0}}, {{2, 2}}, {{4, 4}}}},
-        {"-.-", "X", RECH_ABSENT, M{}},
-        {"A-A", "AXA", RECH_ABSENT, M{}},
-        {"ABC", "D{3}A", RECH_ABSENT, M{}},
-        {"ABC", "A{3}D", RECH_ABSENT, M{}},
-        {"", "A", RECH_ABSENT, M{}},
-        /* Masks are upper-cased and lose their blanks. */
-        {"MKDEAAH", "k(de) x{3}h", RECH_TROUVE, M{{{1, 3}, {6, 6}}}},
-        /* Chains in walk order: the first sub-mask's occurrences in turn,
-           each followed by every fitting continuation. */
-        {"ABABAB", "A{3}B{2}A", RECH_TROUVE,
-         M{{{0, 0}, {1, 1}, {2, 2}}, {{0, 0}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
-        {"AAAAB", "A{5}A{5}B", RECH_TROUVE,
-         M{{{0, 0}, {1, 1}, {4, 4}}, {{0, 0}, {2, 2}, {4, 4}}, {{0, 0}, {3, 3}, {4, 4}},
-           {{1, 1}, {2, 2}, {4, 4}}, {{1, 1}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
+        /* the random matcher below covers the rest; here a sub-mask
+           running off the end, X in the sequence, gaps and stops, an empty
+           sequence, blanks and lower case in the mask, chains in walk order */
+        {"A", "AB", RECH_ABSENT, M{}}, {"XXXX", "C(DE)W", RECH_TROUVE, M{{{0, 2}}}},
+        {"A-A.A", "X", RECH_TROUVE, M{{{0, 0}}, {{2, 2}}, {{4, 4}}}}, {"-.-", "X", RECH_ABSENT, M{}},
+        {"", "A", RECH_ABSENT, M{}}, {"MKDEAAH", "k(de) x{3}h", RECH_TROUVE, M{{{1, 3}, {6, 6}}}},
+        {"ABABAB", "A{3}B{2}A", RECH_TROUVE, M{{{0, 0}, {1, 1}, {2, 2}}, {{0, 0}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
         /* B expands to (DN) through the table. */
         {"CNCD", "CB", RECH_TROUVE, M{{{0, 1}}, {{2, 3}}}, "ESSAI"},
+        {"CNCD", "CB", RECH_TROUVE, M{{{0, 1}}, {{2, 3}}}, "TABLEAU123"}, /* a name cut to its field: TABLEAU12 */
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.szMask) + " in " + c.szSeq);
@@ -334,12 +312,10 @@ TEST_F(FindPat, MatchesOfWholeMasks)
     EXPECT_TRUE(Files().empty());
 }
 
-/* ---- Work files and limits ------------------------------------------------ */
-
 TEST_F(FindPat, OnlyTheResultsFileStays)
 {
     /* A results file of an earlier search never passes for a new one. */
-    WriteBytes(dir / "RESULTS.TMP", "0 0\r\n-\r\n");
+    std::ofstream(dir / "RESULTS.TMP", std::ios::binary) << "0 0\r\n-\r\n";
     EXPECT_EQ(RECH_ABSENT, Search("CCC", "A"));
     EXPECT_TRUE(Files().empty());
 
@@ -377,9 +353,28 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     EXPECT_EQ(RECH_ERREUR, LanceRecherche(NULL, szGone.c_str(), "s", "AAA", "VIDE", "A"));
     EXPECT_EQ(std::vector<unsigned>{IDS_NOCREATESSMASK}, NoticeIds());
 
-    /* The separator is added when the directory has none. */
+    /* The separator is added when the directory has none, the kind it
+       already holds; a path that does not fit is refused. */
     EXPECT_EQ(RECH_TROUVE, LanceRecherche(NULL, dir.string().c_str(), "s", "AAA", "VIDE", "A"));
     EXPECT_EQ(Texts{"RESULTS.TMP"}, Files());
+    const struct { const char *szDir; int cch; const char *szWant; } paths[] = {
+        {"/a/b", 20, "/a/b/X.TMP"}, {"/a/b/", 20, "/a/b/X.TMP"}, {"C:\\a", 20, "C:\\a\\X.TMP"}, {"C:\\a\\", 20, "C:\\a\\X.TMP"},
+        {"", 20, "X.TMP"}, {NULL, 20, "X.TMP"}, {"a", 20, "a/X.TMP"}, {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}, {"/a/b/", 10, ""},
+        {"", 5, ""}, {"", 0, ""}};
+    for (const auto &c : paths) {
+        char sz[40];
+        memset(sz, 'x', sizeof sz - 1), sz[sizeof sz - 1] = '\0';
+        EXPECT_EQ(c.szWant[0] != '\0', CheminFichierTravail(c.szDir, "X.TMP", sz, c.cch));
+        EXPECT_EQ(c.szWant[0] ? c.szWant : std::string(39, 'x'), sz) << (c.szDir ? c.szDir : "NULL") << " in " << c.cch;
+    }
+    /* The tables' directory named with or without its separator. */
+    for (const auto &c : {std::make_pair("/t/u/", "/t/u/"), std::make_pair("/t/u", "/t/u/"), std::make_pair("C:\\t", "C:\\t\\"),
+                          std::make_pair("/t/uvw", "/t/uvw/"), std::make_pair("/t/uvwxy", "")}) {
+        char sz[8] = "";
+        DefinitRepertoireTables(c.first);
+        EXPECT_EQ((int)strlen(c.second), RepertoireTables(sz, sizeof sz));
+        EXPECT_STREQ(c.second, c.second[0] ? sz : "") << c.first;
+    }
 }
 
 TEST_F(FindPat, TooManyMatchesAreCut)
@@ -455,8 +450,6 @@ TEST_F(FindPat, FindLoopAsksAfterAFailure)
     EXPECT_TRUE(Files().empty());
 }
 
-/* ---- Results texts --------------------------------------------------- */
-
 TEST_F(FindPat, ResultsTexts)
 {
     const char *szSeq = "MMMKDEMMMHKDE";
@@ -479,19 +472,231 @@ TEST_F(FindPat, ResultsTexts)
                     seq.substr(27, 23) + ">50 --"},
               ResultsTexts("0 48\r\n0 49\r\n-\r\n", seq.c_str()));
 
-    /* A match text is cut to 499 characters, ending in "...". */
-    std::string file;
-    for (int i = 0; i < 40; i++)
-        file += std::to_string(i * 40) + " " + std::to_string(i * 40 + 30) + "\r\n";
-    Texts texts = ResultsTexts(file + "-\r\n", seq.c_str());
-    ASSERT_EQ(1u, texts.size());
-    EXPECT_EQ((size_t)TAILLERESULTAT - 1, texts[0].size());
-    EXPECT_EQ("...", texts[0].substr(texts[0].size() - 3));
-    std::string head = "   1 : -- 1<" + seq.substr(0, 31) + ">31 ---- 41<";
-    EXPECT_EQ(head, texts[0].substr(0, head.size()));
+    /* A match text longer than 499 characters keeps its first 496 and
+       ends in "...": an occurrence of 10 to 20 residues, then fifty of one
+       (11 characters each), cut with every room from 0 to 10 left. */
+    for (int n = 10; n <= 20; n++) {
+        std::string file = "0 " + std::to_string(n - 1) + "\r\n", want = "   1 : -- 1<" + seq.substr(0, n) + ">" + std::to_string(n) + " --";
+        for (int i = 0; i < 50; i++)
+            file += "0 0\r\n", want += "-- 1<A>1 --";
+        EXPECT_EQ(Texts{want.substr(0, 496) + "..."}, ResultsTexts(file + "-\r\n", seq.c_str())) << n;
+    }
 
     /* Positions outside the sequence show no residues. */
     EXPECT_EQ(Texts{"   1 : -- 6<>9001 --"}, ResultsTexts("5 9000\r\n-\r\n", "ABC"));
+}
+
+/* The search engine against a plain matcher written from the matching
+   rules, over random short sequences and masks: every chain it reports,
+   in its order, and no other. */
+/* Per sub-mask: the residues each element accepts, and the gap limit
+   written before it. */
+struct SubMask {
+    std::vector<std::string> elements;
+    unsigned nLimit;
+};
+
+bool ResidueMatches(char r, const std::string &element)
+{
+    if (r == '-' || r == '.')
+        return false;
+    return r == 'X' || element.find_first_of(std::string("X") + r) != std::string::npos;
+}
+
+/* Every chain: occurrences of each sub-mask, tried at every position from
+   the left and looked for again after the end of one found, then linked
+   when the next starts after the previous one's end and at most its
+   limit away. */
+void Chains(const std::vector<Chain> &occ, const std::vector<SubMask> &subs, Chain &chain,
+            std::vector<Chain> &out)
+{
+    size_t d = chain.size();
+    if (d == subs.size()) {
+        out.push_back(chain);
+        return;
+    }
+    for (const auto &o : occ[d]) {
+        long long gap = d == 0 ? 1 : (long long)o.first - (long long)chain.back().second;
+        if (d > 0 && (gap <= 0 || gap > (long long)subs[d].nLimit))
+            continue;
+        chain.push_back(o);
+        Chains(occ, subs, chain, out);
+        chain.pop_back();
+    }
+}
+
+int Expected(const std::string &seq, const std::vector<SubMask> &subs, std::vector<Chain> *pOut)
+{
+    std::vector<Chain> occ;
+    Chain chain;
+    pOut->clear();
+    for (const SubMask &s : subs) {
+        occ.push_back(Chain());
+        size_t n = s.elements.size();
+        for (size_t p = 0; p + n <= seq.size();) {
+            bool bAll = true;
+            for (size_t i = 0; i < n && bAll; i++)
+                bAll = ResidueMatches(seq[p + i], s.elements[i]);
+            if (bAll)
+                occ.back().push_back({(unsigned)p, (unsigned)(p + n - 1)});
+            p += bAll ? n : 1;
+        }
+        if (occ.back().empty())
+            return RECH_ABSENT;
+    }
+    Chains(occ, subs, chain, *pOut);
+    return RECH_TROUVE;
+}
+
+std::string Show(const std::vector<Chain> &v)
+{
+    std::ostringstream ss;
+    for (const Chain &c : v) {
+        ss << "[";
+        for (const auto &o : c)
+            ss << " " << o.first << "-" << o.second;
+        ss << " ]";
+    }
+    return ss.str();
+}
+
+TEST_F(FindPat, EngineAgreesWithPlainMatcher)
+{
+    const int nCases = 1000; /* each makes and deletes five work files */
+    std::mt19937 rng(20240611);
+    int nFailures = 0, nMatches = 0;
+
+    for (int nCase = 0; nCase < nCases && nFailures < 10; nCase++) {
+        /* 1 to 4 sub-masks of 1 to 4 elements, most of one residue; the
+           mask's letters sometimes lower case, as a pattern file may have
+           them; sequences of up to 30 residues with X, gaps and stops. */
+        std::vector<SubMask> subs(1 + rng() % 4);
+        std::string mask, seq(rng() % 31, ' ');
+        for (size_t s = 0; s < subs.size(); s++) {
+            subs[s].nLimit = s == 0 ? 0 : 1 + rng() % 5;
+            if (s > 0)
+                mask += "{" + std::to_string(subs[s].nLimit) + "}";
+            for (size_t e = 0, nEl = 1 + rng() % 4; e < nEl; e++) {
+                std::string el, text;
+                for (size_t nCh = rng() % 10 < 7 ? 1 : 1 + rng() % 3; el.size() < nCh;) {
+                    char c = "ACGX"[rng() % 4];
+                    if (el.find(c) == std::string::npos)
+                        el += c;
+                }
+                subs[s].elements.push_back(el);
+                for (char c : el)
+                    text += rng() % 5 == 0 ? (char)tolower((unsigned char)c) : c;
+                mask += el.size() == 1 && rng() % 4 ? text : "(" + text + ")";
+            }
+        }
+        for (char &c : seq)
+            c = "AAAACCCGGX-."[rng() % 12];
+        std::vector<Chain> expected, got;
+        int nExpected = Expected(seq, subs, &expected);
+
+        OsNoticeLogClear();
+        int nRes = Search(seq.c_str(), mask.c_str());
+        if (nRes == RECH_TROUVE)
+            got = Results();
+        fs::remove(dir / "RESULTS.TMP");
+        nMatches += (int)got.size();
+        if (nRes != nExpected || got != expected || !OsNoticeLog().empty()) {
+            nFailures++;
+            ADD_FAILURE() << "mask " << mask << " in [" << seq << "]\n  expected " << nExpected
+                          << " " << Show(expected) << "\n  got      " << nRes << " " << Show(got);
+        }
+        ASSERT_TRUE(fs::is_empty(dir)) << "work files left by " << mask;
+    }
+    /* The cases must exercise chains, not only misses. */
+    EXPECT_LT(nCases / 2, nMatches) << "matches in " << nCases << " cases";
+}
+
+/* motifs.mot mixes CR LF, LF and lone CR line ends. The orphan lines
+   before the first "#MOTIF" and the lines with a colon are ignored; "PA
+   C(DE)X{3}H" is a mask although it holds "DE". Masks are kept as
+   written; a long description is cut; a mask too long for its field is
+   left empty. Reading another file drops the choice made in the first;
+   a file that cannot be read leaves no pattern, nor does one without
+   "#MOTIF". Every pattern of the shipped sample finds its own example. */
+TEST_F(FindPat, PatternFiles)
+{
+    MotifDecript m = {};
+    auto Read = [&m](const char *szPath) {
+        snprintf(m.szFilePath, sizeof m.szFilePath, "%s", szPath);
+        return ReadMotifs(NULL, &m);
+    };
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
+    std::string sLong = "2. ";
+    while (sLong.size() < TAILLEMOTIF)
+        sLong += "Long description ";
+    sLong.resize(TAILLEMOTIF - 1);
+    Texts got;
+    for (int i = 0; i < m.nMotifs; i++)
+        got.push_back(m.pDonneeMotif[i].mask), got.push_back(m.pDonneeMotif[i].nom);
+    EXPECT_EQ((Texts{"C(DE)X{3}H", "1. First pattern", "c(de)x", sLong, "", "3. Mask too long for the field", std::string(99, 'C'), "4. "}), got);
+    m.pListIdx = (int *)MyAlloc(2 * sizeof(int));
+    m.nIdx = 2;
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/../../findpat/tables/sample.mot"));
+    EXPECT_EQ(std::make_tuple((int *)NULL, 0, 10), std::make_tuple(m.pListIdx, m.nIdx, m.nMotifs));
+    static const char szSeq[] = "NAS" "SAK" "SAAD" "RKAS" "GAAAAGKS" "RGD" "AGKK" "LAAAAAALAAAAAALAAAAAAL" "CAACAAALAAAAAAAAHAAAH" "KDEL";
+    DefinitRepertoireTables(HALYARD_FIXTURES "/../../findpat/tables");
+    for (int i = 0; i < m.nMotifs; i++) {
+        EXPECT_EQ(RECH_TROUVE, Search(szSeq, m.pDonneeMotif[i].mask, "PROTEINE")) << m.pDonneeMotif[i].nom;
+        EXPECT_LT(0u, Results().size()) << "no match of " << m.pDonneeMotif[i].nom;
+    }
+    EXPECT_EQ("1. N-glycosylation site", std::string(m.pDonneeMotif[0].nom));
+    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/absent.mot"));
+    EXPECT_EQ(std::make_pair(0, (MotifData *)NULL), std::make_pair(m.nMotifs, m.pDonneeMotif));
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/ESSAI.TBL"));
+    EXPECT_EQ(0, m.nMotifs);
+    EXPECT_TRUE(OsNoticeLog().empty());
+    LibereMotifs(&m);
+    MyAllocFailAfter(0);
+    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
+    EXPECT_EQ(std::make_pair(0, (size_t)1), std::make_pair(m.nMotifs, OsNoticeLog().size())) << "memory refused";
+    LibereMotifs(&m);
+    EXPECT_EQ((Texts{"ADN", "PROTEINE", "SPECIAL", "PROTEINE"}),
+              (Texts{NomTableConvert(0), NomTableConvert(1), NomTableConvert(2), NomTableConvert(7)}));
+}
+
+/* A choice in "List of patterns": one pattern shows itself and a Find
+   searches what is typed; several are named and a Find searches them,
+   whatever the case of the name; a choice with no item of the file, or
+   without memory, keeps the one before. */
+TEST_F(FindPat, ChoiceOfPatternsAndWhatAFindSearches)
+{
+    MotifDecript motifs = {};
+    snprintf(motifs.szFilePath, sizeof motifs.szFilePath, "%s", HALYARD_FIXTURES "/findpat_gui/patterns.mot");
+    ASSERT_EQ(1, ReadMotifs(NULL, &motifs));
+    /* items, taken, name and mask shown, masks a Find searches by that name */
+    const struct {
+        std::vector<int> sel;
+        int nTaken;
+        std::string szShown, szSearched;
+    } cases[] = {
+        {{1}, 1, "2. N-glycosylation site|nx(st)", "typed"},
+        {{0, 1, 2}, 1, "All patterns|", "K(DE)E{4}H nx(st) RGD"},
+        {{}, 0, "All patterns|", "K(DE)E{4}H nx(st) RGD"},
+        {{2, 7, -1, 0}, 1, "Some patterns|", "RGD K(DE)E{4}H"},
+        {{3, -1}, 0, "Some patterns|", "RGD K(DE)E{4}H"},
+        {{1}, -1, "Some patterns|", "RGD K(DE)E{4}H"}, /* no memory */
+    };
+    for (const auto &c : cases) {
+        MyAllocFailAfter(c.nTaken < 0 ? 0 : -1);
+        EXPECT_EQ(c.nTaken > 0, ChoisitMotifsListe(&motifs, c.sel.data(), (int)c.sel.size()));
+        MyAllocFailAfter(-1);
+        EXPECT_EQ(c.szShown, std::string(motifs.DonneeMotif.nom) + "|" + motifs.DonneeMotif.mask);
+        char szTyped[] = "typed", *szMotifs[3];
+        std::string szDescription = motifs.DonneeMotif.nom, szSearched;
+        szDescription[0] = (char)tolower((unsigned char)szDescription[0]);
+        for (int i = 0; i < MotifsRecherches(&motifs, szDescription.c_str(), szTyped, szMotifs); i++)
+            szSearched += (i ? " " : "") + std::string(szMotifs[i]);
+        EXPECT_EQ(c.szSearched, szSearched) << c.szShown;
+    }
+    char szTyped[] = "typed", *szMotifs[3];
+    for (const char *sz : {"Some pattern", "Some patterns.", "3. All patterns", ""})
+        EXPECT_EQ(1, MotifsRecherches(&motifs, sz, szTyped, szMotifs)) << sz;
+    LibereMotifs(&motifs);
 }
 
 } // namespace

@@ -35,36 +35,30 @@ SeqPtr Prepare(const char *szRow, const GraphObjData &g, int nPremier = 1)
     return SeqPtr(PrepSequenceHCA(szRow, NULL, NULL, nPremier, "T", "", &g));
 }
 
+/* The points as x0, y0, x1, y1... */
+std::vector<long> Points(const PointHCA *p, int n)
+{
+    std::vector<long> v;
+    for (int i = 0; i < n; i++)
+        v.push_back(p[i].x), v.push_back(p[i].y);
+    return v;
+}
+
 #define EXPECT_POINT(ex, ey, pt, what)                                   \
     do {                                                                \
         EXPECT_FLOAT_EQ((float)(ex), (pt).x) << (what) << ": x";        \
         EXPECT_FLOAT_EQ((float)(ey), (pt).y) << (what) << ": y";        \
     } while (0)
 
-/* ---- Units and fonts -------------------------------------------------- */
-
 TEST(HcaGeom, UnitsFromFontMetrics)
 {
-    static const struct {
-        long cx, cy;
-        int  W, H, hauteur;
-    } cases[] = {
-        /* cx  cy   W  H  plot height */
-        {  7, 16,  5, 5, 157 },
-        {  6, 12,  4, 4, 124 },
-        {  8, 17,  6, 6, 184 },   /* 5.67 rounds up           */
-        {  5, 14,  5, 5, 153 },   /* 4.67                     */
-        {  3,  7,  2, 2,  64 },   /* 2.33 rounds down          */
-        {  1,  1,  1, 1,  27 },   /* a step of 0 would divide by zero later */
-        { 40, 100, 33, 33, 1025 },
-    };
+    /* cy, W = H, plot height: 5.67 rounds up, 4.67 too, 2.33 down; a step
+       of 0 would divide by zero later */
+    static const int cases[][3] = {{16, 5, 157}, {12, 4, 124}, {17, 6, 184}, {14, 5, 153}, {7, 2, 64}, {1, 1, 27}, {100, 33, 1025}};
     for (const auto &c : cases) {
-        GraphObjData g = Metriques(c.cx, c.cy);
-        EXPECT_EQ(c.cx, g.cxCharDiag);
-        EXPECT_EQ(c.cy, g.cyCharDiag);
-        EXPECT_EQ(c.W, g.nLineWidthAAs) << "cy " << c.cy;
-        EXPECT_EQ(c.H, g.nLineHeightAAs) << "cy " << c.cy;
-        EXPECT_EQ(c.hauteur, InitGraphHeight(&g)) << "cy " << c.cy;
+        GraphObjData g = Metriques(7, c[0]);
+        EXPECT_EQ((std::vector<long>{7, c[0], c[1], c[1], c[2]}),
+                  (std::vector<long>{g.cxCharDiag, g.cyCharDiag, g.nLineWidthAAs, g.nLineHeightAAs, InitGraphHeight(&g)}));
     }
 }
 
@@ -74,50 +68,20 @@ TEST(HcaGeom, FontsAndWin32Layouts)
     GraphObjData g;
     memset(&g, 0xAA, sizeof g);
     DefineLogPolices(&g, 13);
-    EXPECT_EQ((std::vector<std::string>{"13 Times New Roman", "15 Wingdings", "-15 Courier New"}),
-              (std::vector<std::string>{
-                  std::to_string(g.LFDiagramme.lfHeight) + " " + g.LFDiagramme.lfFaceName,
-                  std::to_string(g.LFAASpeciaux.lfHeight) + " " + g.LFAASpeciaux.lfFaceName,
-                  std::to_string(g.LFTrack.lfHeight) + " " + g.LFTrack.lfFaceName}));
-    EXPECT_EQ(2, g.LFAASpeciaux.lfCharSet) << "the symbol font's character set";
-
-    /* The Win32 layer hands these to GDI as POINT, RECT and LOGFONTA. */
-    EXPECT_EQ(8u, sizeof(PointHCA));
-    EXPECT_EQ(16u, sizeof(RectHCA));
-    EXPECT_EQ(60u, sizeof(LogFontHCA));
-    EXPECT_EQ(28u, offsetof(LogFontHCA, lfFaceName));
-    EXPECT_EQ(20u, offsetof(LogFontHCA, lfItalic));
-}
-
-/* ---- Hexagon and positions -------------------------------------------- */
-
-TEST(HcaGeom, UnitHexagon)
-{
-    /* W and H differ here, so that a corner built on the wrong axis shows. */
-    GraphObjData g;
-    memset(&g, 0, sizeof g);
-    g.nLineWidthAAs = 4;
-    g.nLineHeightAAs = 6;
-    CalculAmasUnitaire(&g);
-    const float hex[6][2] = {{6, -6}, {8, 3}, {2, 9}, {-6, 6}, {-8, -3}, {-2, -9}};
-    for (int i = 0; i < 6; i++)
-        EXPECT_POINT(hex[i][0], hex[i][1], g.ptAmas[i], "corner " + std::to_string(i));
+    std::vector<std::string> got;
+    for (const LogFontHCA &lf : {g.LFDiagramme, g.LFAASpeciaux, g.LFTrack}) /* height, face, character set, pitch, precisions, quality */
+        got.push_back(std::to_string(lf.lfHeight) + " " + lf.lfFaceName + " " + std::to_string(lf.lfCharSet) + " " + std::to_string(lf.lfPitchAndFamily) +
+                      " " + std::to_string(lf.lfOutPrecision) + std::to_string(lf.lfClipPrecision) + std::to_string(lf.lfQuality) + std::to_string(lf.lfItalic));
+    EXPECT_EQ((std::vector<std::string>{"13 Times New Roman 0 18 3210", "15 Wingdings 2 2 3210", "-15 Courier New 0 49 3210"}), got);
 }
 
 TEST(HcaGeom, PositionsOnTheNet)
 {
     GraphObjData g = Metriques(7, 16);
     SeqPtr p = Prepare("ACDEFGHIKLMNPQRSTVWYACDEFGHIKLMN", g);
-    ASSERT_NE(nullptr, p);
-
-    EXPECT_POINT(5, 42, p->pInfoAA[0].position, "residue 0");
-    static const struct { int k, rang; } rangs[] = {
-        { 0, 0 }, { 1, 3 }, { 2, 6 }, { 3, 9 }, { 4, 1 }, { 10, 8 }, { 11, 0 }, { 12, 3 },
-        { 22, 0 }, { 31, 5 },
-    };
+    static const int rangs[][2] = {{0, 0}, {1, 3}, {2, 6}, {3, 9}, {4, 1}, {10, 8}, {11, 0}, {12, 3}, {22, 0}, {31, 5}};
     for (const auto &r : rangs)
-        EXPECT_POINT(5 * (r.k + 1), 42 + 5 * r.rang, p->pInfoAA[r.k].position,
-                     "residue " + std::to_string(r.k));
+        EXPECT_POINT(5 * (r[0] + 1), 42 + 5 * r[1], p->pInfoAA[r[0]].position, "residue " + std::to_string(r[0]));
 
     /* Every hexagon corner lies halfway to the net neighbour it points to,
        in one of the two copies of the net (11 rows apart). */
@@ -140,8 +104,6 @@ TEST(HcaGeom, PositionsOnTheNet)
     EXPECT_EQ(0, CalcCoordAADiag(NULL, g));
 }
 
-/* ---- Background cells -------------------------------------------------- */
-
 /* Cell points T0..T13 in units of W and H. */
 const float TCoef[14][2] = {
     { -0.5f, -1.5f }, { 1.0f, -2.5f }, { 1.25f, -2.25f }, { 1.5f, -1.0f },
@@ -150,96 +112,59 @@ const float TCoef[14][2] = {
     { -2.25f, -1.25f }, { -2.5f, -2.0f },
 };
 
-TEST(HcaGeom, CellTable)
+TEST(HcaGeom, UnitHexagonAndCells)
 {
     /* W and H differ here, so that a corner built on the wrong axis shows. */
     GraphObjData g;
     memset(&g, 0, sizeof g);
-    g.nLineWidthAAs = 4;
-    g.nLineHeightAAs = 6;
+    g.nLineWidthAAs = 4, g.nLineHeightAAs = 6;
+    CalculAmasUnitaire(&g);
+    const float hex[6][2] = {{6, -6}, {8, 3}, {2, 9}, {-6, 6}, {-8, -3}, {-2, -9}};
+    for (int i = 0; i < 6; i++)
+        EXPECT_POINT(hex[i][0], hex[i][1], g.ptAmas[i], "corner " + std::to_string(i));
 
-    static const struct {
-        int           n, k;        /* sequence length, residue         */
-        unsigned char bits;
-        int           phi[3];      /* PhiPho of residues 0, 1, 2       */
-        int           T[6];        /* expected corners 0..5            */
-        const char   *why;
-    } cases[] = {
-        { 3, 1, 0x3F, { 1, 1, 1 }, { 0, 3, 4, 7, 10, 11 }, "closed middle" },
-        { 3, 1, 0x00, { 1, 1, 1 }, { 0, 2, 5, 7, 9, 12 },  "open middle, same classes" },
-        { 3, 1, 0x00, { 0, 1, 0 }, { 0, 1, 6, 7, 8, 13 },  "open middle, other classes" },
-        { 3, 1, 0x0C, { 1, 1, 0 }, { 0, 3, 6, 7, 10, 12 }, "edges 0x08 and 0x04" },
-        { 3, 1, 0x21, { 0, 1, 1 }, { 0, 1, 4, 7, 9, 11 },  "edges 0x20 and 0x01" },
-        { 3, 0, 0x00, { 1, 1, 0 }, { 0, 3, 5, 7, 9, 11 },  "first, same class next" },
-        { 3, 0, 0x20, { 1, 0, 0 }, { 0, 3, 4, 7, 8, 11 },  "first, edge 0x20" },
-        { 3, 2, 0x00, { 0, 1, 1 }, { 0, 2, 4, 7, 10, 12 }, "last, same class before" },
-        { 3, 2, 0x01, { 0, 0, 1 }, { 0, 1, 4, 7, 10, 11 }, "last, edge 0x01" },
-        { 1, 0, 0x00, { 1, 0, 0 }, { 0, 3, 4, 7, 10, 11 }, "one residue: the hexagon" },
-    };
+    static const struct { int n, k; unsigned char bits; int phi[3], T[6]; } cases[] = {
+        /* length, residue, its bits, PhiPho of residues 0..2, corners 0..5 */
+        {3, 1, 0x3F, {1, 1, 1}, {0, 3, 4, 7, 10, 11}},  {3, 1, 0x00, {1, 1, 1}, {0, 2, 5, 7, 9, 12}},
+        {3, 1, 0x00, {0, 1, 0}, {0, 1, 6, 7, 8, 13}},   {3, 1, 0x0C, {1, 1, 0}, {0, 3, 6, 7, 10, 12}},
+        {3, 1, 0x21, {0, 1, 1}, {0, 1, 4, 7, 9, 11}},   {3, 0, 0x00, {1, 1, 0}, {0, 3, 5, 7, 9, 11}},
+        {3, 0, 0x20, {1, 0, 0}, {0, 3, 4, 7, 8, 11}},   {3, 2, 0x00, {0, 1, 1}, {0, 2, 4, 7, 10, 12}},
+        {3, 2, 0x01, {0, 0, 1}, {0, 1, 4, 7, 10, 11}},  {1, 0, 0x00, {1, 0, 0}, {0, 3, 4, 7, 10, 11}}};
     for (const auto &c : cases) {
         SeqPtr p(InitPtrInfoSeq(c.n));
-        ASSERT_NE(nullptr, p);
         p->TailleSeq = c.n;
         for (int i = 0; i < c.n; i++)
             p->pInfoAA[i].PhiPho = c.phi[i];
         p->pInfoAA[c.k].TabHydro = c.bits;
         CreePolyUni(p.get(), g);
-        for (int i = 0; i < 6; i++) {
-            int t = c.T[i];
-            EXPECT_POINT(TCoef[t][0] * 4, TCoef[t][1] * 6, p->pInfoAA[c.k].PolyGon[i],
-                         std::string(c.why) + ", corner " + std::to_string(i)
-                         + " should be T" + std::to_string(t));
-        }
+        for (int i = 0; i < 6; i++)
+            EXPECT_POINT(TCoef[c.T[i]][0] * 4, TCoef[c.T[i]][1] * 6, p->pInfoAA[c.k].PolyGon[i],
+                         "residue " + std::to_string(c.k) + " bits " + std::to_string(c.bits) + " corner " + std::to_string(i));
     }
-}
-
-/* Residue 0 of LAAAL is linked to 4 only: open towards n+1, closed
-   towards n+3; the L of residue 0 differs from the A after it. */
-TEST(HcaGeom, CellsOfAPreparedRow)
-{
-    GraphObjData g = Metriques(7, 16);
-    SeqPtr p = Prepare("LAAAL", g);
-    ASSERT_NE(nullptr, p);
+    /* Residue 0 of LAAAL is linked to 4 only: open towards n+1, closed
+       towards n+3; the L of residue 0 differs from the A after it. */
+    GraphObjData g5 = Metriques(7, 16);
+    SeqPtr p = Prepare("LAAAL", g5);
     const int T[6] = {0, 3, 6, 7, 10, 11};
     for (int i = 0; i < 6; i++)
-        EXPECT_POINT(TCoef[T[i]][0] * 5, TCoef[T[i]][1] * 5, p->pInfoAA[0].PolyGon[i],
-                     "corner " + std::to_string(i) + " should be T" + std::to_string(T[i]));
+        EXPECT_POINT(TCoef[T[i]][0] * 5, TCoef[T[i]][1] * 5, p->pInfoAA[0].PolyGon[i], "LAAAL corner " + std::to_string(i));
 }
-
-/* ---- What a paint draws ------------------------------------------------ */
 
 TEST(HcaGeom, VisibleRange)
 {
-    static const struct {
-        long     cy;          /* W = cy / 3                     */
-        int      nPos;        /* nPosScroll                     */
-        int      left, right; /* update rectangle               */
-        int      n;           /* residues                       */
-        int      first, last, ok;
-    } cases[] = {
-        { 16, 40,  0, 100, 200, 36, 64, 1 },
-        { 16, 40,  0, 100,  50, 36, 49, 1 },   /* clipped at the end   */
-        { 16,  0,  0, 100, 200,  0, 24, 1 },   /* clipped at the start */
-        { 16, -10, 0, 100, 200,  0, 14, 1 },   /* scrolled before 0    */
-        { 16,  0, 28,  28, 200,  2, 10, 1 },   /* 5.6 rounds to 6      */
-        { 6,  10,  5,   5, 200,  8, 16, 1 },   /* 2.5 rounds to 2      */
-        { 16, 60,  0, 100,  50, 56, 49, 0 },   /* nothing left to draw */
-        { 16,  0,  0, 100,   0,  0, -1, 0 },   /* empty row            */
-    };
+    static const struct { long cy; int nPos, left, right, n; std::vector<int> want; } cases[] = {
+        /* cy (W = cy / 3), nPosScroll, update rectangle, residues: first, last, result */
+        {16, 40, 0, 100, 200, {36, 64, 1}}, {16, 40, 0, 100, 50, {36, 49, 1}}, /* clipped at the end */
+        {16, 0, 0, 100, 200, {0, 24, 1}},   {16, -10, 0, 100, 200, {0, 14, 1}}, /* scrolled before 0 */
+        {16, 0, 28, 28, 200, {2, 10, 1}},   {6, 10, 5, 5, 200, {8, 16, 1}},     /* 5.6 gives 6, 2.5 gives 2 */
+        {16, 60, 0, 100, 50, {56, 49, 0}},  {16, 0, 0, 100, 0, {0, -1, 0}}};    /* nothing to draw */
     for (const auto &c : cases) {
         GraphObjData g = Metriques(7, c.cy);
         SeqPtr p(InitPtrInfoSeq(c.n));
-        ASSERT_NE(nullptr, p);
-        p->TailleSeq = c.n;
-        p->StartAffich = 0;
-        p->StopAffich = c.n - 1;
-        p->LengthAffich = c.n;
+        p->TailleSeq = p->LengthAffich = c.n, p->StartAffich = 0, p->StopAffich = c.n - 1;
         p->HcaData.nPosScroll = (unsigned)c.nPos;
-        int first = -99, last = -99;
-        EXPECT_EQ(c.ok, PlageVisibleHCA(p.get(), c.left, c.right, g, &first, &last))
-            << "position " << c.nPos << ", update " << c.left << ".." << c.right;
-        EXPECT_EQ(c.first, first) << "position " << c.nPos << ", update " << c.left;
-        EXPECT_EQ(c.last, last) << "position " << c.nPos << ", update " << c.right;
+        int first = -99, last = -99, ok = PlageVisibleHCA(p.get(), c.left, c.right, g, &first, &last);
+        EXPECT_EQ(c.want, (std::vector<int>{first, last, ok})) << "position " << c.nPos << ", update " << c.left << ".." << c.right;
     }
 }
 
@@ -248,48 +173,31 @@ TEST(HcaGeom, DevicePointsOfAResidue)
     GraphObjData g = Metriques(7, 16);
     std::string s(60, 'A');
     SeqPtr p = Prepare(s.c_str(), g);
-    ASSERT_NE(nullptr, p);
-
-    /* Scrolled by 40 residues, residue 40 is one step from the left. */
-    RectHCA rc = { 0, 0, 100, 157 };
-    int X, Y1, Y2;
+    /* Scrolled by 40 residues, residue 40 is one step from the left, on
+       row 40 * 3 mod 11 = 10 and in the second copy 55 lower; then in a
+       band from (10, 20). */
+    RectHCA rc = {0, 0, 100, 157}, rcBand = {10, 20, 300, 400};
+    int X, Y1, Y2, X0, Y10, Y20;
     PositionEcranAA(p.get(), 40, 40 * 5, rc, g, &X, &Y1, &Y2);
-    EXPECT_EQ(5 + 1, X);
-    EXPECT_EQ(42 + 5 * 10, Y1);       /* 40 * 3 mod 11 = 10 */
-    EXPECT_EQ(42 + 5 * 10 + 55, Y2);  /* the second copy    */
-    RectHCA rcBand = { 10, 20, 300, 400 };
-    PositionEcranAA(p.get(), 0, 0, rcBand, g, &X, &Y1, &Y2);
-    EXPECT_EQ(5 + 10 + 1, X);
-    EXPECT_EQ(42 + 20, Y1);
+    PositionEcranAA(p.get(), 0, 0, rcBand, g, &X0, &Y10, &Y20);
+    EXPECT_EQ((std::vector<int>{6, 92, 147, 16, 62}), (std::vector<int>{X, Y1, Y2, X0, Y10}));
 
     /* The hexagon around (6, 42), half a line (8) lower; 13.5 and -1.5
        round towards zero. */
     PointHCA hex[6];
     CelluleEcran(g.ptAmas, 6, 42, g, hex);
-    const int ex[6][2] = { { 13, 45 }, { 16, 52 }, { 8, 57 }, { -1, 55 }, { -4, 47 }, { 3, 42 } };
-    for (int i = 0; i < 6; i++) {
-        EXPECT_EQ(ex[i][0], hex[i].x) << "corner " << i;
-        EXPECT_EQ(ex[i][1], hex[i].y) << "corner " << i;
-    }
+    EXPECT_EQ((std::vector<long>{13, 45, 16, 52, 8, 57, -1, 55, -4, 47, 3, 42}), Points(hex, 6));
 
     /* Contour segments in bit order, between the corners that face the
        two neighbours each edge lies between. */
-    const struct {
-        unsigned char bits;
-        std::vector<int> corners; /* corner pairs of the segments drawn */
-    } contours[] = {
-        {0x3F, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}},
-        {0x21, {5, 4, 1, 2}},
-        {0x00, {}},
-    };
+    const struct { unsigned char bits; std::vector<int> corners; /* pairs drawn */ } contours[] = {
+        {0x3F, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}}, {0xFF, {5, 4, 4, 3, 3, 2, 5, 0, 0, 1, 1, 2}}, {0x21, {5, 4, 1, 2}}, {0x00, {}}};
     for (const auto &c : contours) {
-        PointHCA seg[12];
+        PointHCA seg[12], want[12];
+        for (size_t i = 0; i < c.corners.size(); i++)
+            want[i] = hex[c.corners[i]];
         int n = SegmentsContour(c.bits, hex, seg);
-        ASSERT_EQ((int)c.corners.size() / 2, n) << "bits " << (int)c.bits;
-        for (int i = 0; i < 2 * n; i++) {
-            EXPECT_EQ(hex[c.corners[i]].x, seg[i].x) << "bits " << (int)c.bits << " point " << i;
-            EXPECT_EQ(hex[c.corners[i]].y, seg[i].y) << "bits " << (int)c.bits << " point " << i;
-        }
+        EXPECT_EQ(Points(want, (int)c.corners.size()), Points(seg, 2 * n)) << "bits " << (int)c.bits;
     }
 }
 
@@ -297,111 +205,65 @@ TEST(HcaGeom, ZigZagChevron)
 {
     GraphObjData g = Metriques(7, 16);
     SeqPtr p = Prepare("ALALAA", g);
-    ASSERT_NE(nullptr, p);
-    ASSERT_EQ(1u, p->nZigZag);
     int k = (int)p->TableauZigZag[0] - 1;
     ASSERT_EQ(1, k);
-
     RectHCA rc = { 0, 0, 300, 157 };
     PointHCA pts[6];
     ChevronZigZag(p.get(), k, 0, rc, g, pts);
     /* Tip on the motif's first residue (x 10, y 57 + 8), arms at the
        column of its third residue, 5 rows up and 6 rows down. */
-    const int ex[6][2] = { { 20, 40 }, { 10, 65 }, { 20, 95 },
-                           { 20, 95 }, { 10, 120 }, { 20, 150 } };
-    for (int i = 0; i < 6; i++) {
-        EXPECT_EQ(ex[i][0], pts[i].x) << "point " << i;
-        EXPECT_EQ(ex[i][1], pts[i].y) << "point " << i;
-    }
+    EXPECT_EQ((std::vector<long>{20, 40, 10, 65, 20, 95, 20, 95, 10, 120, 20, 150}), Points(pts, 6));
     EXPECT_FLOAT_EQ(p->pInfoAA[k + 2].position.x, (float)pts[0].x);
 
     /* Scrolled: everything moves left by the offset. */
     ChevronZigZag(p.get(), k, 10, rc, g, pts);
-    EXPECT_EQ(10, pts[0].x);
-    EXPECT_EQ(0, pts[1].x);
+    EXPECT_EQ((std::vector<long>{10, 0}), (std::vector<long>{pts[0].x, pts[1].x}));
 }
 
+/* Marks on 1, 10, 20 and the end; from 25 with a gap, 30 falls on the
+   seventh column; a row ending in a gap has no number to write at its end. */
 TEST(HcaGeom, ScaleMarks)
 {
     GraphObjData g = Metriques(7, 16);
-    std::string s = "ACDEFGHIKLMNPQRSTVWYACDEF"; /* 25 residues from 1 */
-    SeqPtr p = Prepare(s.c_str(), g, 1);
-    ASSERT_NE(nullptr, p);
-    for (int k = 0; k < 25; k++) {
-        int ex = k == 24 ? HCA_GRAD_FIN
-               : (k == 0 || k == 9 || k == 19) ? HCA_GRAD_TRAIT : HCA_GRAD_AUCUNE;
-        EXPECT_EQ(ex, GraduationAA(p.get(), k)) << "residue " << k;
+    const struct { const char *szRow; int nPremier; const char *szMarks; } cases[] = {
+        {"ACDEFGHIKLMNPQRSTVWYACDEF", 1, "|........|.........|....$"}, {"ACD-EFGHI", 25, "......|.$"}, {"ACD-", 1, "|..."}};
+    for (const auto &c : cases) {
+        SeqPtr p = Prepare(c.szRow, g, c.nPremier);
+        std::string s;
+        for (int k = 0; k < p->TailleSeq; k++) {
+            int n = GraduationAA(p.get(), k);
+            s += n == HCA_GRAD_FIN ? '$' : n == HCA_GRAD_TRAIT ? '|' : n == HCA_GRAD_AUCUNE ? '.' : '?';
+        }
+        EXPECT_EQ(c.szMarks, s) << c.szRow;
     }
-
-    /* From 25, with a gap: 30 falls on the seventh column. */
-    SeqPtr p2 = Prepare("ACD-EFGHI", g, 25);
-    ASSERT_NE(nullptr, p2);
-    const int ex2[9] = { 0, 0, 0, 0, 0, 0, HCA_GRAD_TRAIT, 0, HCA_GRAD_FIN };
-    for (int k = 0; k < 9; k++)
-        EXPECT_EQ(ex2[k], GraduationAA(p2.get(), k)) << "residue " << k;
-
-    /* A row ending in a gap has no number to write at its end. */
-    SeqPtr p3 = Prepare("ACD-", g, 1);
-    ASSERT_NE(nullptr, p3);
-    EXPECT_EQ(HCA_GRAD_TRAIT, GraduationAA(p3.get(), 0));
-    EXPECT_EQ(HCA_GRAD_AUCUNE, GraduationAA(p3.get(), 3));
 }
 
 TEST(HcaGeom, SymbolCodes)
 {
-    static const struct {
-        char          c;
-        int           n;
-        unsigned char codes[2];
-    } cases[] = {
-        { 'P', 1, { 0xAB, 0 } },     /* star                  */
-        { 'G', 1, { 0x74, 0 } },     /* lozenge               */
-        { 'T', 1, { 0xA8, 0 } },     /* open square           */
-        { 'S', 2, { 0xA8, 0x9F } },  /* square, then the dot  */
-        { 'A', 0, { 0, 0 } },
-        { 'p', 0, { 0, 0 } },
-        { '-', 0, { 0, 0 } },
-    };
+    /* star, lozenge, open square, square and dot; none */
+    static const struct { char c; std::vector<int> codes; } cases[] = {
+        {'P', {0xAB}}, {'G', {0x74}}, {'T', {0xA8}}, {'S', {0xA8, 0x9F}}, {'A', {}}, {'p', {}}, {'-', {}}};
     for (const auto &c : cases) {
-        unsigned char codes[2] = { 0, 0 };
-        EXPECT_EQ(c.n, SymboleAA(c.c, codes)) << "residue " << c.c;
-        for (int i = 0; i < c.n; i++)
-            EXPECT_EQ(c.codes[i], codes[i]) << "residue " << c.c << " code " << i;
+        unsigned char codes[2] = {0, 0};
+        int n = SymboleAA(c.c, codes);
+        EXPECT_EQ(c.codes, std::vector<int>(codes, codes + n)) << "residue " << c.c;
     }
 }
 
 TEST(HcaGeom, FillsAndLetterColours)
 {
-    static const struct {
-        int           draft, fond, phi;
-        unsigned long CouleurFond, CouleurAA;
-        int           rempli;
-        unsigned long couleur, lettre;
-    } cases[] = {
-        /* draft bk phi  cell      letter     filled  fill      letter  */
-        { 0, 1, 0, 0xFFFFFF, 0x0000FF, 0, 0,        0x0000FF },  /* white: none */
-        { 0, 1, 1, 0x00FFFF, 0x0000FF, 1, 0x00FFFF, 0x0000FF },
-        { 0, 0, 1, 0x00FFFF, 0x0000FF, 0, 0,        0x0000FF },  /* switched off */
-        { 1, 1, 1, 0x00FFFF, 0x0000FF, 1, 0xC0C0C0, 0x000000 },  /* draft: grey  */
-        { 1, 1, 0, 0x00FFFF, 0x0000FF, 0, 0,        0x000000 },
-        { 1, 0, 1, 0x00FFFF, 0x0000FF, 0, 0,        0x000000 },
-    };
+    static const struct { int draft, fond, phi; unsigned long CouleurFond; std::vector<unsigned long> want; } cases[] = {
+        /* draft, background on, hydrophobic, cell colour: filled, fill, letter (0x0000FF) */
+        {0, 1, 0, 0xFFFFFF, {0, 0, 0x0000FF}},        {0, 1, 1, 0x00FFFF, {1, 0x00FFFF, 0x0000FF}},
+        {0, 0, 1, 0x00FFFF, {0, 0, 0x0000FF}},        {1, 1, 1, 0x00FFFF, {1, 0xC0C0C0, 0}}, /* draft: grey, black */
+        {1, 1, 0, 0x00FFFF, {0, 0, 0}},               {1, 0, 1, 0x00FFFF, {0, 0, 0}}};
     for (const auto &c : cases) {
         SeqPtr p(InitPtrInfoSeq(1));
-        ASSERT_NE(nullptr, p);
-        p->TailleSeq = 1;
-        p->HcaData.IsDrawDraft = c.draft;
-        p->HcaData.IsDrawBkGround = c.fond;
-        p->pInfoAA[0].PhiPho = c.phi;
-        p->pInfoAA[0].CouleurFond = c.CouleurFond;
-        p->pInfoAA[0].CouleurAA = c.CouleurAA;
-        unsigned long col = 0;
-        EXPECT_EQ(c.rempli, FondAA(p.get(), 0, &col))
+        p->TailleSeq = 1, p->HcaData.IsDrawDraft = c.draft, p->HcaData.IsDrawBkGround = c.fond;
+        p->pInfoAA[0].PhiPho = c.phi, p->pInfoAA[0].CouleurFond = c.CouleurFond, p->pInfoAA[0].CouleurAA = 0x0000FF;
+        unsigned long col = 0, bRempli = (unsigned long)FondAA(p.get(), 0, &col);
+        EXPECT_EQ(c.want, (std::vector<unsigned long>{bRempli, bRempli ? col : 0, CouleurLettreAA(p.get(), 0)}))
             << "draft " << c.draft << " background " << c.fond << " hydrophobic " << c.phi;
-        if (c.rempli) {
-            EXPECT_EQ(c.couleur, col) << "draft " << c.draft << " hydrophobic " << c.phi;
-        }
-        EXPECT_EQ(c.lettre, CouleurLettreAA(p.get(), 0)) << "draft " << c.draft;
     }
 }
 

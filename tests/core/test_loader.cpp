@@ -1,83 +1,68 @@
 /* The HSP loader: blocks read back from the index file into the three
    rows with their coordinates, the forward-only search, damaged blocks,
-   and every HSP of the real reports in ../shared/testdata/blast. */
+   colours under each scheme and every HSP of the real reports in
+   ../shared/testdata/blast. */
 #include "test_reader_util.h"
 
 #include <algorithm>
 #include <map>
 #include <sstream>
 
+#include "colors.h"
 #include "halyardrc.h"
 
 using namespace readertest;
 
 namespace {
 
-TEST(LitUnAlignHsp, LoadsEveryHspOfTheFixtureInFileOrder)
+/* Hit, HSP, columns, query and subject ranges, score and identities. */
+std::string Resume(const HalyardHSPData *p)
+{
+    char sz[400];
+    snprintf(sz, sizeof sz, "%d %d %d %u-%u %u-%u %s", p->noAlign, p->noHsp, p->tailleAlign, p->StartQuery,
+             p->StopQuery, p->StartSubject, p->StopSubject, p->szInfo);
+    return sz;
+}
+
+TEST(LitUnAlignHsp, LoadsHspsInFileOrderOrStraightAway)
 {
     ReadReport r(Fixture("base.bla"));
     ASSERT_EQ(LB_OK, r.nResult);
+    const struct { unsigned nHit, nHsp; const char *szResume; } hsps[] = {
+        {1, 1, "1 1 137 1-137 11-147 SCORE = 300 (110.2 BITS), EXPECT = 1.0E-30, P = 1.0E-30\n IDENTITIES = 137/137 (100%), POSITIVES = 137/137 (100%)"},
+        {1, 2, "1 2 14 200-212 300-313 SCORE = 120 (45.1 BITS), EXPECT = 2.0E-10, SUM P(2) = 2.0E-10\n IDENTITIES = 12/14 (85%), POSITIVES = 13/14 (92%)"},
+        {1, 3, "1 3 5 400-404 500-504 SCORE = 50 (20.0 BITS), EXPECT = 0.5, SUM P(2) = 0.4\n IDENTITIES = 5/5 (100%), POSITIVES = 5/5 (100%)"},
+        {2, 1, "2 1 8 10-17 20-27 SCORE = 100 (40.0 BITS), EXPECT = 2.0E-05, P = 2.0E-05\n IDENTITIES = 8/8 (100%), POSITIVES = 8/8 (100%)"}};
     FILE *f = fopen(r.index.szPath, "rb");
-    ASSERT_NE(nullptr, f);
-
-    const struct {
-        unsigned nHit, nHsp;
-        int tailleAlign;
-        unsigned q0, q1, s0, s1;
-        const char *szInfo;
-    } hsps[] = {
-        /* hit HSP columns  query      subject     score line + identities */
-        {1, 1, 137, 1, 137, 11, 147,
-         "SCORE = 300 (110.2 BITS), EXPECT = 1.0E-30, P = 1.0E-30\n"
-         " IDENTITIES = 137/137 (100%), POSITIVES = 137/137 (100%)"},
-        {1, 2, 14, 200, 212, 300, 313,
-         "SCORE = 120 (45.1 BITS), EXPECT = 2.0E-10, SUM P(2) = 2.0E-10\n"
-         " IDENTITIES = 12/14 (85%), POSITIVES = 13/14 (92%)"},
-        {1, 3, 5, 400, 404, 500, 504,
-         "SCORE = 50 (20.0 BITS), EXPECT = 0.5, SUM P(2) = 0.4\n"
-         " IDENTITIES = 5/5 (100%), POSITIVES = 5/5 (100%)"},
-        {2, 1, 8, 10, 17, 20, 27,
-         "SCORE = 100 (40.0 BITS), EXPECT = 2.0E-05, P = 2.0E-05\n"
-         " IDENTITIES = 8/8 (100%), POSITIVES = 8/8 (100%)"},
-    };
-    for (const auto &h : hsps) {
-        SCOPED_TRACE(testing::Message() << "hit " << h.nHit << " HSP " << h.nHsp);
-        LoadedHsp l(f, h.nHit, h.nHsp);
-        ASSERT_NE(nullptr, l.p);
-        EXPECT_EQ((int)h.nHit, l.p->noAlign);
-        EXPECT_EQ((int)h.nHsp, l.p->noHsp);
-        EXPECT_EQ(h.tailleAlign, l.p->tailleAlign);
-        EXPECT_EQ(h.q0, l.p->StartQuery);
-        EXPECT_EQ(h.q1, l.p->StopQuery);
-        EXPECT_EQ(h.s0, l.p->StartSubject);
-        EXPECT_EQ(h.s1, l.p->StopSubject);
-        EXPECT_STREQ(h.szInfo, l.p->szInfo);
+    for (const auto &h : hsps) { /* from one open file, then each from the start */
+        LoadedHsp l(f, h.nHit, h.nHsp), alone(r.index.szPath, h.nHit, h.nHsp);
+        ASSERT_TRUE(l.p != nullptr && alone.p != nullptr);
+        EXPECT_EQ(h.szResume, Resume(l.p));
+        EXPECT_EQ(h.szResume, Resume(alone.p));
+        EXPECT_EQ(std::string(alone.p->szQuery) + alone.p->szComp + alone.p->szSubject,
+                  std::string(l.p->szQuery) + l.p->szComp + l.p->szSubject);
         for (const char *szRow : {l.p->szQuery, l.p->szComp, l.p->szSubject})
-            EXPECT_EQ((size_t)h.tailleAlign, strlen(szRow));
-        if (h.nHit == 1 && h.nHsp == 1) {
-            /* 60 + 60 + 17 columns; the last match line is short and is
-               padded with blanks to stay in step with the query. */
-            std::string sQ2 = "CYHSVQMRWRNLIGIDWLTSMRLYDETQGMFSQCDVWMMNYSWRDDKSDCLWRLPNARNG";
-            EXPECT_EQ("MKENDLAMFPCDVENWCTHCDQQDIDVQCWEIWCWWPCICVFLQFVEWLVGEWWHNEVDW" + sQ2 +
-                          "YESCHLFIPPSDGRPVK",
-                      l.p->szQuery);
-            EXPECT_EQ("MKENDLAMFPCDVENWCTHCDQQDIDVQCW    ++P  + F  + +  +  + + + ++" + sQ2 +
-                          "YESCHLFIPP       ",
-                      l.p->szComp);
-            EXPECT_EQ("MKENDLAMFPCDVENWCTHCDQQDIDVQCWFQVKQNPIFDGFIIASWGKLAFQVNYWMFT" + sQ2 +
-                          "YESCHLFIPPSDGRPVK",
-                      l.p->szSubject);
-        }
-        if (h.nHit == 1 && h.nHsp == 2) {
-            EXPECT_STREQ("ACDEFGHIKL-MNP", l.p->szQuery);
-            EXPECT_STREQ("ACDEFGHIKL +NP", l.p->szComp);
-            EXPECT_STREQ("ACDEFGHIKLLMNP", l.p->szSubject);
-        }
+            EXPECT_EQ((size_t)l.p->tailleAlign, strlen(szRow));
     }
     /* Forward only: an HSP before the current position is not found. */
     LoadedHsp back(f, 1, 2);
     EXPECT_EQ(nullptr, back.p);
     fclose(f);
+    /* 60 + 60 + 17 columns; the last match line is short and is padded with
+       blanks to stay in step with the query; a gap in the query row. */
+    LoadedHsp a(r.index.szPath, 1, 1), b(r.index.szPath, 1, 2);
+    std::string sQ2 = "CYHSVQMRWRNLIGIDWLTSMRLYDETQGMFSQCDVWMMNYSWRDDKSDCLWRLPNARNG";
+    EXPECT_EQ((std::vector<std::string>{"MKENDLAMFPCDVENWCTHCDQQDIDVQCWEIWCWWPCICVFLQFVEWLVGEWWHNEVDW" + sQ2 + "YESCHLFIPPSDGRPVK",
+                                        "MKENDLAMFPCDVENWCTHCDQQDIDVQCW    ++P  + F  + +  +  + + + ++" + sQ2 + "YESCHLFIPP       ",
+                                        "MKENDLAMFPCDVENWCTHCDQQDIDVQCWFQVKQNPIFDGFIIASWGKLAFQVNYWMFT" + sQ2 + "YESCHLFIPPSDGRPVK",
+                                        "ACDEFGHIKL-MNP", "ACDEFGHIKL +NP", "ACDEFGHIKLLMNP"}),
+              (std::vector<std::string>{a.p->szQuery, a.p->szComp, a.p->szSubject, b.p->szQuery, b.p->szComp, b.p->szSubject}));
+
+    /* Report lines longer than the reader's buffer go to the index file in
+       pieces, which make the line again. */
+    std::string s120(120, 'W');
+    ReadReport w(Report("q", 200, {{"sp|W", {{1, 120, 1, 120, s120.c_str(), s120.c_str(), s120.c_str()}}}}));
+    EXPECT_NE(std::string::npos, ReadFile(w.index.szPath).find("\r\nQUERY:     1 " + s120 + " 120\r\n"));
 }
 
 /* Index files written by hand: damaged blocks never size the rows nor
@@ -85,77 +70,129 @@ TEST(LitUnAlignHsp, LoadsEveryHspOfTheFixtureInFileOrder)
 TEST(LitUnAlignHsp, DamagedBlocks)
 {
     const std::string sHead = "END\r\nALIGN 1 HSP 1\r\n SCORE = 9, EXPECT = 1, P = 1\r\n";
-    const std::string sTriple =
-        "QUERY:     1 ABCDEFGHIJ 10\r\n             ABCDE FGHI\r\nSBJCT:     5 ABCDEFGHIJ 14\r\n";
+    const std::string sTriple = "QUERY:     1 ABCDEFGHIJ 10\r\n             ABCDE FGHI\r\nSBJCT:     5 ABCDEFGHIJ 14\r\n";
     std::string sLf = sHead + " IDENTITIES = 10/10\r\n" + sTriple;
     sLf.erase(std::remove(sLf.begin(), sLf.end(), '\r'), sLf.end());
-    const struct {
-        const char *szWhat;
-        std::string sIndex;
-        bool bLoaded;
-        const char *szQuery, *szComp, *szSubject;
-        unsigned q1, s0;
-    } cases[] = {
-        /* what, index file, loaded, query row, match row, subject row, stop query, start subject */
-        {"complete", sHead + " IDENTITIES = 10/10\r\n" + sTriple, true, "ABCDEFGHIJ", "ABCDE FGHI",
-         "ABCDEFGHIJ", 10, 5},
-        {"no identities line", sHead, false, "", "", "", 0, 0},
-        {"no slash", sHead + " IDENTITIES = 10\r\n" + sTriple, false, "", "", "", 0, 0},
-        {"length 0", sHead + " IDENTITIES = 0/0\r\n" + sTriple, false, "", "", "", 0, 0},
-        {"absurd length", sHead + " IDENTITIES = 5/2000000\r\n" + sTriple, false, "", "", "", 0, 0},
-        {"rows cut at the length", sHead + " IDENTITIES = 4/4\r\n" + sTriple, true, "ABCD", "ABCD",
-         "ABCD", 10, 5},
-        {"END line ends the block",
-         sHead + " IDENTITIES = 20/20\r\n" + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple, true,
-         "ABCDEFGHIJ", "ABCDE FGHI", "ABCDEFGHIJ", 10, 5},
-        {"KENDL inside a query line",
-         sHead + " IDENTITIES = 10/10\r\nQUERY:     1 KENDLKENDL 10\r\n             KENDL\r\n"
-                 "SBJCT:     1 KENDLKENDL 10\r\n",
-         true, "KENDLKENDL", "KENDL     ", "KENDLKENDL", 10, 1},
-        {"lines that do not scan are passed over",
-         sHead + " IDENTITIES = 10/10\r\nQUERY: garbage\r\n\r\n" + sTriple, true, "ABCDEFGHIJ",
-         "ABCDE FGHI", "ABCDEFGHIJ", 10, 5},
-        {"no match line (noseqs)",
-         sHead + " IDENTITIES = 820/820\r\nQUERY: 1 - 820\r\nSBJCT: 3 - 822\r\n\r\n", true, "",
-         "", "", 820, 3},
-        {"file ends after the query line", sHead + " IDENTITIES = 10/10\r\nQUERY:   1 ABC 3\r\n",
-         true, "ABC", "", "", 3, 0},
-        {"subject line that does not scan",
-         sHead + " IDENTITIES = 10/10\r\nQUERY:   1 ABC 3\r\n           ABC\r\nSBJCT:\r\n", true,
-         "ABC", "ABC", "", 3, 0},
-        {"LF line ends", sLf, true, "ABCDEFGHIJ", "ABCDE FGHI", "ABCDEFGHIJ", 10, 5},
-        {"block missing", "END\r\nALIGN 1 HSP 2\r\n", false, "", "", "", 0, 0},
-    };
+    std::string sCr = sHead + " IDENTITIES = 20/20\r\n" + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple;
+    sCr.erase(std::remove(sCr.begin(), sCr.end(), '\n'), sCr.end());
+    const char *szFull = "ABCDEFGHIJ|ABCDE FGHI|ABCDEFGHIJ|10|5";
+    const struct { std::string sIndex; const char *szWant; /* query|match|subject|stop query|start subject; NULL: none */ } cases[] = {
+        {sHead + " IDENTITIES = 10/10\r\n" + sTriple, szFull},
+        {sHead, NULL}, /* no identities line */
+        {sHead + " IDENTITIES = 10\r\n" + sTriple, NULL},
+        {sHead + " IDENTITIES = 0/0\r\n" + sTriple, NULL},
+        {sHead + " IDENTITIES = 5/2000000\r\n" + sTriple, NULL},
+        {sHead + " IDENTITIES = 5/1000000\r\n" + sTriple, "ABCDEFGHIJ|ABCDE FGHI|ABCDEFGHIJ|10|5"},
+        {sHead + " IDENTITIES = 4/4\r\n" + sTriple, "ABCD|ABCD|ABCD|10|5"},
+        {sHead + " IDENTITIES = 20/20\r\n" + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple, szFull},
+        {sHead + " IDENTITIES = 10/10\r\nQUERY:     1 KENDLKENDL 10\r\n             KENDL\r\nSBJCT:     1 KENDLKENDL 10\r\n",
+         "KENDLKENDL|KENDL     |KENDLKENDL|10|1"},
+        {sHead + " IDENTITIES = 10/10\r\nQUERY: garbage\r\n\r\n" + sTriple, szFull},
+        {sHead + " IDENTITIES = 820/820\r\nQUERY: 1 - 820\r\nSBJCT: 3 - 822\r\n\r\n", "|||820|3"}, /* noseqs */
+        {sHead + " IDENTITIES = 10/10\r\nQUERY:   1 ABC 3\r\n", "ABC|||3|0"},
+        {sHead + " IDENTITIES = 10/10\r\nQUERY:   1 ABC 3\r\n           ABC\r\nSBJCT:\r\n", "ABC|ABC||3|0"},
+        {sLf, szFull}, {sCr, szFull}, /* lone CR line ends: "END " ends the block */
+        {sHead + " IDENTITIES = 20/20\r\n" + sTriple + std::string("ENDX\0\r\n", 7) + sTriple, /* not "END" */
+         "ABCDEFGHIJABCDEFGHIJ|ABCDE FGHIABCDE FGHI|ABCDEFGHIJABCDEFGHIJ|10|5"},
+        {"END\r\nALIGN 1 HSP 2\r\n", NULL}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.szWhat);
         TempFile index(c.sIndex);
         OsNoticeLogClear();
         LoadedHsp l(index.szPath, 1, 1);
-        EXPECT_EQ(c.bLoaded, l.p != nullptr);
         EXPECT_TRUE(OsNoticeLog().empty());
-        if (l.p == nullptr)
-            continue;
-        EXPECT_STREQ(c.szQuery, l.p->szQuery);
-        EXPECT_STREQ(c.szComp, l.p->szComp);
-        EXPECT_STREQ(c.szSubject, l.p->szSubject);
-        EXPECT_EQ(c.q1, l.p->StopQuery);
-        EXPECT_EQ(c.s0, l.p->StartSubject);
+        EXPECT_EQ(c.szWant ? c.szWant : "NULL",
+                  l.p ? std::string(l.p->szQuery) + "|" + l.p->szComp + "|" + l.p->szSubject + "|" +
+                            std::to_string(l.p->StopQuery) + "|" + std::to_string(l.p->StartSubject)
+                      : "NULL") << c.sIndex;
     }
-}
-
-/* The record, then three rows and six colour arrays. */
-TEST(LitUnAlignHsp, MemoryFailureGivesNull)
-{
+    /* Memory failing at the record, then each of the rows and colours. */
     ReadReport r(Fixture("base.bla"));
-    ASSERT_EQ(LB_OK, r.nResult);
     for (int n = 0; n < 10; n++) {
         OsNoticeLogClear();
         MyAllocFailAfter(n);
         LoadedHsp l(r.index.szPath, 1, 1);
         MyAllocFailAfter(-1);
-        EXPECT_EQ(nullptr, l.p) << "allocation " << n;
-        EXPECT_EQ(1u, OsNoticeLog().size()) << "allocation " << n;
+        EXPECT_EQ(std::make_pair((HalyardHSPData *)NULL, (size_t)1), std::make_pair(l.p, OsNoticeLog().size())) << n;
     }
+}
+
+TEST(Colors, SettingsFileAndDefaults)
+{
+    TempFile gone("", true);
+    TempFile cfg("; colour settings\r\n[couleurs_hca]\r\nw = 3\r\nA=16\r\nC=-1\r\nD=  12 blue\r\nE=x\r\nZ=13\r\n"
+                 "[Couleur_Fond_HCA]\r\nW=7\r\nZ=0\r\n[Couleurs_SimIden]\r\nIDENT=0\r\nsimil=15\r\nAUTRE=99\r\n"
+                 "[Couleur_Fond_SimIden]\r\nK=14\r\nZ=15\r\n");
+    const struct { int nScheme; bool bFile; char c; /* '*': every letter */ int txt, bk, ident, simil, autre; } cases[] = {
+        /* scheme, file, letter, its text and background colours, identity,
+           similarity, other residues; -1: left untouched */
+        {COULEUR_HCA, false, '*', 0, 1, -1, -1, -1},       {COULEUR_SIMIDEN, false, '*', -1, 1, 2, 4, 0},
+        {COULEUR_NOIRBLANC, false, '*', 0, 1, 0, 0, 0},   {40, false, '*', -1, -1, -1, -1, -1},
+        {COULEUR_NOIRBLANC, true, 'W', 0, 1, 0, 0, 0},
+        {COULEUR_HCA, true, 'W', 3, 7, -1, -1, -1}, /* names in any case */
+        {COULEUR_HCA, true, 'A', 0, 1, -1, -1, -1}, /* 16: no colour, default */
+        {COULEUR_HCA, true, 'C', 0, 1, -1, -1, -1}, /* -1: no colour, default */
+        {COULEUR_HCA, true, 'D', 12, 1, -1, -1, -1}, {COULEUR_HCA, true, 'E', 0, 1, -1, -1, -1}, /* no digits: 0 */
+        {COULEUR_HCA, true, 'Z', 13, 0, -1, -1, -1}, {COULEUR_SIMIDEN, true, 'K', -1, 14, 0, 15, 0},
+        {COULEUR_SIMIDEN, true, 'Z', -1, 15, 0, 15, 0}, {COULEUR_SIMIDEN, true, 'W', -1, 1, 0, 15, 0}};
+    for (const auto &c : cases) {
+        int txt[NBLETTRES], bk[NBLETTRES], ident = -1, simil = -1, autre = -1;
+        std::fill(txt, txt + NBLETTRES, -1), std::fill(bk, bk + NBLETTRES, -1);
+        ReadColorConfFile(txt, bk, &ident, &simil, &autre, c.nScheme, c.bFile ? cfg.szPath : gone.szPath);
+        for (int i = 0; i < NBLETTRES; i++)
+            EXPECT_TRUE((c.c != '*' && c.c != 'A' + i) || (c.txt == txt[i] && c.bk == bk[i]))
+                    << "scheme " << c.nScheme << " letter " << (char)('A' + i) << (c.bFile ? "" : " without file");
+        EXPECT_EQ((std::vector<int>{c.ident, c.simil, c.autre}), (std::vector<int>{ident, simil, autre})) << c.nScheme;
+    }
+}
+
+typedef std::vector<std::string> V;
+
+/* "text/background" of every column of the three rows (query, match,
+   subject) of a hand-made HSP coloured under a scheme; the colour arrays
+   start at 99 so that every column must be written. */
+std::vector<V> Coloured(const char *szQuery, const char *szComp, const char *szSubject, const char *szCfg, int nScheme, int nBk)
+{
+    pDataGeneralPrg pData = InitDataProgram();
+    snprintf(pData->ConfigFile, sizeof pData->ConfigFile, "%s", szCfg);
+    pData->nColorPref = nScheme, pData->nBkColor = nBk;
+    pHalyardHSPData p = (pHalyardHSPData)MyAlloc(sizeof(HalyardHSPData));
+    int n = p->tailleAlign = (int)strlen(szQuery);
+    char **rows[] = {&p->szQuery, &p->szComp, &p->szSubject};
+    const char *texts[] = {szQuery, szComp, szSubject};
+    for (int r = 0; r < 3; r++) /* shorter rows end early */
+        memcpy(*rows[r] = (char *)MyAlloc(n + 1), texts[r], strlen(texts[r]));
+    unsigned **arrays[] = {&p->QueryTxtClr, &p->QueryBkClr, &p->CompTxtClr, &p->CompBkClr, &p->SubjectTxtClr, &p->SubjectBkClr};
+    for (unsigned **a : arrays) {
+        *a = (unsigned *)MyAlloc(n * sizeof(unsigned));
+        std::fill(*a, *a + n, 99u);
+    }
+    pData->pVhspData = p;
+    AssignColorForAA(pData);
+    std::vector<V> v(3);
+    for (int r = 0; r < 3; r++)
+        for (int c = 0; c < n; c++)
+            v[r].push_back(std::to_string((*arrays[2 * r])[c]) + "/" + std::to_string((*arrays[2 * r + 1])[c]));
+    FreeDataProgram(pData);
+    return v;
+}
+
+TEST(AssignColorForAA, SchemesAndBackgroundOption)
+{
+    TempFile gone("", true);
+    TempFile cfg("[Couleurs_HCA]\nW=3\nA=2\nZ=9\n[Couleur_Fond_HCA]\nW=5\nZ=8\n[Couleur_Fond_SimIden]\nA=6\nZ=11\n");
+    const struct { int nScheme, nBk; const char *szQuery, *szComp, *szSubject; bool bCfg; std::vector<V> rows; /* query, match, subject */ } cases[] = {
+        {COULEUR_HCA, 1, "AW-Z", "A  +", "AWKW", true, {{"2/1", "3/5", "0/1", "9/8"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/5", "0/1", "3/5"}}},
+        {COULEUR_HCA, 0, "AW-W", "A  +", "AWKZ", true, {{"2/1", "3/1", "0/1", "3/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/1", "0/1", "9/1"}}},
+        {COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKZ", true, {{"2/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/6", "0/1", "0/1", "4/11"}}},
+        {COULEUR_SIMIDEN, 0, "AW-W", "A  +", "AWKW", true, {{"2/1", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "0/1", "0/1", "4/1"}}},
+        {COULEUR_NOIRBLANC, 1, "AW-W", "A  +", "AWKW", true, {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}},
+        /* identity, similarity, nothing, gap under the default colours */
+        {COULEUR_SIMIDEN, 1, "AKW-", "A+  ", "ARFG", false, {{"2/1", "4/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "4/1", "0/1", "0/1"}}},
+        /* rows shorter than the alignment (a damaged block) */
+        {COULEUR_HCA, 1, "AAAA", "A", "", false, {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}}};
+    for (const auto &c : cases)
+        EXPECT_EQ(c.rows, Coloured(c.szQuery, c.szComp, c.szSubject, c.bCfg ? cfg.szPath : gone.szPath, c.nScheme, c.nBk))
+            << c.nScheme << " " << c.nBk << " " << c.szQuery;
 }
 
 /* Per HSP of a report, the first and last numbers of its "Query:" and

@@ -5,7 +5,6 @@
 
 #include <limits.h>
 
-#include <algorithm>
 #include <list>
 #include <random>
 
@@ -96,7 +95,8 @@ TEST(PrepareStatData, FailuresGiveZeroAndANotice)
         {"nothing selected", {}, NULL, false, 300, IDS_MAP_NOSEQSEL},
         {"second row's block missing", {{5, 1}, {5, 2}}, "ALIGN 5 HSP 2", false, 300, IDS_NOPREPMAP},
         {"no index file", {{7, 1}}, NULL, true, 300, IDS_NOPREPMAP},
-        {"a query too long to count", {{7, 1}}, NULL, false, INT_MAX, IDS_NOPREPMAP}};
+        {"a query too long to count", {{7, 1}}, NULL, false, INT_MAX, IDS_NOPREPMAP},
+        {"the shortest query too long", {{7, 1}}, NULL, false, 0x3FFFFFFF, IDS_NOPREPMAP}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.szWhat);
         Doc d(MapReport(300, kSept), c.sel);
@@ -113,6 +113,10 @@ TEST(PrepareStatData, FailuresGiveZeroAndANotice)
             << "result, progress calls";
         EXPECT_EQ(std::vector<unsigned>{c.id}, NoticeIds());
     }
+    Doc c(MapReport(300, kSept), {{5, 1}, {7, 1}});
+    c.Cut(6); /* hit 7 lies beyond the table's end */
+    Map cut(c.pData, 9);
+    EXPECT_EQ((std::vector<int>{1, 1}), (std::vector<int>{cut.nOk, cut.p->nSeq}));
     Doc d(MapReport(300, kSept), {{5, 1}, {5, 2}, {5, 3}, {7, 1}});
     for (int n = 1; n < 1000; n++) {
         MyAllocFailAfter(n);   /* InitStatData's allocation passes */
@@ -172,8 +176,9 @@ TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
 }
 
 /* Rows shown: RoundFloat((h + 1) / cy), halves toward zero (205 / 10
-   gives 20, 206 / 10 gives 21); the bar leaves two rows spare. */
-TEST(StatDefilement, RowsAndScrollRange)
+   gives 20, 206 / 10 gives 21); the bar leaves two rows spare. The
+   largest count of a histogram, wherever it lies. */
+TEST(StatDefilement, RowsScrollRangeAndLargestCount)
 {
     const struct { int nSeq, h, cy; std::vector<int> want; /* bar, max, wndheight, nVdecal */ } cases[] = {
         {18, 299, 15, {0, 0, 0, 0}}, {19, 299, 15, {1, 1, 20, 3}}, {40, 299, 15, {1, 22, 20, 3}},
@@ -185,12 +190,8 @@ TEST(StatDefilement, RowsAndScrollRange)
         EXPECT_EQ(c.want, (std::vector<int>{bBar, nMax, s.wndheight, s.nVdecal}))
             << c.nSeq << " rows, height " << c.h << ", cy " << c.cy;
     }
-}
-
-TEST(StatMaxHisto, LargestCountAnywhere)
-{
-    const struct { std::vector<int> h; int nWant; } cases[] = {{{5, 1, 2}, 5}, {{0, 0, 4}, 4}, {{0, 0}, 0}, {{}, 0}};
-    for (auto c : cases) {
+    const struct { std::vector<int> h; int nWant; } histos[] = {{{5, 1, 2}, 5}, {{0, 0, 4}, 4}, {{0, 0}, 0}, {{}, 0}};
+    for (auto c : histos) {
         MySTATDATA s = {};
         s.nTaille = (int)c.h.size(), s.pDataHistoBrute = c.h.data();
         EXPECT_EQ(c.nWant, StatMaxHisto(&s)) << c.h.size() << " positions";

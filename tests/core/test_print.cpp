@@ -21,10 +21,12 @@ TEST(PrintGeom, MarginsAndFontFromTheResolution)
         EXPECT_EQ((std::vector<int>{c.nMarge, c.nTick, c.nPolice}),
                   (std::vector<int>{MargeImpression(c.nDpi), TickImpression(c.nDpi), HauteurPolice1D(c.nDpi, 96)}))
             << c.nDpi << " dpi";
+    EXPECT_EQ(-13, HauteurPolice1D(600, 0)) << "no screen resolution: the screen height";
 }
 
 /* The walk as text: "H<page>@<y>" for a header, "B<first>-<end>@<y>" for
-   a block, "|" for a page end, "$" for the last one. */
+   a block of band 0 ("b" for band 1), "|" for a page end, "$" for the
+   last one. */
 struct Trace {
     std::string s;
     int nStopAfter = -1;   /* page ends before the user cancels */
@@ -32,9 +34,9 @@ struct Trace {
     {
         static_cast<Trace *>(p)->s += "H" + std::to_string(nPage) + "@" + std::to_string(y) + " ";
     }
-    static void Bloc(void *p, int, int a, int b, int y)
+    static void Bloc(void *p, int nBande, int a, int b, int y)
     {
-        static_cast<Trace *>(p)->s += "B" + std::to_string(a) + "-" + std::to_string(b) + "@" + std::to_string(y) + " ";
+        static_cast<Trace *>(p)->s += (nBande ? "b" : "B") + std::to_string(a) + "-" + std::to_string(b) + "@" + std::to_string(y) + " ";
     }
     static int Fin(void *p, int bDerniere)
     {
@@ -71,18 +73,20 @@ TEST(PrintGeom, HcaPrintoutBands)
     /* Bands of 30 residues, 5 high with cy 1: a band takes 8, the first
        of a page starts at 9 under the header at 0; the page ends when the
        band about to start would end with one more band and a line past
-       yPage: from 25, 25 + 5 + 5 + 1 > 35. */
-    const struct { int nStop0, nStop1, nOverlap, yPage, nPages; const char *szWalk; } cases[] = {
-        {49, 49, 10, 60, 1, "H1@0 B0-30@9 B0-30@17 B20-49@25 B20-49@33 $"},
-        {49, 49, 10, 35, 2, "H1@0 B0-30@9 B0-30@17 | H2@0 B20-49@9 B20-49@17 $"},
-        {59, 39, 19, 80, 1, "H1@0 B0-30@9 B0-30@17 B11-41@25 B11-39@33 B22-52@41 B22-39@49 B33-59@57 B33-39@65 $"},
+       yPage: from 25, 25 + 5 + 5 + 1 > 35. The walk ends with the first
+       band, whatever the second's start. */
+    const struct { int nStop0, nStop1, nOverlap, yPage, nPages; const char *szWalk; int nDebut1 = 0; } cases[] = {
+        {49, 49, 10, 60, 1, "H1@0 B0-30@9 b0-30@17 B20-49@25 b20-49@33 $"},
+        {49, 49, 10, 35, 2, "H1@0 B0-30@9 b0-30@17 | H2@0 B20-49@9 b20-49@17 $"},
+        {59, 39, 19, 80, 1, "H1@0 B0-30@9 b0-30@17 B11-41@25 b11-39@33 B22-52@41 b22-39@49 B33-59@57 b33-39@65 $"},
+        {49, 49, 10, 60, 1, "H1@0 B0-30@9 b25-49@17 B20-49@25 b45-49@33 $", 25},
         {5, 5, 10, 60, 0, "$"},      /* shorter than the overlap: nothing */
         {49, 49, 30, 60, -1, ""},    /* a band that cannot advance */
     };
     for (const auto &c : cases) {
         Trace t;
         SortieImpression s = {&t, Trace::Entete, Trace::Bloc, Trace::Fin};
-        BandeHCA b[2] = {{0, c.nStop0, c.nOverlap}, {0, c.nStop1, c.nOverlap}};
+        BandeHCA b[2] = {{0, c.nStop0, c.nOverlap}, {c.nDebut1, c.nStop1, c.nOverlap}};
         EXPECT_EQ(c.nPages, DerouleImpressionHCA(b, 30, c.yPage, 0, 5, 1, &s)) << c.szWalk;
         EXPECT_EQ(c.szWalk, t.s);
     }

@@ -111,6 +111,34 @@ inline std::vector<std::string> SharedReports(const std::string &sDir)
     return v;
 }
 
+/* A made-up legacy report, one triple per HSP. */
+struct Seg { unsigned q0, q1, s0, s1; const char *q, *m, *s; };
+struct Hit { const char *szAcc; std::vector<Seg> hsps; };
+
+inline std::string Report(const char *szQuery, int nLen, const std::vector<Hit> &hits)
+{
+    std::string s = std::string("BLASTP 2.0MP-WashU [editor tests]\n\nQuery=  ") + szQuery +
+                    " made up\n        (" + std::to_string(nLen) + " letters)\n\nDatabase:  t.aa\n"
+                    "           3 sequences; 1,500 total letters.\n\nSequences producing "
+                    "High-scoring Segment Pairs:              Score  P(N)      N\n\n";
+    for (const Hit &h : hits)
+        s += std::string(h.szAcc) + " a hit   100  1.0e-05   1\n";
+    s += "\n\n";
+    for (const Hit &h : hits) {
+        s += std::string(">") + h.szAcc + " a hit\n        Length = 250\n\n";
+        for (const Seg &g : h.hsps) {
+            char b[1000];
+            unsigned n = (unsigned)strlen(g.q);
+            snprintf(b, sizeof b,
+                     " Score = 100 (40.0 bits), Expect = 2.0e-05, P = 2.0e-05\n Identities = %u/%u "
+                     "(100%%)\n\nQuery: %5u %s %u\n             %s\nSbjct: %5u %s %u\n\n",
+                     n, n, g.q0, g.q, g.q1, g.m, g.s0, g.s, g.s1);
+            s += b;
+        }
+    }
+    return s + "Parameters:\n  E=10\n";
+}
+
 /* Text ids of the notices shown since the last clear. */
 inline std::vector<unsigned> NoticeIds()
 {

@@ -46,6 +46,8 @@ struct Finder {
 
 typedef std::vector<std::string> Textes;
 
+/* Hits 1 and 2 hold the text in other cases, 5 after a tab; then 10,000
+   hits, one in seven holding it; the count line, entries in hit order. */
 TEST(ChercheChaine, FindsTheTextInAnyCase)
 {
     Finder f({"Protein Kinase C alpha", "  ser/thr-protein KINASE 2", "hypothetical protein", "",
@@ -53,68 +55,52 @@ TEST(ChercheChaine, FindsTheTextInAnyCase)
     const struct { const char *szChaine; Textes attendu; } cases[] = {
         {"kinase", {"   1 . PROTEIN", "   2 . SER/THR-PROTEIN", "   5 . CYCLIN-DEPENDENT", "found:    3 /    5."}},
         {"ase\tInh", {"   5 . CYCLIN-DEPENDENT", "found:    1 /    5."}},
-        {"kinase c alpha x", {"found:    0 /    5."}},
-    };
+        {"kinase c alpha x", {"found:    0 /    5."}}};
     for (const auto &c : cases)
         EXPECT_EQ(c.attendu, f.Cherche(c.szChaine)) << "searching \"" << c.szChaine << "\"";
-}
-
-/* 50 hits: 3 hold the text, or all of them. */
-TEST(ChercheChaine, CountLineGivesFoundAndSearched)
-{
     Textes v;
-    for (int i = 1; i <= 50; i++)
-        v.push_back("hit" + std::to_string(i) + (i % 20 == 7 ? " rare" : " common"));
-    Finder f(v);
-    EXPECT_EQ((Textes{"   7 . HIT7", "  27 . HIT27", "  47 . HIT47", "found:    3 /   50."}), f.Cherche("RaRe"));
-    EXPECT_EQ("found:   50 /   50.", f.Cherche("hit").back());
+    for (int i = 1; i <= 10000; i++)
+        v.push_back("gi|" + std::to_string(i) + (i % 7 == 0 ? " cytochrome P450" : " unknown"));
+    Finder g(v);
+    Textes r = g.Cherche("Cytochrome p");
+    ASSERT_EQ(1428u + 1, r.size());
+    EXPECT_EQ((Textes{"   7 . GI|7", "9996 . GI|9996", "found: 1428 / 10000."}), (Textes{r.front(), r[1427], r.back()}));
+    EXPECT_EQ("found: 10000 / 10000.", g.Cherche("GI|").back());
 }
 
 /* A word too long for its entry keeps its beginning whatever the width of
-   the number; the search string keeps its first 498 characters. */
-TEST(ChercheChaine, CutsAtTheFieldsWidths)
+   the number; the search string keeps its first 498 characters. Each
+   allocation failing in turn gives no record and one notice (ASan checks
+   that nothing stays allocated) until the record is built. */
+TEST(ChercheChaine, CutsAtTheFieldsWidthsAndMemoryFailures)
 {
     const std::string szMot(200, 'W'), szA(STRSEARCH_CHAINE - 1, 'a');
     char sz[STRSEARCH_ENTREE];
     for (std::string szNo : {"   1", "9999", "10000", "4000000000"}) {
-        FormateEntree(sz, (unsigned)std::stoul(szNo), (szMot + " X").c_str());
+        FormateEntree(sz, (unsigned)std::stoul(szNo), (" \t" + szMot + " X").c_str());
         EXPECT_EQ(szNo + " . " + szMot.substr(0, 99 - szNo.size() - 3), sz);
     }
+    for (char c : {' ', '\t', '\n', '\v', '\f', '\r'}) { /* the blanks that end a word */
+        FormateEntree(sz, 1, (std::string(1, c) + "AB" + c + "C").c_str());
+        EXPECT_STREQ("   1 . AB", sz) << (int)c;
+    }
+    char szCompte[STRSEARCH_COMPTE];
+    MajusculesDataSearch(NULL);
+    EXPECT_EQ(0u, ChercheChaine(NULL, "A", NULL, NULL, szCompte)); /* no record: nothing searched */
+    EXPECT_STREQ("found:    0 /    0.", szCompte);
     Finder f({szA + "b", szA.substr(1) + "b"});
-    const struct { std::string szChaine; const char *szCompte; } cases[] = {
-        {szA + "b", "found:    1 /    2."}, {szA + "x", "found:    1 /    2."},
-        {szA.substr(1) + "b", "found:    2 /    2."}};
-    for (const auto &c : cases)
-        EXPECT_EQ(c.szCompte, f.Cherche(c.szChaine).back()) << "string of " << c.szChaine.size();
-}
-
-/* Each allocation failing in turn gives no record and one notice (ASan
-   checks that nothing stays allocated) until the record is built. */
-TEST(CreeDataSearch, MemoryFailureLeavesNothing)
-{
-    Finder f({"a", "", "c"});
+    for (const auto &c : {std::make_pair(szA + "b", "found:    1 /    2."), std::make_pair(szA + "x", "found:    1 /    2."),
+                          std::make_pair(szA.substr(1) + "b", "found:    2 /    2.")})
+        EXPECT_EQ(c.second, f.Cherche(c.first).back()) << "string of " << c.first.size();
+    Finder g({"a", "", "c"});
     for (int n = 0; n < 10; n++) {
         OsNoticeLogClear();
         MyAllocFailAfter(n);
-        pDATASTRINGSEARCH p = CreeDataSearch(f.pData);
+        pDATASTRINGSEARCH p = CreeDataSearch(g.pData);
         MyAllocFailAfter(-1);
-        EXPECT_EQ(n < 5 ? 1u : 0u, OsNoticeLog().size()) << "allocation " << n;
-        EXPECT_EQ(n < 5, p == NULL) << "allocation " << n << ": record, table, three texts";
+        EXPECT_EQ(std::make_pair(n < 5 ? 1u : 0u, n < 5), std::make_pair((unsigned)OsNoticeLog().size(), p == NULL)) << n;
         DeleteSearchData(p);
     }
-}
-
-TEST(ChercheChaine, SearchesTenThousandHits)
-{
-    Textes v;
-    for (int i = 1; i <= 10000; i++)
-        v.push_back("gi|" + std::to_string(i) + (i % 7 == 0 ? " cytochrome P450" : " unknown"));
-    Finder f(v);
-    Textes r = f.Cherche("Cytochrome p");
-    ASSERT_EQ(1428u + 1, r.size());
-    EXPECT_EQ((Textes{"   7 . GI|7", "9996 . GI|9996", "found: 1428 / 10000."}),
-              (Textes{r.front(), r[1427], r.back()}));
-    EXPECT_EQ("found: 10000 / 10000.", f.Cherche("GI|").back());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
    ignored (so that write calls fail with an error): the index file of the
    reader and the pattern finder's work files. The user gets the notice,
    and no half-written file is used or left behind. (The MSF file's own
-   case is in test_editor_cmd.) */
+   case is with the editor's tests.) */
 #include <filesystem>
 
 #include "editor_util.h"

@@ -225,10 +225,13 @@ bool Motif(const std::string &s, int j)
 /* Clusters begin and end on hydrophobic residues, hold no proline, cannot
    grow, never overlap and cover every hydrophobic residue; motifs are
    where the pattern is; numbers count the letters. */
-void VerifieSequence(const InfoSequence *p, const std::string &s, int nPremier)
+void VerifieProprietes(const std::string &s, int nPremier)
 {
+    SCOPED_TRACE("row " + s);
+    SeqPtr pSeq = Prepare(s.c_str(), nPremier);
+    const InfoSequence *p = pSeq.get();
     const int n = (int)s.size();
-    ASSERT_EQ(n, p->TailleSeq);
+    ASSERT_TRUE(p != nullptr && n == p->TailleSeq);
     std::vector<Amas> amas = Clusters(p);
     std::vector<unsigned> zz;
     std::vector<int> couvert(n, 0);
@@ -236,10 +239,8 @@ void VerifieSequence(const InfoSequence *p, const std::string &s, int nPremier)
 
     for (const Amas &a : amas) {
         int f = (int)std::get<0>(a), l = (int)std::get<1>(a);
-        ASSERT_LE(f, l);
-        ASSERT_LT(l, n);
-        EXPECT_TRUE(Hydro(s, f)) << "first residue " << f;
-        EXPECT_TRUE(Hydro(s, l)) << "last residue " << l;
+        ASSERT_TRUE(f <= l && l < n);
+        EXPECT_TRUE(Hydro(s, f) && Hydro(s, l)) << "ends of " << f << ".." << l;
         EXPECT_GT(f, nFinPrec) << "spans overlap or are out of order";
         EXPECT_FALSE(ProlineDans(s, f, l + 1)) << "proline inside " << f << ".." << l;
         for (int d = 1; d <= 4; d++)
@@ -281,34 +282,16 @@ void VerifieSequence(const InfoSequence *p, const std::string &s, int nPremier)
     }
 }
 
-void VerifieProprietes(const std::string &s, int nPremier)
-{
-    SCOPED_TRACE("row " + s);
-    SeqPtr p = Prepare(s.c_str(), nPremier);
-    ASSERT_NE(nullptr, p);
-    VerifieSequence(p.get(), s, nPremier);
-}
-
 TEST_F(HcaPrep, PropertiesOfRandomRows)
 {
     std::mt19937 rng(20240611u);
-    const std::string hydro = "FILMVWY";
-    const std::string autres = "ACDEGHKNQRSTBXZ";
-    const std::string divers = "-*lfp1 \xC9";
-
     for (int iter = 0; iter < 500; iter++) {
         int n = (int)(rng() % 120);
         std::string s;
         for (int i = 0; i < n; i++) {
             unsigned r = rng() % 100;
-            if (r < 40)
-                s += hydro[rng() % hydro.size()];
-            else if (r < 48)
-                s += 'P';
-            else if (r < 92)
-                s += autres[rng() % autres.size()];
-            else
-                s += divers[rng() % divers.size()];
+            const char *szPool = r < 40 ? "FILMVWY" : r < 48 ? "P" : r < 92 ? "ACDEGHKNQRSTBXZ" : "-*lfp1 \xC9";
+            s += szPool[szPool[1] ? rng() % strlen(szPool) : 0];
         }
         VerifieProprietes(s, (int)(rng() % 2000) - 5);
         if (HasFailure())

@@ -134,6 +134,7 @@ TEST_F(HcaPrep, ClassesColoursAndRecord)
     for (int i = 0; i < 5; i++)
         got.push_back(p->pInfoAA[i].CouleurAA), got.push_back(p->pInfoAA[i].CouleurFond);
     EXPECT_EQ((std::vector<unsigned long>{0, 0xFFFFFF, 0x0000FF, 0xC0C0C0, 0, 0xFFFFFF, 0, 0xFFFFFF, 0xFF0000, 0x008000}), got);
+    EXPECT_STREQ("X", p->SeqName);
     std::string sLong(400, 'N');
     SeqPtr r(PrepSequenceHCA("MKVL-AG", NULL, NULL, 12, sLong.c_str(), "C:\\HAL\\", NULL));
     EXPECT_EQ(std::string(HCA_MAX_PATH - 1, 'N'), std::string(r->SeqName)) << "name clamped";

@@ -5,7 +5,6 @@
 #include <stddef.h>
 #include <string.h>
 
-#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,25 +81,6 @@ TEST(HcaGeom, PositionsOnTheNet)
     static const int rangs[][2] = {{0, 0}, {1, 3}, {2, 6}, {3, 9}, {4, 1}, {10, 8}, {11, 0}, {12, 3}, {22, 0}, {31, 5}};
     for (const auto &r : rangs)
         EXPECT_POINT(5 * (r[0] + 1), 42 + 5 * r[1], p->pInfoAA[r[0]].position, "residue " + std::to_string(r[0]));
-
-    /* Every hexagon corner lies halfway to the net neighbour it points to,
-       in one of the two copies of the net (11 rows apart). */
-    static const int decal[6] = { +3, +4, +1, -3, -4, -1 };
-    for (int k = 0; k < p->TailleSeq; k++) {
-        for (int c = 0; c < 6; c++) {
-            int v = k + decal[c];
-            if (v < 0 || v >= p->TailleSeq)
-                continue;
-            float dx = p->pInfoAA[v].position.x - p->pInfoAA[k].position.x;
-            float dy = p->pInfoAA[v].position.y - p->pInfoAA[k].position.y;
-            float best = dy;
-            for (float alt : { dy - 55.0f, dy + 55.0f })
-                if (std::fabs(alt) < std::fabs(best))
-                    best = alt;
-            EXPECT_FLOAT_EQ(g.ptAmas[c].x, dx / 2) << "residue " << k << " corner " << c;
-            EXPECT_FLOAT_EQ(g.ptAmas[c].y, best / 2) << "residue " << k << " corner " << c;
-        }
-    }
     EXPECT_EQ(0, CalcCoordAADiag(NULL, g));
 }
 

@@ -1,9 +1,5 @@
-/* The HCA viewer under Wine, on the sample report: F2 opens it on the
-   displayed HSP (query plot above subject plot) and moves the main window
-   below it; its height is fixed; the toolbar; horizontal and vertical
-   scrolling; another HSP rebuilds both plots; a plot that cannot be built
-   leaves the viewer as it was; F2 again, the close box or the report's
-   end closes it. */
+/* The HCA viewer under Wine, on the sample report: opening and closing,
+   size, toolbar, scrolling, another HSP, a plot that cannot be built. */
 #include <string.h>
 
 #include <algorithm>
@@ -40,15 +36,18 @@ protected:
         MapWindowPoints(NULL, hWndIn, (POINT *)&rc, 2);
         return rc;
     }
+    static int Top(unsigned i) { return (int)Rect(Plot(i), HWNDHCAFRAME).top; }
     static int NbEnfants(HWND hWnd)
     {
         int n = 0;
         EnumChildWindows(hWnd, [](HWND, LPARAM l) -> BOOL { return ++*(int *)l > 0; }, (LPARAM)&n);
         return n;
     }
-    static void Scroll(UINT uMsg, UINT code, int pos = 0)
+    static void Scroll(UINT uMsg, UINT code, int pos = 0) { SendMessageA(HWNDHCAFRAME, uMsg, MAKEWPARAM(code, (WORD)(short)pos), 0); }
+    int AjouteQuery()
     {
-        SendMessageA(HWNDHCAFRAME, uMsg, MAKEWPARAM(code, (WORD)(short)pos), 0);
+        pHalyardHSPData h = Doc()->pVhspData;
+        return CreationNvHCA(h->szQuery, h->QueryTxtClr, h->QueryBkClr, h->StartQuery, "Q", Doc());
     }
     static bool Coche3009() { return GetMenuState(GetMenu(hWndMain), 3009, MF_BYCOMMAND) & MF_CHECKED; }
     /* Both plots show the displayed HSP's rows at position 0, the query
@@ -65,7 +64,7 @@ protected:
         EXPECT_EQ((std::vector<int>{ (int)pHsp->StartQuery, (int)pHsp->StartSubject, 0, 0, 0 }),
                   (std::vector<int>{ Seq(0)->pInfoAA[0].ValeurEchRel, Seq(1)->pInfoAA[0].ValeurEchRel, PosH(0),
                                      PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }));
-        EXPECT_EQ(Prg()->nHauteurDiag, Rect(Plot(1), HWNDHCAFRAME).top - Rect(Plot(0), HWNDHCAFRAME).top);
+        EXPECT_EQ(Prg()->nHauteurDiag, Top(1) - Top(0));
     }
 };
 
@@ -87,8 +86,7 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
     }
 }
 
-/* The toolbar's two buttons and their tooltips (their commands open the
-   printing dialogs: see the printing tests). */
+/* The toolbar's buttons and tooltips (the printing tests run the commands). */
 TEST_F(HcaViewerTest, ToolbarButtonsAndTooltips)
 {
     const struct { int idCommand; const char *szTip; } cases[] = { { 3027, "Print HCA alignment" },
@@ -108,10 +106,9 @@ TEST_F(HcaViewerTest, ToolbarButtonsAndTooltips)
     }
 }
 
-/* Arrows move both plots 10 residues (residue 10 is then drawn one pixel
-   right of W, on row 30 mod 11), pages nPasPage; arrows and pages stop one
-   residue before the lowest thumb place, the last residue can reach the
-   left edge; thumbs take the place given. */
+/* Arrows move both plots 10 residues (residue 10 then drawn one pixel
+   right of W, on row 30 mod 11), pages nPasPage, stopping one residue
+   before the lowest thumb place and at the last residue; thumbs as given. */
 TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
 {
     const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nLong = Seq(1)->LengthAffich, nPage = Prg()->nPasPage;
@@ -148,19 +145,17 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
     }
 }
 
-/* The frame scrolls vertically when the plots are taller than it: it
-   shows the bottom after a plot is added; lines are half a plot and pages
-   a frame height, kept within the bar's range. With one plot the bar is
-   off and the plot starts one text line down. */
+/* Plots taller than the frame: the bottom shown after a plot is added;
+   lines of half a plot, pages of a frame, within the range. With one plot
+   no bar, and the plot one text line down. */
 TEST_F(HcaViewerTest, VerticalScrolling)
 {
     pDataHcaPrg p = Prg();
-    pHalyardHSPData pHsp = Doc()->pVhspData;
     const int cy = (int)p->GrObj.cyCharDiag;
     RECT rcF;
     GetClientRect(HWNDHCAFRAME, &rcF);
     const int nHaut = rcF.bottom;
-    ASSERT_EQ(1, CreationNvHCA(pHsp->szQuery, pHsp->QueryTxtClr, pHsp->QueryBkClr, pHsp->StartQuery, "Q", Doc()));
+    ASSERT_EQ(1, AjouteQuery());
     ASSERT_EQ(3u, p->nDiag);
     const int nMax = 3 * p->nHauteurDiag + 2 * cy - nHaut, nLigne = p->nHauteurDiag / 2;
     ASSERT_GT(nMax, p->nHauteurDiag);
@@ -178,15 +173,13 @@ TEST_F(HcaViewerTest, VerticalScrolling)
         nAttendu = std::max(0, std::min(n, nMax));
         Scroll(WM_VSCROLL, s.code, nAttendu);
         EXPECT_EQ((std::vector<int>{ nAttendu, nAttendu, cy - nAttendu, p->nHauteurDiag + cy - nAttendu }),
-                  (std::vector<int>{ p->nPosVScroll, GetScrollPos(HWNDHCAFRAME, SB_VERT),
-                                     (int)Rect(Plot(0), HWNDHCAFRAME).top, (int)Rect(Plot(1), HWNDHCAFRAME).top }))
+                  (std::vector<int>{ p->nPosVScroll, GetScrollPos(HWNDHCAFRAME, SB_VERT), Top(0), Top(1) }))
             << "code " << s.code;
     }
     FermeHCADiag();
     EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)p->nDiag, NbEnfants(HWNDHCAFRAME) }));
-    ASSERT_EQ(1, CreationNvHCA(pHsp->szQuery, pHsp->QueryTxtClr, pHsp->QueryBkClr, pHsp->StartQuery, "Q", Doc()));
-    EXPECT_EQ((std::vector<int>{ 0, 0, cy }),
-              (std::vector<int>{ p->bVScroll, p->nPosVScroll, (int)Rect(Plot(0), HWNDHCAFRAME).top }));
+    ASSERT_EQ(1, AjouteQuery());
+    EXPECT_EQ((std::vector<int>{ 0, 0, cy }), (std::vector<int>{ p->bVScroll, p->nPosVScroll, Top(0) }));
 }
 
 /* Another hit from the list, then the next HSPs of hit 5, rebuild both
@@ -209,8 +202,8 @@ TEST_F(HcaViewerTest, AnotherHspRebuildsBothPlotsAtPositionZero)
     }
 }
 
-/* F2 again, the close box, or the report closed: the viewer goes, the
-   menu item is cleared and the main window goes back to the top. */
+/* F2 again, the close box, or the report closed: the viewer goes, its menu
+   item is cleared, the main window goes back to the top. */
 TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
 {
     for (int nCas : { 0, 1, 2 }) {
@@ -231,13 +224,12 @@ TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
     }
 }
 
-/* Whichever allocation fails while a plot is added, the notice is shown
-   once, no plot window is left over and the other plot is untouched. */
+/* Whichever allocation fails while a plot is added: one notice, no plot
+   window left over, the other plot untouched. */
 TEST_F(HcaViewerTest, EveryAllocationFailureWhileAddingAPlotLeavesTheViewerAsItWas)
 {
-    pHalyardHSPData pHsp = Doc()->pVhspData;
     FermeHCADiag();
-    ASSERT_EQ(1, CreationNvHCA(pHsp->szQuery, pHsp->QueryTxtClr, pHsp->QueryBkClr, pHsp->StartQuery, "Q", Doc()));
+    ASSERT_EQ(1, AjouteQuery());
     HWND hWndQuery = Plot(0);
     int n = 0;
     for (;; n++) {
@@ -245,15 +237,13 @@ TEST_F(HcaViewerTest, EveryAllocationFailureWhileAddingAPlotLeavesTheViewerAsItW
         SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
         BoxAnswerer answerer({ IDOK, IDOK });
         MyAllocFailAfter(n);
-        int r = CreationNvHCA(pHsp->szSubject, pHsp->SubjectTxtClr, pHsp->SubjectBkClr, pHsp->StartSubject, "S",
-                              Doc());
+        int r = AjouteQuery();
         MyAllocFailAfter(-1);
         EXPECT_EQ(r == 1 ? 0u : 1u, answerer.Seen().size()) << "one notice per failure";
         if (r == 1)
             break;
-        EXPECT_EQ((std::vector<int>{ 1, 1, 1 }), (std::vector<int>{ (int)Prg()->nDiag, NbEnfants(HWNDHCAFRAME),
-                                                                    Plot(0) == hWndQuery }));
-        EXPECT_STREQ(pHsp->szQuery, Seq(0)->Sequence);
+        EXPECT_EQ((std::vector<int>{ 1, 1, 1, 0 }), (std::vector<int>{ (int)Prg()->nDiag, NbEnfants(HWNDHCAFRAME),
+                                                                    Plot(0) == hWndQuery, strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
     }
     EXPECT_GE(n, 6) << "record, its four arrays and the plot list at least";
     EXPECT_EQ((std::vector<int>{ 2, 2 }), (std::vector<int>{ (int)Prg()->nDiag, NbEnfants(HWNDHCAFRAME) }));

@@ -336,7 +336,7 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     }
 }
 
-TEST_F(FindPat, TooManyMatchesAreCut)
+TEST_F(FindPat, TooManyMatchesAreCutAndTheFindLoop)
 {
     std::string seq(MAXRESULTATS, 'A');
     EXPECT_EQ(RECH_TROUVE, Search(seq.c_str(), "A"));
@@ -357,44 +357,40 @@ TEST_F(FindPat, TooManyMatchesAreCut)
     EXPECT_EQ(RECH_TROUVE, Search(("W" + rich).c_str(), "A{50}A{50}A{50}A{50}A{50}A{50}W"));
     EXPECT_TRUE(Results().empty());
 
-    /* The Find loop tells it once, at the end. */
-    char *seqs[] = {(char *)rich.c_str(), (char *)"CAC", (char *)rich.c_str()};
-    char *masks[] = {(char *)"A{50}A{50}A{50}A", (char *)"A"};
-    int idx[] = {0, 1, 2};
-    std::vector<std::pair<int, int>> calls;
+    /* The Find loop tells it once, at the end; after a failed search it
+       asks: Yes goes on with the next pattern, No stops. */
+    typedef std::vector<std::pair<int, int>> Calls;
     auto pfn = [](void *pParam, int nSeq, int nMotif, int nRes, const char *szFile) {
-        ((std::vector<std::pair<int, int>> *)pParam)->push_back({nSeq * 10 + nMotif, nRes});
+        ((Calls *)pParam)->push_back({nSeq * 10 + nMotif, nRes});
         EXPECT_TRUE(fs::exists(szFile));
     };
-    EXPECT_EQ(1, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", seqs, idx, 3, masks, 2, pfn, &calls));
-    EXPECT_EQ((std::vector<std::pair<int, int>>{{0, RECH_TRONQUE}, {1, RECH_TROUVE}, {10, RECH_TROUVE},
-                                                {11, RECH_TROUVE}, {20, RECH_TRONQUE}, {21, RECH_TROUVE}}),
-              calls);
-    EXPECT_EQ(std::vector<unsigned>{IDS_FP_TOOMANY}, NoticeIds());
-    EXPECT_EQ(OS_NOTICE_INFO, OsNoticeLog()[0].nKind);
-    EXPECT_TRUE(Files().empty());
-}
-
-/* After a failed search the Find loop asks: Yes goes on with the next pattern, No stops. */
-TEST_F(FindPat, FindLoopAsksAfterAFailure)
-{
-    char *seqs[] = {(char *)"ACGT", (char *)"TTTA"};
-    char *masks[] = {(char *)"A", (char *)"A{3}", (char *)"T"};
-    int idx[] = {1, 0};
-    std::vector<int> calls;
-    auto pfn = [](void *pParam, int nSeq, int nMotif, int, const char *) {
-        ((std::vector<int> *)pParam)->push_back(nSeq * 10 + nMotif);
+    const int T = RECH_TROUVE;
+    const struct {
+        std::vector<const char *> seqs, masks;
+        std::vector<int> idx, answers;
+        int nRes;
+        Calls calls;
+        std::vector<unsigned> notices;
+    } cases[] = {
+        {{rich.c_str(), "CAC", rich.c_str()}, {"A{50}A{50}A{50}A", "A"}, {0, 1, 2}, {}, 1,
+         {{0, RECH_TRONQUE}, {1, T}, {10, T}, {11, T}, {20, RECH_TRONQUE}, {21, T}}, {IDS_FP_TOOMANY}},
+        {{"ACGT", "TTTA"}, {"A", "A{3}", "T"}, {1, 0}, {OS_IDYES, OS_IDYES}, 1, {{10, T}, {12, T}, {0, T}, {2, T}},
+         {IDS_BADPATTERN, IDS_ERRORAGAIN, IDS_BADPATTERN, IDS_ERRORAGAIN}},
+        {{"ACGT", "TTTA"}, {"A", "A{3}", "T"}, {1, 0}, {OS_IDNO}, 0, {{10, T}}, {IDS_BADPATTERN, IDS_ERRORAGAIN}},
     };
-    OsNoticeQueueAnswer(OS_IDYES);
-    OsNoticeQueueAnswer(OS_IDYES);
-    EXPECT_EQ(1, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", seqs, idx, 2, masks, 3, pfn, &calls));
-    EXPECT_EQ((std::vector<int>{10, 12, 0, 2}), calls);
-    EXPECT_EQ((std::vector<unsigned>{IDS_BADPATTERN, IDS_ERRORAGAIN, IDS_BADPATTERN, IDS_ERRORAGAIN}), NoticeIds());
-    calls.clear();
-    OsNoticeQueueAnswer(OS_IDNO);
-    EXPECT_EQ(0, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", seqs, idx, 2, masks, 3, pfn, &calls));
-    EXPECT_EQ(std::vector<int>{10}, calls);
-    EXPECT_TRUE(Files().empty());
+    for (const auto &c : cases) {
+        OsNoticeLogClear();
+        for (int n : c.answers)
+            OsNoticeQueueAnswer(n);
+        Calls calls;
+        EXPECT_EQ(c.nRes, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", (char **)c.seqs.data(), c.idx.data(),
+                                                  (int)c.idx.size(), (char **)c.masks.data(), (int)c.masks.size(), pfn,
+                                                  &calls));
+        EXPECT_EQ(c.calls, calls);
+        EXPECT_EQ(c.notices, NoticeIds());
+        EXPECT_EQ(c.notices[0] == IDS_FP_TOOMANY ? OS_NOTICE_INFO : OS_NOTICE_ERROR, OsNoticeLog()[0].nKind);
+        EXPECT_TRUE(Files().empty());
+    }
 }
 
 TEST_F(FindPat, ResultsTexts)

@@ -1,6 +1,6 @@
-/* Pattern finder core: mask compilation, the search engine's occurrences
-   and chains against a plain matcher, its work files, the results texts,
-   the cap on matches and the pattern files. */
+/* Pattern finder core: mask compilation, the engine's chains against a
+   plain matcher, work files, results texts, the cap on matches, pattern
+   files and the choice of patterns. */
 #include <gtest/gtest.h>
 #include <ctype.h>
 #include <stdio.h>
@@ -26,13 +26,14 @@ namespace fs = std::filesystem;
 namespace {
 
 typedef std::vector<std::pair<unsigned, unsigned>> Chain;
+typedef std::vector<Chain> Chains;
 typedef std::vector<std::string> Texts;
+const char *const kTables = HALYARD_FIXTURES "/../../findpat/tables";
 
 std::string ReadBytes(const fs::path &p)
 {
-    std::ifstream in(p, std::ios::binary);
     std::ostringstream ss;
-    ss << in.rdbuf();
+    ss << std::ifstream(p, std::ios::binary).rdbuf();
     return ss.str();
 }
 
@@ -44,8 +45,7 @@ std::vector<unsigned> NoticeIds()
     return ids;
 }
 
-/* Each test gets an empty work directory of its own, and the tables of
-   tests/data/findpat. */
+/* Each test gets an empty work directory and the tables of tests/data/findpat. */
 class FindPat : public ::testing::Test {
 protected:
     fs::path dir;
@@ -53,8 +53,7 @@ protected:
 
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("hlfp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                                           "-" + std::to_string(std::random_device()() % 1000000));
+        dir = fs::temp_directory_path() / ("hlfp-" + std::to_string(std::random_device()() % 1000000));
         fs::remove_all(dir);
         fs::create_directories(dir);
         szDir = dir.string() + (char)fs::path::preferred_separator;
@@ -68,8 +67,6 @@ protected:
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
-
-    /* Names of the files in the work directory, sorted. */
     Texts Files()
     {
         Texts v;
@@ -78,17 +75,16 @@ protected:
         std::sort(v.begin(), v.end());
         return v;
     }
-
     /* The matches of RESULTS.TMP, parsed on their own; CR LF lines. */
-    std::vector<Chain> Results()
+    Chains Results()
     {
-        std::vector<Chain> v;
+        Chains v;
         std::istringstream in(ReadBytes(dir / "RESULTS.TMP"));
         Chain c;
         for (std::string line; std::getline(in, line);) {
             EXPECT_TRUE(!line.empty() && line.back() == '\r') << "not CR LF: [" << line << "]";
             unsigned a, b;
-            if (line.compare(0, 1, "-") == 0)
+            if (line[0] == '-')
                 v.push_back(c), c.clear();
             else if (sscanf(line.c_str(), "%u %u", &a, &b) == 2)
                 c.push_back({a, b});
@@ -96,12 +92,10 @@ protected:
         EXPECT_TRUE(c.empty()) << "a match without its closing line";
         return v;
     }
-
     int Search(const char *szSeq, const char *szMask, const char *szTable = "VIDE")
     {
         return LanceRecherche(NULL, szDir.c_str(), "seq", szSeq, szTable, szMask);
     }
-
     /* A record as LanceRecherche fills it, for the compiler's steps. */
     pDataGeneralMotif NewRecord(unsigned nLength, const char *szMask, const char *szTable)
     {
@@ -119,10 +113,8 @@ protected:
         MyFree(p->Sequence);
         MyFree(p);
     }
-
-    /* Compiles szMask up to the sub-mask file: the mask after the table
-       letters are replaced ("" when an earlier step failed) and the file's
-       bytes ("<none>" when it was not written). */
+    /* Compiles szMask up to the sub-mask file: the mask once the table's
+       letters are replaced ("" after a failure) and the file ("<none>"). */
     int Compile(unsigned nLength, const char *szMask, const char *szTable, std::string *pExpanded, std::string *pFile)
     {
         pDataGeneralMotif p = NewRecord(nLength, szMask, szTable);
@@ -133,7 +125,6 @@ protected:
         FreeRecord(p);
         return nRes;
     }
-
     Texts ResultsTexts(const std::string &sFile, const char *szSeq, int nExpected = 1)
     {
         Texts v;
@@ -151,38 +142,32 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
     for (int i = 0; i < 49; i++)
         sub50 += "A{1}";
     sub50 += "A";
-    /* "{5}" + mask + "{0}": each B gives 4, so four pieces of 30 B and
-       three limits make 489 + 6. */
+    /* Each B gives 4: four pieces of 30 B and three limits make 489, plus "{5}" and "{0}". */
     for (int i = 0; i < 4; i++)
         grow499 += std::string(30, 'B') + (i < 3 ? "{1}" : "AAAA");
     struct Case {
         const char *szTable;
         unsigned nLength;
         std::string sMask;
-        const char *szExpanded; /* NULL: not checked */
-        const char *szFile;     /* NULL: not checked; "<none>": refused */
+        const char *szExpanded, *szFile; /* NULL: not checked; file "<none>": refused */
     };
     std::vector<Case> cases = {
         {"VIDE", 120, "C(DE)X{3}H", "{120}C(DE)X{3}H{0}", "1 120 C(DE)X\r\n2 3 H\r\n"},
-        /* {0}, or a limit without digits, ends the mask: what follows is
-           never searched. */
-        {"VIDE", 9, "AB{0}CD", "{9}AB{0}CD{0}", "1 9 AB\r\n"},
+        /* {0}, or a limit without digits, ends the mask */
         {"VIDE", 9, "A{2}B{0}C{3}D", "{9}A{2}B{0}C{3}D{0}", "1 9 A\r\n2 2 B\r\n"},
         {"VIDE", 9, "A{x}B", "{9}A{x}B{0}", "1 9 A\r\n"},
         {"VIDE", 7, "A{12}(XC){1}G", "{7}A{12}(XC){1}G{0}", "1 7 A\r\n2 12 (XC)\r\n3 1 G\r\n"},
-        /* Table letters expand; inside a group a class adds its letters. */
+        /* table letters expand; inside a group a class adds its letters */
         {"ESSAI", 5, "ABC", "{5}A(DN)C{0}", NULL},
         {"ESSAI", 5, "(BA)C", "{5}(DNA)C{0}", NULL},
         {"ESSAI", 5, "O{2}B", "{5}X{2}(DN){0}", NULL},
-        {"VIDE", 5, "ABC", "{5}ABC{0}", NULL},
-        /* The first row of a letter wins; a row without replacement, an
-           empty line, a letter glued to its replacement, a lone CR; a
-           replacement longer than 29 characters is cut (and so unclosed). */
+        /* the first row of a letter wins, odd rows and line ends; a replacement
+           longer than 29 characters is cut (and so unclosed) */
         {"FORMES", 5, "BZV", "{5}(DN)(EQ)V{0}", NULL},
-        {"UNE", 5, "BZ", "{5}B(EQ){0}", NULL}, /* one line, no line end */
+        {"UNE", 5, "BZ", "{5}B(EQ){0}", NULL},
         {"FORMES", 5, "L", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZAB{0}", "<none>"},
-        {"FORMES", 5, "M", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZA){0}", NULL}, /* 29 exactly */
-        /* Limits: 50 sub-masks, 149 characters, 499 once expanded. */
+        {"FORMES", 5, "M", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZA){0}", NULL},
+        /* limits: 50 sub-masks, 149 characters, 499 once expanded */
         {"ESSAI", 5, sub50, NULL, NULL},
         {"ESSAI", 5, sub50 + "{1}A", NULL, "<none>"},
         {"ESSAI", 5, long149, NULL, NULL},
@@ -190,8 +175,8 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
         {"ESSAI", 5, grow499, NULL, NULL},
         {"ESSAI", 5, grow499 + "A", NULL, "<none>"},
     };
-    for (const char *szBad : {"A{3", "(AB", "A()B", "{3}A", "A{3}", "A{3}{4}B", "A)B", "A}B",
-                              "(A{2}B)", "((A))", "(A(B)", "{0}A"})
+    for (const char *szBad : {"A{3", "(AB", "A()B", "{3}A", "A{3}", "A{3}{4}B", "A)B", "A}B", "(A{2}B)", "((A))",
+                              "(A(B)", "{0}A"})
         cases.push_back({"ESSAI", 5, szBad, NULL, "<none>"});
     for (const Case &c : cases) {
         SCOPED_TRACE(c.sMask.substr(0, 40) + " (" + std::to_string(c.sMask.size()) + ")");
@@ -199,21 +184,14 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
         std::string sExpanded, sFile;
         bool bOk = c.szFile == NULL || strcmp(c.szFile, "<none>") != 0;
         EXPECT_EQ(bOk, Compile(c.nLength, c.sMask.c_str(), c.szTable, &sExpanded, &sFile) == 1);
-        EXPECT_EQ(bOk ? std::vector<unsigned>{} : std::vector<unsigned>{IDS_BADPATTERN},
-                  NoticeIds());
-        if (c.szExpanded != NULL) {
-            EXPECT_EQ(c.szExpanded, sExpanded);
-        }
-        if (c.szFile != NULL) {
-            EXPECT_EQ(c.szFile, sFile);
-        }
+        EXPECT_EQ(bOk ? std::vector<unsigned>{} : std::vector<unsigned>{IDS_BADPATTERN}, NoticeIds());
+        EXPECT_EQ(c.szExpanded ? c.szExpanded : sExpanded, sExpanded);
+        EXPECT_EQ(c.szFile ? c.szFile : sFile, sFile);
     }
-
-    EXPECT_EQ(RECH_TROUVE, Search(std::string(50, 'A').c_str(), sub50.c_str())) << "as many sub-masks as a mask may have";
+    EXPECT_EQ(RECH_TROUVE, Search(std::string(50, 'A').c_str(), sub50.c_str()));
     fs::remove(dir / "RESULTS.TMP");
 
-    /* The whole search says so too, and leaves nothing behind; so does a
-       typed mask too long for the record. */
+    /* The whole search refuses too and leaves nothing, as for a mask too long for the record. */
     for (const std::string &sMask : Texts{"", "   ", "A{3}", "(AB", std::string(600, 'A')}) {
         OsNoticeLogClear();
         EXPECT_EQ(RECH_ERREUR, Search("ABAB", sMask.c_str())) << "[" << sMask << "]";
@@ -222,11 +200,12 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
     }
 }
 
-/* The program's tables: every class is a group the compiler takes, alone
-   and inside a group. */
-TEST_F(FindPat, ShippedTablesCompile)
+/* Every class of the program's tables compiles alone and inside a group; a
+   missing table, or a tables directory too long or unnamed (beside the
+   executable, where the tests have none), ends the search. */
+TEST_F(FindPat, TablesOfTheProgramAndMissingOnes)
 {
-    DefinitRepertoireTables(HALYARD_FIXTURES "/../../findpat/tables");
+    DefinitRepertoireTables(kTables);
     for (const char *szTable : {"ADN", "PROTEINE", "SPECIAL"}) {
         pDataGeneralMotif p = NewRecord(10, "A", szTable);
         ASSERT_EQ(1, CreeTableDNA(p)) << szTable;
@@ -244,49 +223,32 @@ TEST_F(FindPat, ShippedTablesCompile)
     ASSERT_EQ(1, Compile(10, "BZJ", "PROTEINE", &sExpanded, &sFile));
     EXPECT_EQ("{10}(DN)(EQ)(IL){0}", sExpanded);
     EXPECT_TRUE(OsNoticeLog().empty());
-}
 
-TEST_F(FindPat, MissingTableEndsTheSearch)
-{
-    EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", "ABSENT"));
-    EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
-    EXPECT_TRUE(Files().empty());
-
-    /* A directory too long to take the table's name. */
-    OsNoticeLogClear();
-    DefinitRepertoireTables(std::string(250, 'd').c_str());
-    EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", "PROTEINE"));
-    EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
-
-    /* Without a named directory the tables are looked for beside the
-       executable, where the tests have none. */
-    OsNoticeLogClear();
-    DefinitRepertoireTables(NULL);
-    EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", "VIDE"));
-    EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
+    const std::string sLong(250, 'd');
+    for (const auto &c : {std::make_pair(HALYARD_FIXTURES "/findpat", "ABSENT"),
+                          std::make_pair(sLong.c_str(), "PROTEINE"), std::make_pair((const char *)NULL, "VIDE")}) {
+        OsNoticeLogClear();
+        DefinitRepertoireTables(c.first);
+        EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", c.second)) << c.second;
+        EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
+        EXPECT_TRUE(Files().empty());
+    }
 }
 
 TEST_F(FindPat, MatchesOfWholeMasks)
 {
-    typedef std::vector<Chain> M;
     const struct {
         const char *szSeq, *szMask;
         int nRes;
-        M matches;
+        Chains matches;
         const char *szTable = "VIDE";
     } cases[] = {
-        /* The last residue is an occurrence like any other. */
-        {"AAA", "A", RECH_TROUVE, M{{{0, 0}}, {{1, 1}}, {{2, 2}}}},
-        /* the random matcher below covers the rest; here a sub-mask
-           running off the end, X in the sequence, gaps and stops, an empty
-           sequence, blanks and lower case in the mask, chains in walk order */
-        {"A", "AB", RECH_ABSENT, M{}}, {"XXXX", "C(DE)W", RECH_TROUVE, M{{{0, 2}}}},
-        {"A-A.A", "X", RECH_TROUVE, M{{{0, 0}}, {{2, 2}}, {{4, 4}}}}, {"-.-", "X", RECH_ABSENT, M{}},
-        {"", "A", RECH_ABSENT, M{}}, {"MKDEAAH", "k(de) x{3}h", RECH_TROUVE, M{{{1, 3}, {6, 6}}}},
-        {"ABABAB", "A{3}B{2}A", RECH_TROUVE, M{{{0, 0}, {1, 1}, {2, 2}}, {{0, 0}, {3, 3}, {4, 4}}, {{2, 2}, {3, 3}, {4, 4}}}},
-        /* B expands to (DN) through the table. */
-        {"CNCD", "CB", RECH_TROUVE, M{{{0, 1}}, {{2, 3}}}, "ESSAI"},
-        {"CNCD", "CB", RECH_TROUVE, M{{{0, 1}}, {{2, 3}}}, "TABLEAU123"}, /* a name cut to its field: TABLEAU12 */
+        /* the plain matcher below covers the rest; here blanks in the mask */
+        {"A", "AB", RECH_ABSENT, {}},
+        {"MKDEAAH", "k(de) x{3}h", RECH_TROUVE, {{{1, 3}, {6, 6}}}},
+        /* B expands to (DN) through the table, named in full or cut to its field */
+        {"CNCD", "CB", RECH_TROUVE, {{{0, 1}}, {{2, 3}}}, "ESSAI"},
+        {"CNCD", "CB", RECH_TROUVE, {{{0, 1}}, {{2, 3}}}, "TABLEAU123"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.szMask) + " in " + c.szSeq);
@@ -300,8 +262,7 @@ TEST_F(FindPat, MatchesOfWholeMasks)
         fs::remove(dir / "RESULTS.TMP");
     }
 
-    /* A first sub-mask found nowhere ends the search before the others
-       are looked for. */
+    /* A first sub-mask found nowhere ends the search before the others are looked for. */
     pDataGeneralMotif p = NewRecord(6, "Z{3}A{3}B", "VIDE");
     p->Sequence = (char *)MyAlloc(7);
     memcpy(p->Sequence, "ABABAB", 7);
@@ -319,11 +280,10 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     EXPECT_EQ(RECH_ABSENT, Search("CCC", "A"));
     EXPECT_TRUE(Files().empty());
 
-    /* Each memory failure in turn: the search fails or goes through, and
-       no work file but the results file survives it. */
+    /* Each memory failure in turn: the search fails or goes through, leaving no work file but the results. */
     const char *szSeq = "ABCABCXAB", *szMask = "A{2}(BC){4}A{9}B";
     ASSERT_EQ(RECH_TROUVE, Search(szSeq, szMask));
-    std::vector<Chain> reference = Results();
+    Chains reference = Results();
     EXPECT_LT(2u, reference.size());
     for (int n = 0;; n++) {
         SCOPED_TRACE(testing::Message() << "failure " << n);
@@ -341,35 +301,34 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
             EXPECT_LT(5, n);
             break;
         }
-        EXPECT_TRUE(files.empty() || (nRes != RECH_ERREUR && files == Texts{"RESULTS.TMP"}))
-            << files.size() << " files left";
+        EXPECT_TRUE(files.empty() || (nRes != RECH_ERREUR && files == Texts{"RESULTS.TMP"})) << files.size();
         fs::remove(dir / "RESULTS.TMP");
         ASSERT_LT(n, 200);
     }
 
-    /* A work directory that does not exist. */
     OsNoticeLogClear();
     std::string szGone = (dir / "gone").string() + (char)fs::path::preferred_separator;
     EXPECT_EQ(RECH_ERREUR, LanceRecherche(NULL, szGone.c_str(), "s", "AAA", "VIDE", "A"));
     EXPECT_EQ(std::vector<unsigned>{IDS_NOCREATESSMASK}, NoticeIds());
 
-    /* The separator is added when the directory has none, the kind it
-       already holds; a path that does not fit is refused. */
+    /* The separator is added when the directory has none, of the kind it
+       holds; a path that does not fit is refused and leaves the buffer. */
     EXPECT_EQ(RECH_TROUVE, LanceRecherche(NULL, dir.string().c_str(), "s", "AAA", "VIDE", "A"));
     EXPECT_EQ(Texts{"RESULTS.TMP"}, Files());
     const struct { const char *szDir; int cch; const char *szWant; } paths[] = {
-        {"/a/b", 20, "/a/b/X.TMP"}, {"/a/b/", 20, "/a/b/X.TMP"}, {"C:\\a", 20, "C:\\a\\X.TMP"}, {"C:\\a\\", 20, "C:\\a\\X.TMP"},
-        {"", 20, "X.TMP"}, {NULL, 20, "X.TMP"}, {"a", 20, "a/X.TMP"}, {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}, {"/a/b/", 10, ""},
-        {"", 5, ""}, {"", 0, ""}};
+        {"/a/b", 20, "/a/b/X.TMP"}, {"/a/b/", 20, "/a/b/X.TMP"}, {"C:\\a", 20, "C:\\a\\X.TMP"},
+        {"C:\\a\\", 20, "C:\\a\\X.TMP"}, {"", 20, "X.TMP"}, {NULL, 20, "X.TMP"}, {"a", 20, "a/X.TMP"},
+        {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}, {"/a/b/", 10, ""}, {"", 5, ""}, {"", 0, ""}};
     for (const auto &c : paths) {
         char sz[40];
         memset(sz, 'x', sizeof sz - 1), sz[sizeof sz - 1] = '\0';
         EXPECT_EQ(c.szWant[0] != '\0', CheminFichierTravail(c.szDir, "X.TMP", sz, c.cch));
-        EXPECT_EQ(c.szWant[0] ? c.szWant : std::string(39, 'x'), sz) << (c.szDir ? c.szDir : "NULL") << " in " << c.cch;
+        EXPECT_EQ(c.szWant[0] ? c.szWant : std::string(39, 'x'), sz) << (c.szDir ? c.szDir : "NULL") << " " << c.cch;
     }
-    /* The tables' directory named with or without its separator. */
-    for (const auto &c : {std::make_pair("/t/u/", "/t/u/"), std::make_pair("/t/u", "/t/u/"), std::make_pair("C:\\t", "C:\\t\\"),
-                          std::make_pair("/t/uvw", "/t/uvw/"), std::make_pair("/t/uvwxy", "")}) {
+    /* The tables' directory, with or without its separator. */
+    for (const auto &c : {std::make_pair("/t/u/", "/t/u/"), std::make_pair("/t/u", "/t/u/"),
+                          std::make_pair("C:\\t", "C:\\t\\"), std::make_pair("/t/uvw", "/t/uvw/"),
+                          std::make_pair("/t/uvwxy", "")}) {
         char sz[8] = "";
         DefinitRepertoireTables(c.first);
         EXPECT_EQ((int)strlen(c.second), RepertoireTables(sz, sizeof sz));
@@ -377,9 +336,8 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     }
 }
 
-TEST_F(FindPat, TooManyMatchesAreCut)
+TEST_F(FindPat, TooManyMatchesAreCutAndTheFindLoop)
 {
-    /* Exactly MAXRESULTATS matches are all kept. */
     std::string seq(MAXRESULTATS, 'A');
     EXPECT_EQ(RECH_TROUVE, Search(seq.c_str(), "A"));
     EXPECT_EQ((size_t)MAXRESULTATS, Results().size());
@@ -393,78 +351,60 @@ TEST_F(FindPat, TooManyMatchesAreCut)
     for (int i = 0; i < 3000; i++)
         rich += (rng() % 4) ? 'A' : 'C';
     EXPECT_EQ(RECH_TRONQUE, Search(rich.c_str(), "A{50}A{50}A{50}A"));
-    std::vector<Chain> r = Results();
+    Chains r = Results();
     ASSERT_EQ((size_t)MAXRESULTATS, r.size());
     EXPECT_EQ((Chain{{0, 0}, {1, 1}, {2, 2}, {3, 3}}), r[0]);
-    std::string dead = "W" + rich;
-    EXPECT_EQ(RECH_TROUVE, Search(dead.c_str(), "A{50}A{50}A{50}A{50}A{50}A{50}W"));
+    EXPECT_EQ(RECH_TROUVE, Search(("W" + rich).c_str(), "A{50}A{50}A{50}A{50}A{50}A{50}W"));
     EXPECT_TRUE(Results().empty());
 
-    /* The Find loop tells it once, at the end. */
-    char *seqs[] = {(char *)rich.c_str(), (char *)"CAC", (char *)rich.c_str()};
-    char *masks[] = {(char *)"A{50}A{50}A{50}A", (char *)"A"};
-    int idx[] = {0, 1, 2};
-    std::vector<std::pair<int, int>> calls;
+    /* The Find loop tells it once, at the end; after a failed search it
+       asks: Yes goes on with the next pattern, No stops. */
+    typedef std::vector<std::pair<int, int>> Calls;
     auto pfn = [](void *pParam, int nSeq, int nMotif, int nRes, const char *szFile) {
-        ((std::vector<std::pair<int, int>> *)pParam)->push_back({nSeq * 10 + nMotif, nRes});
+        ((Calls *)pParam)->push_back({nSeq * 10 + nMotif, nRes});
         EXPECT_TRUE(fs::exists(szFile));
     };
-    EXPECT_EQ(1, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", seqs, idx, 3, masks, 2, pfn,
-                                         &calls));
-    EXPECT_EQ((std::vector<std::pair<int, int>>{{0, RECH_TRONQUE}, {1, RECH_TROUVE},
-                                                {10, RECH_TROUVE}, {11, RECH_TROUVE},
-                                                {20, RECH_TRONQUE}, {21, RECH_TROUVE}}),
-              calls);
-    EXPECT_EQ(std::vector<unsigned>{IDS_FP_TOOMANY}, NoticeIds());
-    EXPECT_EQ(OS_NOTICE_INFO, OsNoticeLog()[0].nKind);
-    EXPECT_TRUE(Files().empty());
-}
-
-TEST_F(FindPat, FindLoopAsksAfterAFailure)
-{
-    char *seqs[] = {(char *)"ACGT", (char *)"TTTA"};
-    char *masks[] = {(char *)"A", (char *)"A{3}", (char *)"T"};
-    int idx[] = {1, 0};
-    std::vector<int> calls;
-    auto pfn = [](void *pParam, int nSeq, int nMotif, int, const char *) {
-        ((std::vector<int> *)pParam)->push_back(nSeq * 10 + nMotif);
+    const int T = RECH_TROUVE;
+    const struct {
+        std::vector<const char *> seqs, masks;
+        std::vector<int> idx, answers;
+        int nRes;
+        Calls calls;
+        std::vector<unsigned> notices;
+    } cases[] = {
+        {{rich.c_str(), "CAC", rich.c_str()}, {"A{50}A{50}A{50}A", "A"}, {0, 1, 2}, {}, 1,
+         {{0, RECH_TRONQUE}, {1, T}, {10, T}, {11, T}, {20, RECH_TRONQUE}, {21, T}}, {IDS_FP_TOOMANY}},
+        {{"ACGT", "TTTA"}, {"A", "A{3}", "T"}, {1, 0}, {OS_IDYES, OS_IDYES}, 1, {{10, T}, {12, T}, {0, T}, {2, T}},
+         {IDS_BADPATTERN, IDS_ERRORAGAIN, IDS_BADPATTERN, IDS_ERRORAGAIN}},
+        {{"ACGT", "TTTA"}, {"A", "A{3}", "T"}, {1, 0}, {OS_IDNO}, 0, {{10, T}}, {IDS_BADPATTERN, IDS_ERRORAGAIN}},
     };
-
-    /* Yes: on with the next pattern. */
-    OsNoticeQueueAnswer(OS_IDYES);
-    OsNoticeQueueAnswer(OS_IDYES);
-    EXPECT_EQ(1, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", seqs, idx, 2, masks, 3, pfn,
-                                         &calls));
-    EXPECT_EQ((std::vector<int>{10, 12, 0, 2}), calls);
-    EXPECT_EQ((std::vector<unsigned>{IDS_BADPATTERN, IDS_ERRORAGAIN, IDS_BADPATTERN,
-                                     IDS_ERRORAGAIN}),
-              NoticeIds());
-    EXPECT_TRUE(Files().empty());
-
-    /* No: the whole search stops there. */
-    calls.clear();
-    OsNoticeQueueAnswer(OS_IDNO);
-    EXPECT_EQ(0, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", seqs, idx, 2, masks, 3, pfn,
-                                         &calls));
-    EXPECT_EQ(std::vector<int>{10}, calls);
-    EXPECT_TRUE(Files().empty());
+    for (const auto &c : cases) {
+        OsNoticeLogClear();
+        for (int n : c.answers)
+            OsNoticeQueueAnswer(n);
+        Calls calls;
+        EXPECT_EQ(c.nRes, LanceRechercheSequences(NULL, szDir.c_str(), "VIDE", (char **)c.seqs.data(), c.idx.data(),
+                                                  (int)c.idx.size(), (char **)c.masks.data(), (int)c.masks.size(), pfn,
+                                                  &calls));
+        EXPECT_EQ(c.calls, calls);
+        EXPECT_EQ(c.notices, NoticeIds());
+        EXPECT_EQ(c.notices[0] == IDS_FP_TOOMANY ? OS_NOTICE_INFO : OS_NOTICE_ERROR, OsNoticeLog()[0].nKind);
+        EXPECT_TRUE(Files().empty());
+    }
 }
 
 TEST_F(FindPat, ResultsTexts)
 {
     const char *szSeq = "MMMKDEMMMHKDE";
     /* CR LF or LF lines; an empty match shows nothing. */
-    EXPECT_EQ((Texts{"   1 : -- 4<KDE>6 ---- 10<H>10 --", "   2 : -- 11<KDE>13 --",
-                     "   3 : -- 1<M>1 --"}),
+    EXPECT_EQ((Texts{"   1 : -- 4<KDE>6 ---- 10<H>10 --", "   2 : -- 11<KDE>13 --", "   3 : -- 1<M>1 --"}),
               ResultsTexts("3 5\r\n9 9\r\n-\r\n10 12\r\n-\r\n-\r\n0 0\n-\n", szSeq));
-    /* The same through a search. */
     EXPECT_EQ(RECH_TROUVE, Search(szSeq, "K(DE)E{4}H"));
     EXPECT_EQ(Texts{"   1 : -- 4<KDE>6 ---- 10<H>10 --"}, ResultsTexts("", szSeq));
     fs::remove(dir / "RESULTS.TMP");
     EXPECT_EQ(Texts{}, ResultsTexts("", szSeq, 0));
 
-    /* Occurrences of 49 residues are shown whole, longer ones by their
-       first and last 23 around "...". */
+    /* Occurrences of 49 residues are shown whole, longer ones by their first and last 23 around "...". */
     std::string seq;
     for (int i = 0; i < 2000; i++)
         seq += (char)('A' + i % 26);
@@ -472,62 +412,47 @@ TEST_F(FindPat, ResultsTexts)
                     seq.substr(27, 23) + ">50 --"},
               ResultsTexts("0 48\r\n0 49\r\n-\r\n", seq.c_str()));
 
-    /* A match text longer than 499 characters keeps its first 496 and
-       ends in "...": an occurrence of 10 to 20 residues, then fifty of one
-       (11 characters each), cut with every room from 0 to 10 left. */
+    /* A match text over 499 characters keeps its first 496 and "...": an
+       occurrence of 10 to 20 residues, then fifty of one, cut with every room from 0 to 10 left. */
     for (int n = 10; n <= 20; n++) {
-        std::string file = "0 " + std::to_string(n - 1) + "\r\n", want = "   1 : -- 1<" + seq.substr(0, n) + ">" + std::to_string(n) + " --";
+        std::string file = "0 " + std::to_string(n - 1) + "\r\n",
+                    want = "   1 : -- 1<" + seq.substr(0, n) + ">" + std::to_string(n) + " --";
         for (int i = 0; i < 50; i++)
             file += "0 0\r\n", want += "-- 1<A>1 --";
         EXPECT_EQ(Texts{want.substr(0, 496) + "..."}, ResultsTexts(file + "-\r\n", seq.c_str())) << n;
     }
-
     /* Positions outside the sequence show no residues. */
     EXPECT_EQ(Texts{"   1 : -- 6<>9001 --"}, ResultsTexts("5 9000\r\n-\r\n", "ABC"));
 }
 
-/* The search engine against a plain matcher written from the matching
-   rules, over random short sequences and masks: every chain it reports,
-   in its order, and no other. */
-/* Per sub-mask: the residues each element accepts, and the gap limit
-   written before it. */
+/* A plain matcher written from the matching rules. Per sub-mask: the
+   residues each element accepts, and the gap limit written before it. */
 struct SubMask {
     std::vector<std::string> elements;
     unsigned nLimit;
 };
 
-bool ResidueMatches(char r, const std::string &element)
-{
-    if (r == '-' || r == '.')
-        return false;
-    return r == 'X' || element.find_first_of(std::string("X") + r) != std::string::npos;
-}
-
-/* Every chain: occurrences of each sub-mask, tried at every position from
-   the left and looked for again after the end of one found, then linked
-   when the next starts after the previous one's end and at most its
-   limit away. */
-void Chains(const std::vector<Chain> &occ, const std::vector<SubMask> &subs, Chain &chain,
-            std::vector<Chain> &out)
+/* Every chain: occurrences of each sub-mask, tried from the left and looked
+   for again after the end of one found, linked when the next starts after
+   the previous one's end and at most its limit away. */
+void Link(const Chains &occ, const std::vector<SubMask> &subs, Chain &chain, Chains &out)
 {
     size_t d = chain.size();
-    if (d == subs.size()) {
-        out.push_back(chain);
-        return;
-    }
+    if (d == subs.size())
+        return out.push_back(chain);
     for (const auto &o : occ[d]) {
         long long gap = d == 0 ? 1 : (long long)o.first - (long long)chain.back().second;
-        if (d > 0 && (gap <= 0 || gap > (long long)subs[d].nLimit))
+        if (gap <= 0 || (d > 0 && gap > (long long)subs[d].nLimit))
             continue;
         chain.push_back(o);
-        Chains(occ, subs, chain, out);
+        Link(occ, subs, chain, out);
         chain.pop_back();
     }
 }
 
-int Expected(const std::string &seq, const std::vector<SubMask> &subs, std::vector<Chain> *pOut)
+int Expected(const std::string &seq, const std::vector<SubMask> &subs, Chains *pOut)
 {
-    std::vector<Chain> occ;
+    Chains occ;
     Chain chain;
     pOut->clear();
     for (const SubMask &s : subs) {
@@ -535,8 +460,10 @@ int Expected(const std::string &seq, const std::vector<SubMask> &subs, std::vect
         size_t n = s.elements.size();
         for (size_t p = 0; p + n <= seq.size();) {
             bool bAll = true;
-            for (size_t i = 0; i < n && bAll; i++)
-                bAll = ResidueMatches(seq[p + i], s.elements[i]);
+            for (size_t i = 0; i < n && bAll; i++) {
+                char r = seq[p + i];
+                bAll = r != '-' && r != '.' && (r == 'X' || s.elements[i].find_first_of(std::string("X") + r) != std::string::npos);
+            }
             if (bAll)
                 occ.back().push_back({(unsigned)p, (unsigned)(p + n - 1)});
             p += bAll ? n : 1;
@@ -544,32 +471,19 @@ int Expected(const std::string &seq, const std::vector<SubMask> &subs, std::vect
         if (occ.back().empty())
             return RECH_ABSENT;
     }
-    Chains(occ, subs, chain, *pOut);
+    Link(occ, subs, chain, *pOut);
     return RECH_TROUVE;
 }
 
-std::string Show(const std::vector<Chain> &v)
-{
-    std::ostringstream ss;
-    for (const Chain &c : v) {
-        ss << "[";
-        for (const auto &o : c)
-            ss << " " << o.first << "-" << o.second;
-        ss << " ]";
-    }
-    return ss.str();
-}
-
+/* The engine reports every chain of the plain matcher, in its order, and no other. */
 TEST_F(FindPat, EngineAgreesWithPlainMatcher)
 {
-    const int nCases = 1000; /* each makes and deletes five work files */
+    const int nCases = 1000;
     std::mt19937 rng(20240611);
     int nFailures = 0, nMatches = 0;
-
     for (int nCase = 0; nCase < nCases && nFailures < 10; nCase++) {
-        /* 1 to 4 sub-masks of 1 to 4 elements, most of one residue; the
-           mask's letters sometimes lower case, as a pattern file may have
-           them; sequences of up to 30 residues with X, gaps and stops. */
+        /* 1 to 4 sub-masks of 1 to 4 elements, most of one residue, letters
+           sometimes lower case; up to 30 residues with X, gaps and stops. */
         std::vector<SubMask> subs(1 + rng() % 4);
         std::string mask, seq(rng() % 31, ' ');
         for (size_t s = 0; s < subs.size(); s++) {
@@ -591,9 +505,8 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
         }
         for (char &c : seq)
             c = "AAAACCCGGX-."[rng() % 12];
-        std::vector<Chain> expected, got;
+        Chains expected, got;
         int nExpected = Expected(seq, subs, &expected);
-
         OsNoticeLogClear();
         int nRes = Search(seq.c_str(), mask.c_str());
         if (nRes == RECH_TROUVE)
@@ -602,22 +515,20 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
         nMatches += (int)got.size();
         if (nRes != nExpected || got != expected || !OsNoticeLog().empty()) {
             nFailures++;
-            ADD_FAILURE() << "mask " << mask << " in [" << seq << "]\n  expected " << nExpected
-                          << " " << Show(expected) << "\n  got      " << nRes << " " << Show(got);
+            ADD_FAILURE() << "mask " << mask << " in [" << seq << "]\n  expected " << nExpected << " "
+                          << testing::PrintToString(expected) << "\n  got " << nRes << " " << testing::PrintToString(got);
         }
         ASSERT_TRUE(fs::is_empty(dir)) << "work files left by " << mask;
     }
-    /* The cases must exercise chains, not only misses. */
-    EXPECT_LT(nCases / 2, nMatches) << "matches in " << nCases << " cases";
+    EXPECT_LT(nCases / 2, nMatches) << "the cases must exercise chains, not only misses";
 }
 
-/* motifs.mot mixes CR LF, LF and lone CR line ends. The orphan lines
-   before the first "#MOTIF" and the lines with a colon are ignored; "PA
-   C(DE)X{3}H" is a mask although it holds "DE". Masks are kept as
-   written; a long description is cut; a mask too long for its field is
-   left empty. Reading another file drops the choice made in the first;
-   a file that cannot be read leaves no pattern, nor does one without
-   "#MOTIF". Every pattern of the shipped sample finds its own example. */
+/* motifs.mot mixes line ends; orphan lines before the first "#MOTIF" and
+   lines with a colon are ignored; "PA C(DE)X{3}H" is a mask though it holds
+   "DE". Masks are kept as written, a long description cut, a mask too long
+   for its field left empty. Reading another file drops the choice; a file
+   that cannot be read, or without "#MOTIF", leaves no pattern. Every
+   pattern of the shipped sample finds its own example. */
 TEST_F(FindPat, PatternFiles)
 {
     MotifDecript m = {};
@@ -633,13 +544,15 @@ TEST_F(FindPat, PatternFiles)
     Texts got;
     for (int i = 0; i < m.nMotifs; i++)
         got.push_back(m.pDonneeMotif[i].mask), got.push_back(m.pDonneeMotif[i].nom);
-    EXPECT_EQ((Texts{"C(DE)X{3}H", "1. First pattern", "c(de)x", sLong, "", "3. Mask too long for the field", std::string(99, 'C'), "4. "}), got);
+    EXPECT_EQ((Texts{"C(DE)X{3}H", "1. First pattern", "c(de)x", sLong, "", "3. Mask too long for the field",
+                     std::string(99, 'C'), "4. "}),
+              got);
     m.pListIdx = (int *)MyAlloc(2 * sizeof(int));
     m.nIdx = 2;
     ASSERT_EQ(1, Read(HALYARD_FIXTURES "/../../findpat/tables/sample.mot"));
     EXPECT_EQ(std::make_tuple((int *)NULL, 0, 10), std::make_tuple(m.pListIdx, m.nIdx, m.nMotifs));
-    static const char szSeq[] = "NAS" "SAK" "SAAD" "RKAS" "GAAAAGKS" "RGD" "AGKK" "LAAAAAALAAAAAALAAAAAAL" "CAACAAALAAAAAAAAHAAAH" "KDEL";
-    DefinitRepertoireTables(HALYARD_FIXTURES "/../../findpat/tables");
+    static const char szSeq[] = "NASSAKSAADRKASGAAAAGKSRGDAGKKLAAAAAALAAAAAALAAAAAALCAACAAALAAAAAAAAHAAAHKDEL";
+    DefinitRepertoireTables(kTables);
     for (int i = 0; i < m.nMotifs; i++) {
         EXPECT_EQ(RECH_TROUVE, Search(szSeq, m.pDonneeMotif[i].mask, "PROTEINE")) << m.pDonneeMotif[i].nom;
         EXPECT_LT(0u, Results().size()) << "no match of " << m.pDonneeMotif[i].nom;
@@ -668,7 +581,7 @@ TEST_F(FindPat, ChoiceOfPatternsAndWhatAFindSearches)
     MotifDecript motifs = {};
     snprintf(motifs.szFilePath, sizeof motifs.szFilePath, "%s", HALYARD_FIXTURES "/findpat_gui/patterns.mot");
     ASSERT_EQ(1, ReadMotifs(NULL, &motifs));
-    /* items, taken, name and mask shown, masks a Find searches by that name */
+    /* items, taken (-1: no memory), name|mask shown, masks a Find searches by that name */
     const struct {
         std::vector<int> sel;
         int nTaken;
@@ -679,21 +592,20 @@ TEST_F(FindPat, ChoiceOfPatternsAndWhatAFindSearches)
         {{}, 0, "All patterns|", "K(DE)E{4}H nx(st) RGD"},
         {{2, 7, -1, 0}, 1, "Some patterns|", "RGD K(DE)E{4}H"},
         {{3, -1}, 0, "Some patterns|", "RGD K(DE)E{4}H"},
-        {{1}, -1, "Some patterns|", "RGD K(DE)E{4}H"}, /* no memory */
+        {{1}, -1, "Some patterns|", "RGD K(DE)E{4}H"},
     };
+    char szTyped[] = "typed", *szMotifs[3];
     for (const auto &c : cases) {
         MyAllocFailAfter(c.nTaken < 0 ? 0 : -1);
         EXPECT_EQ(c.nTaken > 0, ChoisitMotifsListe(&motifs, c.sel.data(), (int)c.sel.size()));
         MyAllocFailAfter(-1);
         EXPECT_EQ(c.szShown, std::string(motifs.DonneeMotif.nom) + "|" + motifs.DonneeMotif.mask);
-        char szTyped[] = "typed", *szMotifs[3];
         std::string szDescription = motifs.DonneeMotif.nom, szSearched;
         szDescription[0] = (char)tolower((unsigned char)szDescription[0]);
         for (int i = 0; i < MotifsRecherches(&motifs, szDescription.c_str(), szTyped, szMotifs); i++)
             szSearched += (i ? " " : "") + std::string(szMotifs[i]);
         EXPECT_EQ(c.szSearched, szSearched) << c.szShown;
     }
-    char szTyped[] = "typed", *szMotifs[3];
     for (const char *sz : {"Some pattern", "Some patterns.", "3. All patterns", ""})
         EXPECT_EQ(1, MotifsRecherches(&motifs, sz, szTyped, szMotifs)) << sz;
     LibereMotifs(&motifs);

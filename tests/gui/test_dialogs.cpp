@@ -1,7 +1,4 @@
-/* The Database information, Colors and About dialogs under Wine: each
-   modal dialog is driven from the harness's timer that fires inside its
-   modal loop, which reads what it shows, clicks its controls and closes
-   it. */
+/* The Database information, Colors and About dialogs, driven from inside their modal loops. */
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,10 +19,8 @@ void CALLBACK EndByForce(HWND hDlg, UINT, UINT_PTR idTimer, DWORD)
     EndDialog(hDlg, -1);
 }
 
-/* Runs call, which opens one modal dialog, and action on that dialog,
-   which ends pressing idClose. A dialog still open three seconds later is
-   ended by force, so that one that ignores its buttons fails the test
-   instead of hanging it. Returns the dialog's caption. */
+/* Runs call, which opens one modal dialog, then action on it and idClose;
+   one still open 3 s later fails instead of hanging. Returns its caption. */
 std::string Drive(std::function<void()> call, std::function<void(HWND)> action, int idClose)
 {
     g_bForced = false;
@@ -47,7 +42,6 @@ protected:
     void SetUp() override
     {
         hInst = GetModuleHandleA(NULL);
-        /* The document hangs from the main window's extra bytes. */
         WNDCLASSA wc = {};
         wc.lpfnWndProc = DefWindowProcA, wc.cbWndExtra = sizeof(LONG_PTR), wc.hInstance = hInst;
         wc.lpszClassName = "HalyardDialogsTestMain";
@@ -67,9 +61,8 @@ protected:
     }
 };
 
-/* The query line is the name, two blanks and the description, cut at 254
-   characters; fields filled to their last byte without a terminator show
-   nothing of what follows them in the record. OK and Cancel both close. */
+/* Query line: name, two blanks, description, cut at 254; unterminated
+   fields show nothing beyond them. OK and Cancel both close. */
 TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
 {
     DataBlastFile *p = &m_pData->FichierBlast;
@@ -101,8 +94,7 @@ TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
 
 TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
 {
-    /* scheme and background before, controls clicked, button pressed,
-       radio and check box shown at opening, result, values after */
+    /* before, clicks, close, shown at opening, result, after */
     const struct {
         int nPref, nBk;
         std::vector<int> clicks;
@@ -143,8 +135,7 @@ TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
     }
 }
 
-/* The picture is copied whole to the client area's corner; OK and Cancel
-   close it, and the owner is enabled again. */
+/* The picture whole at the corner; OK and Cancel close, the owner enabled again. */
 TEST_F(DialogsTest, AboutShowsThePicture)
 {
     for (int idClose : { IDOK, IDCANCEL }) {

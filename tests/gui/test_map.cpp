@@ -1,8 +1,5 @@
-/* The BLAST map under Wine, on the sample report: F4 opens it on the
-   selection and closes it, another report closes it, and without a
-   selection or an index file F4 only says why; the bar and histogram
-   panes' drawing; the scroll bar fitted to the rows, labels and bars
-   scrolling together. */
+/* The BLAST map on the sample report: F4 opening and closing it or saying
+   why not, the panes' drawing, labels and bars scrolling together. */
 #include "mainfixture.h"
 #include "statwin.h"
 
@@ -14,8 +11,7 @@
 
 namespace {
 
-/* Made-up map data in place of the open map's, the real one back when
-   the object goes: rows "ROW r" on query 10 + r ... 50 + r. */
+/* Made-up map data in place of the open map's while it lives: rows "ROW r" on query 10 + r ... 50 + r. */
 struct FauxStat {
     MySTATDATA d = {};
     std::vector<SequenceData> rows;
@@ -36,9 +32,7 @@ struct FauxStat {
     ~FauxStat() { pStat = pReal; }
 };
 
-/* What a metafile drew, one string each: lines "line x,y-x,y", then
-   rectangles "rect l,t,r,b", then texts "text@x,y right|left
-   opaque|transparent background". */
+/* What a metafile drew: "line x,y-x,y", then "rect l,t,r,b", then "text@x,y align mode background". */
 template <typename F> std::vector<std::string> Dessin(F pfnDraw)
 {
     EmfDrawing d = Record(pfnDraw);
@@ -102,8 +96,7 @@ protected:
     }
 };
 
-/* All HSPs, some of them; F4 again, or another report, closes the map
-   without a word. */
+/* All HSPs, some; F4 again or another report closes the map without a word. */
 TEST_F(MapTest, F4OpensTheMapOnTheSelectionAndClosesIt)
 {
     const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
@@ -129,8 +122,7 @@ TEST_F(MapTest, F4OpensTheMapOnTheSelectionAndClosesIt)
     }
 }
 
-/* Nothing selected, or no index file to read the HSPs from: a notice,
-   with the progress box not open (yet, or any more), and no map. */
+/* Nothing selected, or no index file: a notice, no progress box, no map. */
 TEST_F(MapTest, F4WithoutAMapOnlySaysWhy)
 {
     const struct { int idSelection; const char *szTexte; } cases[] = {
@@ -156,9 +148,7 @@ TEST_F(MapTest, F4WithoutAMapOnlySaysWhy)
     }
 }
 
-/* A query of 300 on a bar pane 500 pixels wide: margins of 4 cx, the row
-   from query 10 to 50 on that scale, its numbers outside it on light grey,
-   its line across the pane. */
+/* Query 300 on 500 pixels: margins of 4 cx, the row 10 to 50, its numbers outside on grey, its line across. */
 TEST_F(MapTest, BarPaneDrawsTheRowOnTheQueryScale)
 {
     OuvreCarte();
@@ -175,9 +165,7 @@ TEST_F(MapTest, BarPaneDrawsTheRowOnTheQueryScale)
         << "cx " << cx << ", cy " << cy;
 }
 
-/* The largest count fills the pane's 4 cy, each hit adds 4 cy / 3; a
-   position is centred where the bars put it (scale 110 here). No
-   coverage at all: the midline and 0 only. */
+/* The largest count fills 4 cy; positions centred as the bars put them; no coverage: midline and 0. */
 TEST_F(MapTest, HistogramHeightsFollowTheLargestCount)
 {
     OuvreCarte();
@@ -198,9 +186,7 @@ TEST_F(MapTest, HistogramHeightsFollowTheLargestCount)
     }
 }
 
-/* Rows that do not fit turn the scroll bar on; one row down moves labels
-   and bars up one row together, and a band of the pane draws only the
-   rows it meets. */
+/* One row down moves labels and bars together; a band draws only the rows it meets. */
 TEST_F(MapTest, LabelsAndBarsScrollTogether)
 {
     OuvreCarte();

@@ -1,13 +1,11 @@
-/* The results list of the real main window on the sample report (11 hits,
-   hit 5 with three HSPs): its rows, focus mark and captions drawn into
-   metafiles, and its keys and selection commands. */
+/* The results list on the sample report (11 hits, hit 5 with three HSPs):
+   rows, focus mark, captions, keys and selection commands. */
 #include "mainfixture.h"
 
 namespace {
 
 class ResultsTest : public MainWindowTest {
 protected:
-    /* No notice box is expected: one would be closed and counted. */
     std::unique_ptr<BoxAnswerer> m_pBoxes;
 
     void SetUp() override
@@ -31,11 +29,7 @@ protected:
             ShowResults_OnDrawItem(hWndMain, &dis);
         });
     }
-    void Touche(UINT vk)
-    {
-        SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1);
-        SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001);
-    }
+    void Touche(UINT vk) { SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1), SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001); }
     int Flag(unsigned nHit, unsigned nHsp) const { return Doc()->pHSPResultat[nHit - 1]->nHSPselected[nHsp - 1]; }
     /* "hit HSP" of the displayed HSP, "none" without one. */
     std::string Affiche() const
@@ -46,8 +40,7 @@ protected:
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
-/* A row shows number, identifier, score and P value, at its top, in their
-   colours, over the selection or window colour. */
+/* Number, identifier, score, P at the row's top in their colours, over the selection or window colour. */
 TEST_F(ResultsTest, RowShowsItsHitInItsColours)
 {
     const RECT rc = { 3, 40, 400, 60 };
@@ -67,12 +60,9 @@ TEST_F(ResultsTest, RowShowsItsHitInItsColours)
             const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
             for (size_t i = 0; i < 4; i++) {
                 EXPECT_EQ(szAttendus[i], d.texts[i].A());
-                EXPECT_EQ((std::vector<long>{ (long)crAttendus[i], rc.top + 2 }),
-                          (std::vector<long>{ (long)d.texts[i].crText, d.texts[i].pt.y }))
-                    << szAttendus[i] << ": colour, top";
-                if (i > 0) {
-                    EXPECT_LT(d.texts[i - 1].pt.x, d.texts[i].pt.x) << "columns in order";
-                }
+                EXPECT_EQ((std::vector<long>{ (long)crAttendus[i], rc.top + 2, 1 }),
+                          (std::vector<long>{ (long)d.texts[i].crText, d.texts[i].pt.y, i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x }))
+                    << szAttendus[i] << ": colour, top, columns in order";
             }
             EXPECT_TRUE(d.HasFill(rc, c.crFond));
         }
@@ -104,9 +94,8 @@ TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColou
     }
 }
 
-/* The captions in black, each in a raised box (white left and top, black
-   right and bottom; sunken swaps them); a row or a relief drawn leaves the
-   DC's text colour, background mode, font and pen as it found them. */
+/* Captions in black; raised boxes white left and top, sunken the other
+   way; a row or a relief leaves the DC's colour, mode, font, pen alone. */
 TEST_F(ResultsTest, CaptionsAndReliefs)
 {
     EmfDrawing d = Record([](HDC hdc) { DessineEnteteRect(hdc); });
@@ -140,10 +129,8 @@ TEST_F(ResultsTest, CaptionsAndReliefs)
     ReleaseDC(hWndMain, hdc);
 }
 
-/* Arrows choose a hit and show its first HSP; the keypad's plus and minus
-   step through its HSPs only while ">>" and "<<" are enabled (the main
-   keyboard's are no steps); Space toggles the displayed HSP's flag, which
-   the check box shows; the list keeps the focus. */
+/* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
+   "<<" are enabled; Space toggles the flag; the list keeps the focus. */
 TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
 {
     /* key, displayed after, check box, "<<" and ">>" enabled */
@@ -195,9 +182,8 @@ TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
     EXPECT_EQ((std::vector<int>{ 1, 0, 1 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3) }));
 }
 
-/* Without a report read, or with an HSP number that names no flag, Space
-   and the commands change no flag of the displayed HSP nor the check box;
-   with no HSP shown the commands still set the flags. */
+/* With no report or an HSP number naming no flag, Space and the commands
+   leave the flag and check box; with no HSP shown the commands still work. */
 TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
 {
     Touche(VK_DOWN);

@@ -1,8 +1,5 @@
-/* The String Finder under Wine, on the sample report (11 hits, hit 5 with
-   three HSPs): it opens once, searches the descriptions, selects a chosen
-   hit in the main list,
-   and goes away with Exit, Escape, its close box, the end of the program
-   and before a report is opened or closed, taking its record with it. */
+/* The String Finder on the sample report: opens once, searches, shows a
+   chosen hit, and every way out takes its record with it. */
 #include <vector>
 
 #include "mainfixture.h"
@@ -24,8 +21,7 @@ protected:
         MainWindowTest::TearDown();
     }
 
-    /* Command 3008 with no box expected; the dialog. The answerer goes
-       before messages are pumped: it would take the dialog for a box. */
+    /* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */
     HWND Ouvre()
     {
         {
@@ -37,8 +33,7 @@ protected:
         return hWndSearchDlg;
     }
 
-    /* Types szChaine and presses "&Search...": the entries, then the
-       count line. */
+    /* Types szChaine, presses Search: the entries, then the count line. */
     static std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
     {
         SetDlgItemTextA(hDlg, IDC_SS_CHAINE, szChaine);
@@ -64,8 +59,7 @@ protected:
     }
 };
 
-/* A memory failure opens nothing; then 3008 opens the dialog, and again
-   does nothing more. */
+/* A memory failure opens nothing; 3008 then opens it once. */
 TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
 {
     {
@@ -86,8 +80,7 @@ TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
     EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, "")) << "an empty string is ignored";
 }
 
-/* "multidrug" finds hits 4 and 5; choosing one shows its first HSP in the
-   main window, with its selection flag on the check box. */
+/* Choosing a result shows its first HSP with its flag on the check box. */
 TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
 {
     HWND hDlg = Ouvre();

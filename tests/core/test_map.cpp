@@ -188,24 +188,4 @@ TEST(StatDefilement, RowsScrollRangeAndLargestCount)
     }
 }
 
-/* Every HSP of the shared reports: a row each, a hit counted once per position. */
-TEST(PrepareStatData, EveryHspOfTheSharedReports)
-{
-    std::vector<std::string> files = SharedReports(SharedBlast());
-    if (files.empty())
-        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
-    for (const std::string &sName : files) {
-        Doc d(SharedBlast() + "/" + sName, {}, true);
-        for (unsigned i = 0; (d.nResult == LB_OK || d.nResult == LB_INCOMPLETE) && i < d.pData->nAlign; i++)
-            std::fill(d.Hit(i)->nHSPselected, d.Hit(i)->nHSPselected + d.Hit(i)->unHSP, 1);
-        if ((d.nResult != LB_OK && d.nResult != LB_INCOMPLETE) || d.pData->nAlignTotal == 0)
-            continue;
-        Map m(d.pData, d.pData->nAlignTotal);
-        ASSERT_EQ(1, m.nOk) << sName;
-        EXPECT_EQ((std::vector<int>{(int)d.pData->nAlignTotal, 1}), (std::vector<int>{m.p->nSeq, m.p->IsAllSelected}))
-            << sName << ": rows, all selected";
-        EXPECT_LE(StatMaxHisto(m.p), (int)d.pData->nAlign) << sName << ": largest count against the hits";
-    }
-}
-
 } // namespace

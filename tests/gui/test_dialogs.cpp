@@ -48,8 +48,7 @@ protected:
         RegisterClassA(&wc);
         m_pData = InitDataProgram();
         ASSERT_NE(nullptr, m_pData);
-        hWndMain = CreateWindowA(wc.lpszClassName, "Halyard   ", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 600, 300,
-                                 NULL, NULL, hInst, NULL);
+        hWndMain = CreateWindowA(wc.lpszClassName, "Halyard   ", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 600, 300, NULL, NULL, hInst, NULL);
         ASSERT_NE(nullptr, hWndMain) << GetLastError();
         SetWindowLongPtrA(hWndMain, 0, (LONG_PTR)m_pData);
     }
@@ -78,30 +77,20 @@ TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
         memset(p->szDataBankInfo, 'D', sizeof p->szDataBankInfo);
         if (c.nName >= 0)
             p->szQuerySeqName[c.nName] = p->szQuerySeqInfo[c.nInfo] = p->szDataBankInfo[1] = '\0';
-        std::string sJoint = c.nName < 0 ? std::string(254, 'N')
-                                         : std::string(c.nName, 'N') + "  " + std::string(c.nInfo, 'I');
+        std::string sJoint = c.nName < 0 ? std::string(254, 'N') : std::string(c.nName, 'N') + "  " + std::string(c.nInfo, 'I');
         std::vector<std::string> v;
         EXPECT_EQ("Database information", Drive([] { AfficheInfoDB(hWndMain); }, [&](HWND hDlg) {
             for (int id : { IDC_INFO_QUERY, IDC_INFO_BANK, IDC_INFO_NSEQ, IDC_INFO_NALIGN })
                 v.push_back(WindowText(GetDlgItem(hDlg, id)));
         }, c.idClose));
-        EXPECT_EQ((std::vector<std::string>{ sJoint.substr(0, 254),
-                                             c.nName < 0 ? std::string(sizeof p->szDataBankInfo, 'D') : "D", "3",
-                                             "7" }),
-                  v);
+        EXPECT_EQ((std::vector<std::string>{ sJoint.substr(0, 254), c.nName < 0 ? std::string(sizeof p->szDataBankInfo, 'D') : "D", "3", "7" }), v);
     }
 }
 
 TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
 {
     /* before, clicks, close, shown at opening, result, after */
-    const struct {
-        int nPref, nBk;
-        std::vector<int> clicks;
-        int idClose, idShown;
-        bool bShownFond;
-        int nResult, nPrefAfter, nBkAfter;
-    } cases[] = {
+    const struct { int nPref, nBk; std::vector<int> clicks; int idClose, idShown; bool bShownFond; int nResult, nPrefAfter, nBkAfter; } cases[] = {
         /* (a choice cancelled must not show at the next opening) */
         { 20, 1, { IDC_CLR_NOIRBLANC }, IDCANCEL, IDC_CLR_SIMIDEN, true, 0, 20, 1 },
         { 20, 7, {}, IDOK, IDC_CLR_SIMIDEN, true, 1, 20, 1 }, /* any non-zero: checked */
@@ -112,8 +101,7 @@ TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
         { 30, 0, { IDC_CLR_SIMIDEN, IDC_CLR_FOND }, IDOK, IDC_CLR_NOIRBLANC, false, 1, 20, 1 },
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE("scheme " + std::to_string(c.nPref) + " background " + std::to_string(c.nBk) + ", "
-                     + std::to_string(c.clicks.size()) + " clicks, closed with " + std::to_string(c.idClose));
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         int nPref = c.nPref, nBk = c.nBk, nResult = -1;
         std::vector<int> shown;
         std::string szTextes;
@@ -126,10 +114,7 @@ TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
             for (int id : c.clicks)
                 SendMessageA(GetDlgItem(hDlg, id), BM_CLICK, 0, 0);
         }, c.idClose));
-        std::vector<int> attendu = { c.idShown };
-        if (c.bShownFond)
-            attendu.push_back(IDC_CLR_FOND);
-        EXPECT_EQ(attendu, shown) << "checked at opening";
+        EXPECT_EQ((c.bShownFond ? std::vector<int>{ c.idShown, IDC_CLR_FOND } : std::vector<int>{ c.idShown }), shown) << "checked at opening";
         EXPECT_EQ("HCA standard colors|Identity/similarity colors|Black and white|use background colors|", szTextes);
         EXPECT_EQ((std::vector<int>{ c.nResult, c.nPrefAfter, c.nBkAfter }), (std::vector<int>{ nResult, nPref, nBk }));
     }
@@ -147,8 +132,7 @@ TEST_F(DialogsTest, AboutShowsThePicture)
         }, idClose));
         EXPECT_EQ("OK", szOk);
         ASSERT_EQ(1u, d.blits.size());
-        EXPECT_EQ((std::vector<long>{ 0, 0, 320, 140 }),
-                  (std::vector<long>{ d.blits[0].left, d.blits[0].top, d.blits[0].right, d.blits[0].bottom }));
+        EXPECT_EQ((std::vector<long>{ 0, 0, 320, 140 }), (std::vector<long>{ d.blits[0].left, d.blits[0].top, d.blits[0].right, d.blits[0].bottom }));
         EXPECT_TRUE(IsWindowEnabled(hWndMain));
     }
 }

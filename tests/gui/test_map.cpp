@@ -39,12 +39,9 @@ template <typename F> std::vector<std::string> Dessin(F pfnDraw)
     std::vector<std::string> v;
     char sz[160];
     for (const EmfSegment &s : d.segments)
-        snprintf(sz, sizeof sz, "line %ld,%ld-%ld,%ld", (long)s.a.x, (long)s.a.y, (long)s.b.x, (long)s.b.y),
-            v.push_back(sz);
+        snprintf(sz, sizeof sz, "line %ld,%ld-%ld,%ld", (long)s.a.x, (long)s.a.y, (long)s.b.x, (long)s.b.y), v.push_back(sz);
     for (const EmfFill &r : d.rectangles)
-        snprintf(sz, sizeof sz, "rect %ld,%ld,%ld,%ld", (long)r.rc.left, (long)r.rc.top, (long)r.rc.right,
-                 (long)r.rc.bottom),
-            v.push_back(sz);
+        snprintf(sz, sizeof sz, "rect %ld,%ld,%ld,%ld", (long)r.rc.left, (long)r.rc.top, (long)r.rc.right, (long)r.rc.bottom), v.push_back(sz);
     for (const EmfText &t : d.texts)
         snprintf(sz, sizeof sz, "%s@%ld,%ld %s %s %06lx", t.A().c_str(), (long)t.pt.x, (long)t.pt.y,
                  (t.nAlign & TA_RIGHT) ? "right" : "left", t.nBkMode == OPAQUE ? "opaque" : "transparent",
@@ -74,8 +71,7 @@ protected:
     }
     void TearDown() override
     {
-        if (hWndStatBla != NULL)
-            DestroyWindow(hWndStatBla);
+        DestroyWindow(hWndStatBla);
         MainWindowTest::TearDown();
     }
     void OuvreCarte(int idSelection = 3006)
@@ -100,8 +96,7 @@ protected:
 TEST_F(MapTest, F4OpensTheMapOnTheSelectionAndClosesIt)
 {
     const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
-        { 3006, "Halyard - map of all sequences", 16, 1, 0 },
-        { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
+        { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
         { 3006, "Halyard - map of all sequences", 16, 1, 1 } };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bRapport ? "another report" : c.szTitre);
@@ -111,11 +106,7 @@ TEST_F(MapTest, F4OpensTheMapOnTheSelectionAndClosesIt)
                   (std::vector<int>{ pStat->nSeq, pStat->nTaille, pStat->IsAllSelected }));
         HWND hWndCarte = hWndStatBla;
         BoxAnswerer answerer(std::vector<BoxAction>{});
-        if (c.bRapport) {
-            EXPECT_EQ(1, Open(SAMPLE_REPORT));
-        } else {
-            Key(VK_F4);
-        }
+        EXPECT_EQ(1, c.bRapport ? Open(SAMPLE_REPORT) : (Key(VK_F4), 1));
         EXPECT_EQ((std::vector<const void *>{ nullptr, nullptr }), (std::vector<const void *>{ hWndStatBla, pStat }));
         EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)answerer.Seen().size(), IsWindow(hWndCarte) }))
             << "boxes, the window still there";
@@ -130,9 +121,7 @@ TEST_F(MapTest, F4WithoutAMapOnlySaysWhy)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.szTexte);
         SendMessageA(hWndMain, WM_COMMAND, c.idSelection, 0);
-        if (c.idSelection == 3006) {
-            ASSERT_TRUE(DeleteFileA(Doc()->szFileSortie));
-        }
+        ASSERT_TRUE(c.idSelection != 3006 || DeleteFileA(Doc()->szFileSortie));
         HWND hWndProgres = NULL;
         BoxAnswerer answerer(std::vector<BoxAction>{ [&](HWND hBox) {
             hWndProgres = FindWindowA(NULL, "Preparing map...");

@@ -16,8 +16,7 @@ protected:
     }
     void TearDown() override
     {
-        if (hWndSearchDlg != NULL)
-            DestroyWindow(hWndSearchDlg);
+        DestroyWindow(hWndSearchDlg);
         MainWindowTest::TearDown();
     }
 
@@ -41,10 +40,8 @@ protected:
         HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
         std::vector<std::string> v;
         char sz[STRSEARCH_ENTREE];
-        for (int i = 0; i < ListBox_GetCount(hList); i++) {
-            ListBox_GetText(hList, i, sz);
-            v.push_back(sz);
-        }
+        for (int i = 0; i < ListBox_GetCount(hList); i++)
+            ListBox_GetText(hList, i, sz), v.push_back(sz);
         v.push_back(WindowText(GetDlgItem(hDlg, IDC_SS_COMPTE)));
         return v;
     }
@@ -100,9 +97,7 @@ TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
         FORWARD_WM_COMMAND(hDlg, IDC_SS_LISTE, hList, LBN_SELCHANGE, SendMessageA);
         EXPECT_EQ(c.nHit - 1, ListBox_GetCurSel(HWNDRESULT));
         ASSERT_NE(nullptr, Doc()->pVhspData);
-        EXPECT_EQ((std::vector<int>{ c.nHit, 1 }),
-                  (std::vector<int>{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }))
-            << "hit and HSP shown";
+        EXPECT_EQ((std::vector<int>{ c.nHit, 1 }), (std::vector<int>{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
         EXPECT_EQ(c.szNumero, NumeroHsp());
         EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
     }
@@ -116,30 +111,21 @@ TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
     for (const char *sz : szCas) {
         SCOPED_TRACE(sz);
         const std::string szQuoi = sz;
-        if (Doc()->nHSP == 0) {
-            ASSERT_EQ(1, Open(SAMPLE_REPORT));
-        }
+        ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
         HWND hDlg = Ouvre();
         ASSERT_NE(nullptr, hDlg);
         void *pRecord = GetPropA(hDlg, "DataSearch");
         ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
         BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
-        if (szQuoi == "Exit") {
+        MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
+        if (szQuoi == "Exit")
             FORWARD_WM_COMMAND(hDlg, IDCANCEL, GetDlgItem(hDlg, IDCANCEL), BN_CLICKED, SendMessageA);
-        } else if (szQuoi == "Escape") {
-            /* As the dialog manager turns the key into a command. */
-            MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
-            EXPECT_TRUE(IsDialogMessageA(hDlg, &msg));
-        } else if (szQuoi == "close box") {
-            SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-            PumpMessages(20);   /* the dialog posts itself the command */
-        } else if (szQuoi == "Open") {
-            SendMessageA(hWndMain, WM_COMMAND, 3000, 0);   /* the Open dialog cancelled */
-        } else if (szQuoi == "Close") {
-            SendMessageA(hWndMain, WM_COMMAND, 3001, 0);
-        } else {
-            SendMessageA(hWndMain, WM_CLOSE, 0, 0);
-        }
+        else if (szQuoi == "Escape") /* as the dialog manager turns the key into a command */
+            IsDialogMessageA(hDlg, &msg);
+        else if (szQuoi == "close box")
+            SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0), PumpMessages(20); /* it posts itself the command */
+        else /* the Open dialog cancelled, Close, the end of the program */
+            SendMessageA(hWndMain, szQuoi == "end of the program" ? WM_CLOSE : WM_COMMAND, szQuoi == "Open" ? 3000 : 3001, 0);
         EXPECT_EQ((size_t)(szQuoi == "Open" || szQuoi == "end of the program"), answerer.Seen().size());
         EXPECT_FALSE(IsWindow(hDlg));
         EXPECT_EQ(nullptr, hWndSearchDlg);

@@ -114,10 +114,8 @@ TEST(LitBlastForListBox, ReadsTheFixture)
     ASSERT_EQ(LB_OK, r.nResult);
     EXPECT_TRUE(NoticeIds().empty());
     const DataBlastFile &fb = r.pData->FichierBlast;
-    EXPECT_EQ((std::vector<std::string>{"ABC1_TEST", "(1234 lettres)", "FIXTURE.AA 3 sequences; 1,500 total letters.\n"}),
-              (std::vector<std::string>{fb.szQuerySeqName, fb.szQuerySeqInfo, fb.szDataBankInfo}));
-    EXPECT_EQ((std::vector<unsigned>{1234, 2, 2, 4}),
-              (std::vector<unsigned>{(unsigned)fb.TailleQuery, r.pData->nAlign, r.pData->nHSP, r.pData->nAlignTotal}));
+    EXPECT_EQ((std::vector<std::string>{"ABC1_TEST", "(1234 lettres)", "FIXTURE.AA 3 sequences; 1,500 total letters.\n", "1234"}),
+              (std::vector<std::string>{fb.szQuerySeqName, fb.szQuerySeqInfo, fb.szDataBankInfo, std::to_string(fb.TailleQuery)}));
     const std::vector<std::string> hits[] = { /* number, identifier, description, score, P, length, N, HSPs */
         {"1", "SP|P00001|FIRST", "FIRST HIT OF THE FIXTURE, THREE HSPS CONTINUED DESCRIPTION LINE ", "300", "1.0E-30", "14819", "", "3 12"},
         {"2", "SP|P00002|SECOND", "SECOND HIT OF THE FIXTURE ", "100", "2.0E-05", "250", "", "1 4"}};
@@ -199,8 +197,7 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
 
     TempFile gone("", true);
     ReadReport r(gone.szPath, true);
-    EXPECT_EQ(LB_NOOPEN, r.nResult);
-    EXPECT_EQ(std::vector<unsigned>{IDS_NOOPENBLAST}, NoticeIds());
+    EXPECT_EQ(std::make_pair(LB_NOOPEN, std::vector<unsigned>{IDS_NOOPENBLAST}), std::make_pair(r.nResult, NoticeIds()));
     /* No index folder, then each allocation failing: no table, no index file, only the memory notice. */
     for (int n = -1; n < 5; n++) {
         ReadReport ok(b);

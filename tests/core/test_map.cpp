@@ -1,6 +1,4 @@
-/* The BLAST map's data: rows, labels and the coverage histogram from
-   made-up reports, random selections and every shared report; failures;
-   the bar pane's rows and scroll range. */
+/* The BLAST map's data: rows, labels, coverage, failures, scroll range. */
 #include "editor_util.h"
 
 #include <limits.h>
@@ -18,7 +16,7 @@ namespace {
 struct Range { unsigned q0, q1, s0, s1; };
 typedef std::vector<std::pair<const char *, std::vector<Range>>> Hits;
 
-/* A made-up report, one HSP per range (s1 0: as long as the query's). */
+/* One HSP per range (s1 0: as long as the query's). */
 std::string MapReport(int nLen, const Hits &hits)
 {
     std::list<std::string> keep;
@@ -50,8 +48,7 @@ struct Map {
     std::vector<int> Histo() const { return std::vector<int>(p->pDataHistoBrute, p->pDataHistoBrute + p->nTaille); }
 };
 
-/* Hit 5 on query 10-50, 40-80, 200-220 and hit 7 on 30-60 of a query of
-   300; hit 6's identifier is cut to ten characters, hit 7's is shorter. */
+/* Hit 5 on query 10-50, 40-80, 200-220, hit 7 on 30-60; hit 6's name is cut. */
 const Hits kSept = {
     {"sp|A1", {{1, 5, 1, 0}}}, {"sp|A2", {{1, 5, 1, 0}}}, {"sp|A3", {{1, 5, 1, 0}}}, {"sp|A4", {{1, 5, 1, 0}}},
     {"P12345", {{10, 50, 12, 50}, {40, 80, 40, 80}, {200, 220, 7, 0}}},
@@ -78,16 +75,14 @@ TEST(PrepareStatData, RowsLabelsCoverageAndProgress)
         EXPECT_EQ((std::vector<int>{300, (int)c.sel.size(), c.nAll}),
                   (std::vector<int>{m.p->nTaille, m.p->nSeq, m.p->IsAllSelected}));
         EXPECT_EQ(std::vector<unsigned>{}, NoticeIds());
-        if (c.sel.size() == 4) {
-            EXPECT_EQ((std::vector<int>{1, 2, 1, 0, 1, 2}), (std::vector<int>{m.Histo()[19], m.Histo()[44],
-                      m.Histo()[69], m.Histo()[99], m.Histo()[209], StatMaxHisto(m.p)}))
-                << "coverage at 20, 45, 70, 100, 210; the largest";
+        if (c.sel.size() == 4) { /* coverage at 20, 45, 70, 100, 210; the largest */
+            EXPECT_EQ((std::vector<int>{1, 2, 1, 0, 1, 2}),
+                      (std::vector<int>{m.Histo()[19], m.Histo()[44], m.Histo()[69], m.Histo()[99], m.Histo()[209], StatMaxHisto(m.p)}));
         }
     }
 }
 
-/* Each failure gives 0 and its notice; the rows made so far go with the
-   document (ASan's leak check). */
+/* Each failure gives 0 and its notice; rows made so far are freed (ASan). */
 TEST(PrepareStatData, FailuresGiveZeroAndANotice)
 {
     const struct { const char *szWhat; Pairs sel; const char *szFrom; bool bGone; int nLen; unsigned id; } cases[] = {
@@ -107,10 +102,8 @@ TEST(PrepareStatData, FailuresGiveZeroAndANotice)
         snprintf(d.pData->szFileSortie, sizeof d.pData->szFileSortie, "%s", index.szPath);
         d.pData->FichierBlast.TailleQuery = c.nLen;
         Map m(d.pData, 9);
-        /* a failure closes the progress (0, 0) before its notice */
-        EXPECT_EQ((std::vector<int>{0, c.sel.empty() ? 0 : 1 + (c.sel.size() == 2)}),
-                  (std::vector<int>{m.nOk, (int)m.calls.size()}))
-            << "result, progress calls";
+        /* result, progress calls (a failure closes the progress first) */
+        EXPECT_EQ((std::vector<int>{0, c.sel.empty() ? 0 : 1 + (c.sel.size() == 2)}), (std::vector<int>{m.nOk, (int)m.calls.size()}));
         EXPECT_EQ(std::vector<unsigned>{c.id}, NoticeIds());
     }
     Doc c(MapReport(300, kSept), {{5, 1}, {7, 1}});
@@ -132,9 +125,7 @@ TEST(PrepareStatData, FailuresGiveZeroAndANotice)
     ADD_FAILURE() << "never prepared";
 }
 
-/* Rows and histogram against a count over random hits, selections and
-   ranges, some running backwards or past either end of the query: those
-   count over their span kept to the query. */
+/* Against a brute-force count: random selections, ranges backwards or past the query's ends. */
 TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
 {
     std::mt19937 rng(20240611);
@@ -175,9 +166,8 @@ TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
     }
 }
 
-/* Rows shown: RoundFloat((h + 1) / cy), halves toward zero (205 / 10
-   gives 20, 206 / 10 gives 21); the bar leaves two rows spare. The
-   largest count of a histogram, wherever it lies. */
+/* Rows shown round halves toward zero (205 / 10: 20); the bar leaves two
+   rows spare. The largest count, wherever it lies. */
 TEST(StatDefilement, RowsScrollRangeAndLargestCount)
 {
     const struct { int nSeq, h, cy; std::vector<int> want; /* bar, max, wndheight, nVdecal */ } cases[] = {
@@ -195,27 +185,6 @@ TEST(StatDefilement, RowsScrollRangeAndLargestCount)
         MySTATDATA s = {};
         s.nTaille = (int)c.h.size(), s.pDataHistoBrute = c.h.data();
         EXPECT_EQ(c.nWant, StatMaxHisto(&s)) << c.h.size() << " positions";
-    }
-}
-
-/* Every HSP of every legacy shared report makes a map: a row each, hits
-   counted at most once per position. */
-TEST(PrepareStatData, EveryHspOfTheSharedReports)
-{
-    std::vector<std::string> files = SharedReports(SharedBlast());
-    if (files.empty())
-        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
-    for (const std::string &sName : files) {
-        Doc d(SharedBlast() + "/" + sName, {}, true);
-        for (unsigned i = 0; (d.nResult == LB_OK || d.nResult == LB_INCOMPLETE) && i < d.pData->nAlign; i++)
-            std::fill(d.Hit(i)->nHSPselected, d.Hit(i)->nHSPselected + d.Hit(i)->unHSP, 1);
-        if ((d.nResult != LB_OK && d.nResult != LB_INCOMPLETE) || d.pData->nAlignTotal == 0)
-            continue;
-        Map m(d.pData, d.pData->nAlignTotal);
-        ASSERT_EQ(1, m.nOk) << sName;
-        EXPECT_EQ((std::vector<int>{(int)d.pData->nAlignTotal, 1}), (std::vector<int>{m.p->nSeq, m.p->IsAllSelected}))
-            << sName << ": rows, all selected";
-        EXPECT_LE(StatMaxHisto(m.p), (int)d.pData->nAlign) << sName << ": largest count against the hits";
     }
 }
 

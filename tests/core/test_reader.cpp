@@ -1,7 +1,5 @@
-/* The report reader: the acceptance test, line input, every result of the
-   two passes with its notice and what survives, the hit fields and the
-   HSP index file. Reports are tests/data/reader/base.bla and variants of
-   it made here. */
+/* The report reader: acceptance test, line input, every result with its
+   notice, the hit fields and the index file; variants of reader/base.bla. */
 #include "test_reader_util.h"
 
 #include <algorithm>
@@ -13,7 +11,7 @@ using namespace readertest;
 
 namespace {
 
-/* s with sFrom (which must be there) replaced: the first one, or all. */
+/* s with sFrom (which must be there) replaced, the first or all. */
 std::string Replace(std::string s, const std::string &sFrom, const std::string &sTo, bool bAll = false)
 {
     size_t n = s.find(sFrom);
@@ -47,10 +45,8 @@ TEST(TestFichier, ResultFollowsTheFirstThousandBytes)
     EXPECT_EQ(TF_NOOPEN, TestFichier(gone.szPath));
 }
 
-/* The line rules written plainly: what a Windows text-mode stream gives
-   (CR LF as one "\n"), cut into pieces of at most nSize-1 characters, a
-   lone CR ending its line as a blank. Random texts of CR, LF, NUL and
-   letters: every buffer size gives the model's lines, each with its NUL. */
+/* Against a plain model (CR LF as "\n", pieces of nSize-1, a lone CR ends
+   its line as a blank) on random texts of CR, LF, NUL and letters. */
 TEST(MYFGETS, AgreesWithThePlainRules)
 {
     static const char alphabet[] = {'\r', '\n', '\0', 'a', 'b'};
@@ -93,9 +89,7 @@ TEST(MYFGETS, AgreesWithThePlainRules)
     fclose(p);
 }
 
-/* The program's own text files: CR LF, LF and a lone CR end a line, a
-   line too long for the buffer is cut and its rest skipped; buffers of
-   exactly the size given. */
+/* CR LF, LF, lone CR end a line; a long line is cut, its rest skipped. */
 TEST(LitLigneFichier, LinesCutToTheBuffer)
 {
     TempFile f("abcdef\r\nxy\rz\n\nlast");
@@ -120,13 +114,10 @@ TEST(LitBlastForListBox, ReadsTheFixture)
     ASSERT_EQ(LB_OK, r.nResult);
     EXPECT_TRUE(NoticeIds().empty());
     const DataBlastFile &fb = r.pData->FichierBlast;
-    EXPECT_EQ((std::vector<std::string>{"ABC1_TEST", "(1234 lettres)", "FIXTURE.AA 3 sequences; 1,500 total letters.\n"}),
-              (std::vector<std::string>{fb.szQuerySeqName, fb.szQuerySeqInfo, fb.szDataBankInfo}));
-    EXPECT_EQ((std::vector<unsigned>{1234, 2, 2, 4}),
-              (std::vector<unsigned>{(unsigned)fb.TailleQuery, r.pData->nAlign, r.pData->nHSP, r.pData->nAlignTotal}));
+    EXPECT_EQ((std::vector<std::string>{"ABC1_TEST", "(1234 lettres)", "FIXTURE.AA 3 sequences; 1,500 total letters.\n", "1234"}),
+              (std::vector<std::string>{fb.szQuerySeqName, fb.szQuerySeqInfo, fb.szDataBankInfo, std::to_string(fb.TailleQuery)}));
     const std::vector<std::string> hits[] = { /* number, identifier, description, score, P, length, N, HSPs */
-        {"1", "SP|P00001|FIRST", "FIRST HIT OF THE FIXTURE, THREE HSPS CONTINUED DESCRIPTION LINE ", "300",
-         "1.0E-30", "14819", "", "3 12"},
+        {"1", "SP|P00001|FIRST", "FIRST HIT OF THE FIXTURE, THREE HSPS CONTINUED DESCRIPTION LINE ", "300", "1.0E-30", "14819", "", "3 12"},
         {"2", "SP|P00002|SECOND", "SECOND HIT OF THE FIXTURE ", "100", "2.0E-05", "250", "", "1 4"}};
     for (unsigned i = 0; i < 2; i++) {
         pDataHSP p = r.Hit(i);
@@ -139,8 +130,7 @@ TEST(LitBlastForListBox, ReadsTheFixture)
               std::to_string(prog.bOpen) + " " + prog.szPass + " " + prog.szCount + " " + prog.szAcquire + " " +
                   std::to_string(prog.nMax) + " " + std::to_string(prog.nPos));
 
-    /* The index file: CR LF text, one block per HSP, no "END" after the
-       last. CR LF or lone CR line ends in the report change nothing. */
+    /* The index file: CR LF text, a block per HSP; report line ends change nothing. */
     std::string s = ReadFile(r.index.szPath);
     EXPECT_EQ(std::string::npos, Replace(s, "\r\n", "", true).find_first_of("\r\n"));
     EXPECT_EQ(0u, s.find("END\r\nALIGN 1 HSP 1\r\n SCORE = 300 (110.2 BITS), EXPECT = 1.0E-30, P = 1.0E-30\r\n"
@@ -177,7 +167,12 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         {CutBefore(b, "             KLMNPQRS"), LB_INCOMPLETE, {}, 2, 4, true},
         {CutBefore(b, ">sp|P00001") + ">\n", LB_INCOMPLETE, {IDS_INCOMPLETE}, 0, 0, true},
         {"Sequences producing, said the mail.\n" + b, LB_OK, {}, 2, 4, true},
-        {Replace(b, "\n\n\n>sp|P00001", "\nParameters:\n\n>sp|P00001"), LB_OK, {}, 0, 0, true}};
+        {Replace(b, "\n\n\n>sp|P00001", "\nParameters:\n\n>sp|P00001"), LB_OK, {}, 0, 0, true},
+        /* stray lines: ">" lines the first pass did not count or counts alone, query lines before a score */
+        {Replace(b, "Score  P(N)      N\n\n", "Score  P(N)      N\n>AB\n"), LB_OK, {}, 2, 4, true},
+        {Replace(b, "\n\n\n>sp|P00001", "\n\n123456789>\n>sp|P00001"), LB_OK, {}, 2, 4, true},
+        {Replace(b, "        Length = 250\n", "        Length = 250\nQuery:     1 STRAY 5\n       STRAY\nSbjct:     1 STRAY 5\n"),
+         LB_OK, {}, 2, 4, true}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.sReport.substr(c.sReport.size() - 30));
         OsProgressFailOpen(&c == &cases[0]); /* the reader runs without its progress box */
@@ -193,16 +188,17 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         EXPECT_EQ((std::vector<unsigned>{c.nAlign, c.nAlign, c.nAlignTotal, c.bIndex}),
                   (std::vector<unsigned>{r.pData->nAlign, r.pData->nHSP, r.pData->nAlignTotal, FileExists(r.index.szPath)}));
         EXPECT_TRUE(nSum == c.nAlignTotal || (c.nResult != LB_OK && c.notices.empty())) << "HSPs of the hits kept";
+        if (c.nResult == LB_OK && c.nAlign == 2) {
+            EXPECT_STREQ("SP|P00002|SECOND", r.Hit(1)->szAccessNb);
+            EXPECT_EQ(std::string::npos, ReadFile(r.index.szPath).find("STRAY"));
+        }
         EXPECT_FALSE(OsProgressState().bOpen);
     }
 
     TempFile gone("", true);
     ReadReport r(gone.szPath, true);
-    EXPECT_EQ(LB_NOOPEN, r.nResult);
-    EXPECT_EQ(std::vector<unsigned>{IDS_NOOPENBLAST}, NoticeIds());
-    /* An index file in a folder that does not exist; then memory running
-       out at each allocation (table, two records, two selections): the
-       table released, no index file, no notice but the memory service's. */
+    EXPECT_EQ(std::make_pair(LB_NOOPEN, std::vector<unsigned>{IDS_NOOPENBLAST}), std::make_pair(r.nResult, NoticeIds()));
+    /* No index folder, then each allocation failing: no table, no index file, only the memory notice. */
     for (int n = -1; n < 5; n++) {
         ReadReport ok(b);
         strcat(ok.pData->szFileSortie, n < 0 ? ".missing/x.tmp" : "");
@@ -221,7 +217,6 @@ TEST(LitBlastForListBox, QueryNameAndLength)
 {
     std::string b = Fixture("base.bla");
     const struct { const char *szQueryLines; const char *szName; int nLength; } cases[] = {
-        /* in place of the three query lines, the name and length read */
         {"Query=  abc1_test description\n        (820 letters)\n", "ABC1_TEST", 820},
         {"Query=  q1 (AE000111) on the same line (33 letters)\n\n", "Q1", 33},
         {"Query=  q2 desc (AE000111)\n    more (2Fe-2S)\n        (601 letters; record 1)\n", "Q2", 601},
@@ -237,12 +232,9 @@ TEST(LitBlastForListBox, QueryNameAndLength)
     }
 }
 
-/* Lines arrive in pieces of 99 characters whose last turns blank. A ">"
-   line of 150: the first piece gives the identifier and the start of the
-   description, the second is appended like a continuation line. Tokens
-   too long for their fields are cut. Continuation lines are appended while
-   the description stays below 500: five of 79 + 1 fit after the 37 of the
-   ">" line, then 62 would make 500 exactly, 56 and 4 still go in. */
+/* A ">" line of 150 arrives in two pieces, the second appended like a
+   continuation; long tokens are cut; continuations go in while the
+   description stays below 500 (62 would make 500 exactly). */
 TEST(LitBlastForListBox, LongLinesAndTokensAreCut)
 {
     std::string sId = ">sp|P00001|FIRST ", sDesc, sCont;
@@ -267,25 +259,6 @@ TEST(LitBlastForListBox, LongLinesAndTokensAreCut)
     for (int i = 0; i < 5; i++)
         sWant += std::string(79, 'D') + " ";
     EXPECT_EQ(sWant + std::string(56, 'Z') + " YYYY ", d.Hit(0)->szAccessName);
-}
-
-/* A ">" line the first pass did not count (in the lines it skips before
-   the first hit line) has no record and is ignored; one at the 10th
-   character is counted by the first pass only. Query lines before a hit's
-   first score line are left out of the index file. */
-TEST(LitBlastForListBox, StrayLinesAreIgnored)
-{
-    const std::string b = Fixture("base.bla");
-    for (const std::string &s : {Replace(b, "Score  P(N)      N\n\n", "Score  P(N)      N\n>AB\n"),
-                                 Replace(b, "\n\n\n>sp|P00001", "\n\n123456789>\n>sp|P00001"),
-                                 Replace(b, "        Length = 250\n",
-                                         "        Length = 250\nQuery:     1 STRAY 5\n       STRAY\nSbjct:     1 STRAY 5\n")}) {
-        ReadReport r(s);
-        EXPECT_EQ((std::vector<std::string>{"1", "2", "4", "SP|P00001|FIRST", "SP|P00002|SECOND"}),
-                  (std::vector<std::string>{std::to_string(r.nResult), std::to_string(r.pData->nAlign),
-                                            std::to_string(r.pData->nAlignTotal), r.Hit(0)->szAccessNb, r.Hit(1)->szAccessNb}));
-        EXPECT_EQ(std::string::npos, ReadFile(r.index.szPath).find("STRAY"));
-    }
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-/* The String Finder's core: the search with its entries and count line,
-   the cuts at the fields' widths, memory failures, 10,000 hits. */
+/* The String Finder's core: entries, count line, cuts, memory failures. */
 #include <gtest/gtest.h>
 #include <stdio.h>
 
@@ -12,8 +11,7 @@
 
 namespace {
 
-/* A document whose hits have these descriptions, and the finder's record
-   of it, upper-cased as the dialog does; both released with the object. */
+/* A document with these descriptions and its finder record, upper-cased as the dialog does. */
 struct Finder {
     pDataGeneralPrg pData = InitDataProgram();
     pDATASTRINGSEARCH p = NULL;
@@ -31,13 +29,11 @@ struct Finder {
     }
     ~Finder() { DeleteSearchData(p); FreeDataProgram(pData); }
 
-    /* The entries of one search, then its count line. */
     std::vector<std::string> Cherche(const std::string &szChaine) const
     {
         std::vector<std::string> v;
         char szCompte[STRSEARCH_COMPTE];
-        unsigned n = ChercheChaine(p, szChaine.c_str(), [](void *pCtx, const char *sz) {
-            ((std::vector<std::string> *)pCtx)->push_back(sz); }, &v, szCompte);
+        unsigned n = ChercheChaine(p, szChaine.c_str(), [](void *pCtx, const char *sz) { ((std::vector<std::string> *)pCtx)->push_back(sz); }, &v, szCompte);
         EXPECT_EQ(v.size(), n) << "entries given, number returned";
         v.push_back(szCompte);
         return v;
@@ -46,8 +42,7 @@ struct Finder {
 
 typedef std::vector<std::string> Textes;
 
-/* Hits 1 and 2 hold the text in other cases, 5 after a tab; then 10,000
-   hits, one in seven holding it; the count line, entries in hit order. */
+/* Any case, after a tab; then 10,000 hits, one in seven holding the text. */
 TEST(ChercheChaine, FindsTheTextInAnyCase)
 {
     Finder f({"Protein Kinase C alpha", "  ser/thr-protein KINASE 2", "hypothetical protein", "",
@@ -68,10 +63,8 @@ TEST(ChercheChaine, FindsTheTextInAnyCase)
     EXPECT_EQ("found: 10000 / 10000.", g.Cherche("GI|").back());
 }
 
-/* A word too long for its entry keeps its beginning whatever the width of
-   the number; the search string keeps its first 498 characters. Each
-   allocation failing in turn gives no record and one notice (ASan checks
-   that nothing stays allocated) until the record is built. */
+/* A long word keeps its beginning whatever the number's width; the string
+   keeps 498 characters; each allocation failing gives no record, one notice. */
 TEST(ChercheChaine, CutsAtTheFieldsWidthsAndMemoryFailures)
 {
     const std::string szMot(200, 'W'), szA(STRSEARCH_CHAINE - 1, 'a');

@@ -1,7 +1,4 @@
-/* The Database information, Colors and About dialogs under Wine: each
-   modal dialog is driven from the harness's timer that fires inside its
-   modal loop, which reads what it shows, clicks its controls and closes
-   it. */
+/* The Database information, Colors and About dialogs, driven from inside their modal loops. */
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,10 +19,8 @@ void CALLBACK EndByForce(HWND hDlg, UINT, UINT_PTR idTimer, DWORD)
     EndDialog(hDlg, -1);
 }
 
-/* Runs call, which opens one modal dialog, and action on that dialog,
-   which ends pressing idClose. A dialog still open three seconds later is
-   ended by force, so that one that ignores its buttons fails the test
-   instead of hanging it. Returns the dialog's caption. */
+/* Runs call, which opens one modal dialog, then action on it and idClose;
+   one still open 3 s later fails instead of hanging. Returns its caption. */
 std::string Drive(std::function<void()> call, std::function<void(HWND)> action, int idClose)
 {
     g_bForced = false;
@@ -47,15 +42,13 @@ protected:
     void SetUp() override
     {
         hInst = GetModuleHandleA(NULL);
-        /* The document hangs from the main window's extra bytes. */
         WNDCLASSA wc = {};
         wc.lpfnWndProc = DefWindowProcA, wc.cbWndExtra = sizeof(LONG_PTR), wc.hInstance = hInst;
         wc.lpszClassName = "HalyardDialogsTestMain";
         RegisterClassA(&wc);
         m_pData = InitDataProgram();
         ASSERT_NE(nullptr, m_pData);
-        hWndMain = CreateWindowA(wc.lpszClassName, "Halyard   ", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 600, 300,
-                                 NULL, NULL, hInst, NULL);
+        hWndMain = CreateWindowA(wc.lpszClassName, "Halyard   ", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 600, 300, NULL, NULL, hInst, NULL);
         ASSERT_NE(nullptr, hWndMain) << GetLastError();
         SetWindowLongPtrA(hWndMain, 0, (LONG_PTR)m_pData);
     }
@@ -67,9 +60,8 @@ protected:
     }
 };
 
-/* The query line is the name, two blanks and the description, cut at 254
-   characters; fields filled to their last byte without a terminator show
-   nothing of what follows them in the record. OK and Cancel both close. */
+/* Query line: name, two blanks, description, cut at 254; unterminated
+   fields show nothing beyond them. OK and Cancel both close. */
 TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
 {
     DataBlastFile *p = &m_pData->FichierBlast;
@@ -85,31 +77,20 @@ TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
         memset(p->szDataBankInfo, 'D', sizeof p->szDataBankInfo);
         if (c.nName >= 0)
             p->szQuerySeqName[c.nName] = p->szQuerySeqInfo[c.nInfo] = p->szDataBankInfo[1] = '\0';
-        std::string sJoint = c.nName < 0 ? std::string(254, 'N')
-                                         : std::string(c.nName, 'N') + "  " + std::string(c.nInfo, 'I');
+        std::string sJoint = c.nName < 0 ? std::string(254, 'N') : std::string(c.nName, 'N') + "  " + std::string(c.nInfo, 'I');
         std::vector<std::string> v;
         EXPECT_EQ("Database information", Drive([] { AfficheInfoDB(hWndMain); }, [&](HWND hDlg) {
             for (int id : { IDC_INFO_QUERY, IDC_INFO_BANK, IDC_INFO_NSEQ, IDC_INFO_NALIGN })
                 v.push_back(WindowText(GetDlgItem(hDlg, id)));
         }, c.idClose));
-        EXPECT_EQ((std::vector<std::string>{ sJoint.substr(0, 254),
-                                             c.nName < 0 ? std::string(sizeof p->szDataBankInfo, 'D') : "D", "3",
-                                             "7" }),
-                  v);
+        EXPECT_EQ((std::vector<std::string>{ sJoint.substr(0, 254), c.nName < 0 ? std::string(sizeof p->szDataBankInfo, 'D') : "D", "3", "7" }), v);
     }
 }
 
 TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
 {
-    /* scheme and background before, controls clicked, button pressed,
-       radio and check box shown at opening, result, values after */
-    const struct {
-        int nPref, nBk;
-        std::vector<int> clicks;
-        int idClose, idShown;
-        bool bShownFond;
-        int nResult, nPrefAfter, nBkAfter;
-    } cases[] = {
+    /* before, clicks, close, shown at opening, result, after */
+    const struct { int nPref, nBk; std::vector<int> clicks; int idClose, idShown; bool bShownFond; int nResult, nPrefAfter, nBkAfter; } cases[] = {
         /* (a choice cancelled must not show at the next opening) */
         { 20, 1, { IDC_CLR_NOIRBLANC }, IDCANCEL, IDC_CLR_SIMIDEN, true, 0, 20, 1 },
         { 20, 7, {}, IDOK, IDC_CLR_SIMIDEN, true, 1, 20, 1 }, /* any non-zero: checked */
@@ -120,8 +101,7 @@ TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
         { 30, 0, { IDC_CLR_SIMIDEN, IDC_CLR_FOND }, IDOK, IDC_CLR_NOIRBLANC, false, 1, 20, 1 },
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE("scheme " + std::to_string(c.nPref) + " background " + std::to_string(c.nBk) + ", "
-                     + std::to_string(c.clicks.size()) + " clicks, closed with " + std::to_string(c.idClose));
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         int nPref = c.nPref, nBk = c.nBk, nResult = -1;
         std::vector<int> shown;
         std::string szTextes;
@@ -134,17 +114,13 @@ TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
             for (int id : c.clicks)
                 SendMessageA(GetDlgItem(hDlg, id), BM_CLICK, 0, 0);
         }, c.idClose));
-        std::vector<int> attendu = { c.idShown };
-        if (c.bShownFond)
-            attendu.push_back(IDC_CLR_FOND);
-        EXPECT_EQ(attendu, shown) << "checked at opening";
+        EXPECT_EQ((c.bShownFond ? std::vector<int>{ c.idShown, IDC_CLR_FOND } : std::vector<int>{ c.idShown }), shown) << "checked at opening";
         EXPECT_EQ("HCA standard colors|Identity/similarity colors|Black and white|use background colors|", szTextes);
         EXPECT_EQ((std::vector<int>{ c.nResult, c.nPrefAfter, c.nBkAfter }), (std::vector<int>{ nResult, nPref, nBk }));
     }
 }
 
-/* The picture is copied whole to the client area's corner; OK and Cancel
-   close it, and the owner is enabled again. */
+/* The picture whole at the corner; OK and Cancel close, the owner enabled again. */
 TEST_F(DialogsTest, AboutShowsThePicture)
 {
     for (int idClose : { IDOK, IDCANCEL }) {
@@ -156,8 +132,7 @@ TEST_F(DialogsTest, AboutShowsThePicture)
         }, idClose));
         EXPECT_EQ("OK", szOk);
         ASSERT_EQ(1u, d.blits.size());
-        EXPECT_EQ((std::vector<long>{ 0, 0, 320, 140 }),
-                  (std::vector<long>{ d.blits[0].left, d.blits[0].top, d.blits[0].right, d.blits[0].bottom }));
+        EXPECT_EQ((std::vector<long>{ 0, 0, 320, 140 }), (std::vector<long>{ d.blits[0].left, d.blits[0].top, d.blits[0].right, d.blits[0].bottom }));
         EXPECT_TRUE(IsWindowEnabled(hWndMain));
     }
 }

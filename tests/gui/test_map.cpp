@@ -1,8 +1,5 @@
-/* The BLAST map under Wine, on the sample report: F4 opens it on the
-   selection and closes it, another report closes it, and without a
-   selection or an index file F4 only says why; the bar and histogram
-   panes' drawing; the scroll bar fitted to the rows, labels and bars
-   scrolling together. */
+/* The BLAST map on the sample report: F4 opening and closing it or saying
+   why not, the panes' drawing, labels and bars scrolling together. */
 #include "mainfixture.h"
 #include "statwin.h"
 
@@ -14,8 +11,7 @@
 
 namespace {
 
-/* Made-up map data in place of the open map's, the real one back when
-   the object goes: rows "ROW r" on query 10 + r ... 50 + r. */
+/* Made-up map data in place of the open map's while it lives: rows "ROW r" on query 10 + r ... 50 + r. */
 struct FauxStat {
     MySTATDATA d = {};
     std::vector<SequenceData> rows;
@@ -36,21 +32,16 @@ struct FauxStat {
     ~FauxStat() { pStat = pReal; }
 };
 
-/* What a metafile drew, one string each: lines "line x,y-x,y", then
-   rectangles "rect l,t,r,b", then texts "text@x,y right|left
-   opaque|transparent background". */
+/* What a metafile drew: "line x,y-x,y", then "rect l,t,r,b", then "text@x,y align mode background". */
 template <typename F> std::vector<std::string> Dessin(F pfnDraw)
 {
     EmfDrawing d = Record(pfnDraw);
     std::vector<std::string> v;
     char sz[160];
     for (const EmfSegment &s : d.segments)
-        snprintf(sz, sizeof sz, "line %ld,%ld-%ld,%ld", (long)s.a.x, (long)s.a.y, (long)s.b.x, (long)s.b.y),
-            v.push_back(sz);
+        snprintf(sz, sizeof sz, "line %ld,%ld-%ld,%ld", (long)s.a.x, (long)s.a.y, (long)s.b.x, (long)s.b.y), v.push_back(sz);
     for (const EmfFill &r : d.rectangles)
-        snprintf(sz, sizeof sz, "rect %ld,%ld,%ld,%ld", (long)r.rc.left, (long)r.rc.top, (long)r.rc.right,
-                 (long)r.rc.bottom),
-            v.push_back(sz);
+        snprintf(sz, sizeof sz, "rect %ld,%ld,%ld,%ld", (long)r.rc.left, (long)r.rc.top, (long)r.rc.right, (long)r.rc.bottom), v.push_back(sz);
     for (const EmfText &t : d.texts)
         snprintf(sz, sizeof sz, "%s@%ld,%ld %s %s %06lx", t.A().c_str(), (long)t.pt.x, (long)t.pt.y,
                  (t.nAlign & TA_RIGHT) ? "right" : "left", t.nBkMode == OPAQUE ? "opaque" : "transparent",
@@ -80,8 +71,7 @@ protected:
     }
     void TearDown() override
     {
-        if (hWndStatBla != NULL)
-            DestroyWindow(hWndStatBla);
+        DestroyWindow(hWndStatBla);
         MainWindowTest::TearDown();
     }
     void OuvreCarte(int idSelection = 3006)
@@ -102,13 +92,11 @@ protected:
     }
 };
 
-/* All HSPs, some of them; F4 again, or another report, closes the map
-   without a word. */
+/* All HSPs, some; F4 again or another report closes the map without a word. */
 TEST_F(MapTest, F4OpensTheMapOnTheSelectionAndClosesIt)
 {
     const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
-        { 3006, "Halyard - map of all sequences", 16, 1, 0 },
-        { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
+        { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
         { 3006, "Halyard - map of all sequences", 16, 1, 1 } };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bRapport ? "another report" : c.szTitre);
@@ -118,19 +106,14 @@ TEST_F(MapTest, F4OpensTheMapOnTheSelectionAndClosesIt)
                   (std::vector<int>{ pStat->nSeq, pStat->nTaille, pStat->IsAllSelected }));
         HWND hWndCarte = hWndStatBla;
         BoxAnswerer answerer(std::vector<BoxAction>{});
-        if (c.bRapport) {
-            EXPECT_EQ(1, Open(SAMPLE_REPORT));
-        } else {
-            Key(VK_F4);
-        }
+        EXPECT_EQ(1, c.bRapport ? Open(SAMPLE_REPORT) : (Key(VK_F4), 1));
         EXPECT_EQ((std::vector<const void *>{ nullptr, nullptr }), (std::vector<const void *>{ hWndStatBla, pStat }));
         EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)answerer.Seen().size(), IsWindow(hWndCarte) }))
             << "boxes, the window still there";
     }
 }
 
-/* Nothing selected, or no index file to read the HSPs from: a notice,
-   with the progress box not open (yet, or any more), and no map. */
+/* Nothing selected, or no index file: a notice, no progress box, no map. */
 TEST_F(MapTest, F4WithoutAMapOnlySaysWhy)
 {
     const struct { int idSelection; const char *szTexte; } cases[] = {
@@ -138,9 +121,7 @@ TEST_F(MapTest, F4WithoutAMapOnlySaysWhy)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.szTexte);
         SendMessageA(hWndMain, WM_COMMAND, c.idSelection, 0);
-        if (c.idSelection == 3006) {
-            ASSERT_TRUE(DeleteFileA(Doc()->szFileSortie));
-        }
+        ASSERT_TRUE(c.idSelection != 3006 || DeleteFileA(Doc()->szFileSortie));
         HWND hWndProgres = NULL;
         BoxAnswerer answerer(std::vector<BoxAction>{ [&](HWND hBox) {
             hWndProgres = FindWindowA(NULL, "Preparing map...");
@@ -156,9 +137,7 @@ TEST_F(MapTest, F4WithoutAMapOnlySaysWhy)
     }
 }
 
-/* A query of 300 on a bar pane 500 pixels wide: margins of 4 cx, the row
-   from query 10 to 50 on that scale, its numbers outside it on light grey,
-   its line across the pane. */
+/* Query 300 on 500 pixels: margins of 4 cx, the row 10 to 50, its numbers outside on grey, its line across. */
 TEST_F(MapTest, BarPaneDrawsTheRowOnTheQueryScale)
 {
     OuvreCarte();
@@ -175,9 +154,7 @@ TEST_F(MapTest, BarPaneDrawsTheRowOnTheQueryScale)
         << "cx " << cx << ", cy " << cy;
 }
 
-/* The largest count fills the pane's 4 cy, each hit adds 4 cy / 3; a
-   position is centred where the bars put it (scale 110 here). No
-   coverage at all: the midline and 0 only. */
+/* The largest count fills 4 cy; positions centred as the bars put them; no coverage: midline and 0. */
 TEST_F(MapTest, HistogramHeightsFollowTheLargestCount)
 {
     OuvreCarte();
@@ -198,9 +175,7 @@ TEST_F(MapTest, HistogramHeightsFollowTheLargestCount)
     }
 }
 
-/* Rows that do not fit turn the scroll bar on; one row down moves labels
-   and bars up one row together, and a band of the pane draws only the
-   rows it meets. */
+/* One row down moves labels and bars together; a band draws only the rows it meets. */
 TEST_F(MapTest, LabelsAndBarsScrollTogether)
 {
     OuvreCarte();

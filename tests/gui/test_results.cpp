@@ -1,13 +1,11 @@
-/* The results list of the real main window on the sample report (11 hits,
-   hit 5 with three HSPs): its rows, focus mark and captions drawn into
-   metafiles, and its keys and selection commands. */
+/* The results list on the sample report (11 hits, hit 5 with three HSPs):
+   rows, focus mark, captions, keys and selection commands. */
 #include "mainfixture.h"
 
 namespace {
 
 class ResultsTest : public MainWindowTest {
 protected:
-    /* No notice box is expected: one would be closed and counted. */
     std::unique_ptr<BoxAnswerer> m_pBoxes;
 
     void SetUp() override
@@ -31,11 +29,7 @@ protected:
             ShowResults_OnDrawItem(hWndMain, &dis);
         });
     }
-    void Touche(UINT vk)
-    {
-        SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1);
-        SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001);
-    }
+    void Touche(UINT vk) { SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1), SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001); }
     int Flag(unsigned nHit, unsigned nHsp) const { return Doc()->pHSPResultat[nHit - 1]->nHSPselected[nHsp - 1]; }
     /* "hit HSP" of the displayed HSP, "none" without one. */
     std::string Affiche() const
@@ -46,33 +40,26 @@ protected:
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
-/* A row shows number, identifier, score and P value, at its top, in their
-   colours, over the selection or window colour. */
+/* Number, identifier, score, P at the row's top in their colours, over the selection or window colour. */
 TEST_F(ResultsTest, RowShowsItsHitInItsColours)
 {
     const RECT rc = { 3, 40, 400, 60 };
     /* selected, background, colours of number, identifier, score, P */
     const struct { bool bSel; COLORREF crFond, crNum, crIdent, crScore, crProb; } cases[] = {
-        { true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF },
-        { false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 },
-    };
+        { true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }, { false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 } };
     for (const auto &c : cases)
         for (unsigned nRow : { 0u, 4u, 10u }) {
             SCOPED_TRACE(testing::Message() << "row " << nRow << (c.bSel ? " selected" : ""));
             const DataHSP *p = Doc()->pHSPResultat[nRow];
             EmfDrawing d = Dessine(nRow, ODA_DRAWENTIRE, c.bSel ? ODS_SELECTED : 0, rc);
             ASSERT_EQ(4u, d.texts.size());
-            const std::string szAttendus[] = { std::to_string(nRow + 1) + ".", p->szAccessNb, p->szHighScore,
-                                               p->szProb };
+            const std::string szAttendus[] = { std::to_string(nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
             const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
             for (size_t i = 0; i < 4; i++) {
                 EXPECT_EQ(szAttendus[i], d.texts[i].A());
-                EXPECT_EQ((std::vector<long>{ (long)crAttendus[i], rc.top + 2 }),
-                          (std::vector<long>{ (long)d.texts[i].crText, d.texts[i].pt.y }))
-                    << szAttendus[i] << ": colour, top";
-                if (i > 0) {
-                    EXPECT_LT(d.texts[i - 1].pt.x, d.texts[i].pt.x) << "columns in order";
-                }
+                EXPECT_EQ((std::vector<long>{ (long)crAttendus[i], rc.top + 2, 1 }),
+                          (std::vector<long>{ (long)d.texts[i].crText, d.texts[i].pt.y, i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x }))
+                    << szAttendus[i] << ": colour, top, columns in order";
             }
             EXPECT_TRUE(d.HasFill(rc, c.crFond));
         }
@@ -84,18 +71,13 @@ TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColou
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
     /* row, control, action, state, texts drawn, frame colour (AUCUN: none) */
     const struct { UINT nRow, idCtl, uAction, uState; size_t nTexts; COLORREF crMark; } cases[] = {
-        { 1, 6001, ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS, 4, crGris },
-        { 1, 6001, ODA_DRAWENTIRE, 0, 4, crFenetre },
-        { 1, 6001, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 4, AUCUN },
-        { 1, 6001, ODA_FOCUS, ODS_SELECTED | ODS_FOCUS, 0, crGris },
-        { 1, 6001, ODA_FOCUS, ODS_SELECTED, 0, crFenetre },
+        { 1, 6001, ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS, 4, crGris }, { 1, 6001, ODA_DRAWENTIRE, 0, 4, crFenetre },
+        { 1, 6001, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 4, AUCUN }, { 1, 6001, ODA_FOCUS, ODS_SELECTED | ODS_FOCUS, 0, crGris },
+        { 1, 6001, ODA_FOCUS, ODS_SELECTED, 0, crFenetre }, { (UINT)-1, 6001, ODA_FOCUS, 0, 0, crFenetre },
         { (UINT)-1, 6001, ODA_DRAWENTIRE, ODS_FOCUS, 0, crGris },   /* empty list */
-        { (UINT)-1, 6001, ODA_FOCUS, 0, 0, crFenetre },
-        { 1, 6009, ODA_DRAWENTIRE, ODS_FOCUS, 0, AUCUN },          /* not the list */
-    };
+        { 1, 6009, ODA_DRAWENTIRE, ODS_FOCUS, 0, AUCUN } };        /* not the list */
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "row " << (int)c.nRow << " control " << c.idCtl << " action "
-                                        << c.uAction << " state " << c.uState);
+        SCOPED_TRACE(testing::Message() << "row " << (int)c.nRow << " control " << c.idCtl << " action " << c.uAction << " state " << c.uState);
         EmfDrawing d = Dessine(c.nRow, c.uAction, c.uState, rcItem, c.idCtl);
         EXPECT_EQ(c.nTexts, d.texts.size());
         EXPECT_EQ(c.crMark == crGris, d.HasFrame(rcMark, crGris));
@@ -104,9 +86,8 @@ TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColou
     }
 }
 
-/* The captions in black, each in a raised box (white left and top, black
-   right and bottom; sunken swaps them); a row or a relief drawn leaves the
-   DC's text colour, background mode, font and pen as it found them. */
+/* Captions in black; raised boxes white left and top, sunken the other
+   way; a row or a relief leaves the DC's colour, mode, font, pen alone. */
 TEST_F(ResultsTest, CaptionsAndReliefs)
 {
     EmfDrawing d = Record([](HDC hdc) { DessineEnteteRect(hdc); });
@@ -129,45 +110,34 @@ TEST_F(ResultsTest, CaptionsAndReliefs)
     HGDIOBJ hFont = GetCurrentObject(hdc, OBJ_FONT), hPen = GetCurrentObject(hdc, OBJ_PEN);
     SetTextColor(hdc, RGB(1, 2, 3));
     SetBkMode(hdc, OPAQUE);
-    DRAWITEMSTRUCT dis = { ODT_LISTBOX, 6001, 0, ODA_DRAWENTIRE, ODS_SELECTED, HWNDRESULT, hdc, { 0, 0, 100, 20 },
-                           (ULONG_PTR)Doc()->pHSPResultat[0] };
+    DRAWITEMSTRUCT dis = { ODT_LISTBOX, 6001, 0, ODA_DRAWENTIRE, ODS_SELECTED, HWNDRESULT, hdc, { 0, 0, 100, 20 }, (ULONG_PTR)Doc()->pHSPResultat[0] };
     ShowResults_OnDrawItem(hWndMain, &dis);
     DessineRectRelief(hdc, &rc, 1, 0, &Doc()->GrData);
     EXPECT_EQ((std::vector<uintptr_t>{ RGB(1, 2, 3), OPAQUE, (uintptr_t)hFont, (uintptr_t)hPen }),
-              (std::vector<uintptr_t>{ GetTextColor(hdc), (uintptr_t)GetBkMode(hdc),
-                                       (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
+              (std::vector<uintptr_t>{ GetTextColor(hdc), (uintptr_t)GetBkMode(hdc), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
                                        (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) }));
     ReleaseDC(hWndMain, hdc);
 }
 
-/* Arrows choose a hit and show its first HSP; the keypad's plus and minus
-   step through its HSPs only while ">>" and "<<" are enabled (the main
-   keyboard's are no steps); Space toggles the displayed HSP's flag, which
-   the check box shows; the list keeps the focus. */
+/* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
+   "<<" are enabled; Space toggles the flag; the list keeps the focus. */
 TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
 {
     /* key, displayed after, check box, "<<" and ">>" enabled */
     const struct { UINT vk; const char *szAffiche; bool bCoche, bPrev, bNext; } cases[] = {
-        { VK_ADD, "1 1", false, false, false },   { VK_DOWN, "2 1", false, false, false },
-        { VK_DOWN, "3 1", false, false, true },  { VK_DOWN, "4 1", false, false, false },
-        { VK_DOWN, "5 1", false, false, true },   { VK_SUBTRACT, "5 1", false, false, true },
-        { VK_ADD, "5 2", false, true, true },     { VK_OEM_PLUS, "5 2", false, true, true },
-        { VK_ADD, "5 3", false, true, false },    { VK_ADD, "5 3", false, true, false },
-        { VK_SUBTRACT, "5 2", false, true, true }, { VK_OEM_MINUS, "5 2", false, true, true },
-        { VK_SPACE, "5 2", true, true, true },    { VK_SUBTRACT, "5 1", false, false, true },
-        { VK_ADD, "5 2", true, true, true },      { VK_UP, "4 1", false, false, false },
-        { VK_DOWN, "5 1", false, false, true },   { VK_END, "11 1", false, false, false },
-        { VK_HOME, "1 1", false, false, false },  { VK_SPACE, "1 1", true, false, false },
-        { VK_SPACE, "1 1", false, false, false },
-    };
-    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; i++) {
-        const auto &c = cases[i];
-        SCOPED_TRACE(testing::Message() << "step " << i << " key " << c.vk);
+        { VK_ADD, "1 1", false, false, false }, { VK_DOWN, "2 1", false, false, false }, { VK_DOWN, "3 1", false, false, true },
+        { VK_DOWN, "4 1", false, false, false }, { VK_DOWN, "5 1", false, false, true }, { VK_SUBTRACT, "5 1", false, false, true },
+        { VK_ADD, "5 2", false, true, true }, { VK_OEM_PLUS, "5 2", false, true, true }, { VK_ADD, "5 3", false, true, false },
+        { VK_ADD, "5 3", false, true, false }, { VK_SUBTRACT, "5 2", false, true, true }, { VK_OEM_MINUS, "5 2", false, true, true },
+        { VK_SPACE, "5 2", true, true, true }, { VK_SUBTRACT, "5 1", false, false, true }, { VK_ADD, "5 2", true, true, true },
+        { VK_UP, "4 1", false, false, false }, { VK_DOWN, "5 1", false, false, true }, { VK_END, "11 1", false, false, false },
+        { VK_HOME, "1 1", false, false, false }, { VK_SPACE, "1 1", true, false, false }, { VK_SPACE, "1 1", false, false, false } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key " << c.vk);
         Touche(c.vk);
         EXPECT_EQ(c.szAffiche, Affiche());
-        EXPECT_EQ((std::vector<bool>{ c.bCoche, c.bPrev, c.bNext, true }),
-                  (std::vector<bool>{ Coche(), IsWindowEnabled(HWNDBTNPREVALIGN) != 0,
-                                      IsWindowEnabled(HWNDBTNNEXTALIGN) != 0, GetFocus() == HWNDRESULT }))
+        EXPECT_EQ((std::vector<bool>{ c.bCoche, c.bPrev, c.bNext, true }), (std::vector<bool>{ Coche(),
+                  IsWindowEnabled(HWNDBTNPREVALIGN) != 0, IsWindowEnabled(HWNDBTNNEXTALIGN) != 0, GetFocus() == HWNDRESULT }))
             << "check box, <<, >>, focus";
     }
     EXPECT_EQ((std::vector<int>{ 0, 1, 0, 0 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3), Flag(1, 1) }));
@@ -178,11 +148,8 @@ TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
     AfficheNouvelAlign(hWndMain, Doc(), 5, 2);
     /* commands in order, flags after of hit 1 and hit 5, check box */
     const struct { std::vector<int> commands; std::vector<int> flags; bool bCoche; } cases[] = {
-        { { 3006 }, { 1, 1, 1, 1 }, true },
-        { { 3006, 3005 }, { 1, 1, 1, 1 }, true },
-        { { 3007 }, { 0, 0, 0, 0 }, false },
-        { { 3005, 3005 }, { 1, 1, 0, 0 }, false },
-    };
+        { { 3006 }, { 1, 1, 1, 1 }, true }, { { 3006, 3005 }, { 1, 1, 1, 1 }, true },
+        { { 3007 }, { 0, 0, 0, 0 }, false }, { { 3005, 3005 }, { 1, 1, 0, 0 }, false } };
     for (const auto &c : cases) {
         for (int id : c.commands)
             Command(hWndMain, id);
@@ -195,13 +162,11 @@ TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
     EXPECT_EQ((std::vector<int>{ 1, 0, 1 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3) }));
 }
 
-/* Without a report read, or with an HSP number that names no flag, Space
-   and the commands change no flag of the displayed HSP nor the check box;
-   with no HSP shown the commands still set the flags. */
+/* With no report or an HSP number naming no flag, Space and the commands
+   leave the flag and check box; with no HSP shown the commands still work. */
 TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
 {
-    Touche(VK_DOWN);
-    Touche(VK_SPACE);
+    Touche(VK_DOWN), Touche(VK_SPACE);
     ASSERT_TRUE(Flag(2, 1) == 1 && Coche());
     Doc()->nAlign = 0;
     Touche(VK_SPACE);
@@ -209,8 +174,7 @@ TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
     Doc()->nAlign = 11;
     const struct { int noAlign, noHsp; } faux[] = { { 2, 4 }, { 2, 0 }, { 12, 1 }, { 0, 1 } };
     for (const auto &f : faux) {
-        Doc()->pVhspData->noAlign = f.noAlign;
-        Doc()->pVhspData->noHsp = f.noHsp;
+        Doc()->pVhspData->noAlign = f.noAlign, Doc()->pVhspData->noHsp = f.noHsp;
         Touche(VK_SPACE);
         Command(hWndMain, 3007);
         EXPECT_TRUE(Coche()) << f.noAlign << " " << f.noHsp;

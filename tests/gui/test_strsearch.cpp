@@ -1,8 +1,5 @@
-/* The String Finder under Wine, on the sample report (11 hits, hit 5 with
-   three HSPs): it opens once, searches the descriptions, selects a chosen
-   hit in the main list,
-   and goes away with Exit, Escape, its close box, the end of the program
-   and before a report is opened or closed, taking its record with it. */
+/* The String Finder on the sample report: opens once, searches, shows a
+   chosen hit, and every way out takes its record with it. */
 #include <vector>
 
 #include "mainfixture.h"
@@ -19,13 +16,11 @@ protected:
     }
     void TearDown() override
     {
-        if (hWndSearchDlg != NULL)
-            DestroyWindow(hWndSearchDlg);
+        DestroyWindow(hWndSearchDlg);
         MainWindowTest::TearDown();
     }
 
-    /* Command 3008 with no box expected; the dialog. The answerer goes
-       before messages are pumped: it would take the dialog for a box. */
+    /* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */
     HWND Ouvre()
     {
         {
@@ -37,8 +32,7 @@ protected:
         return hWndSearchDlg;
     }
 
-    /* Types szChaine and presses "&Search...": the entries, then the
-       count line. */
+    /* Types szChaine, presses Search: the entries, then the count line. */
     static std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
     {
         SetDlgItemTextA(hDlg, IDC_SS_CHAINE, szChaine);
@@ -46,10 +40,8 @@ protected:
         HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
         std::vector<std::string> v;
         char sz[STRSEARCH_ENTREE];
-        for (int i = 0; i < ListBox_GetCount(hList); i++) {
-            ListBox_GetText(hList, i, sz);
-            v.push_back(sz);
-        }
+        for (int i = 0; i < ListBox_GetCount(hList); i++)
+            ListBox_GetText(hList, i, sz), v.push_back(sz);
         v.push_back(WindowText(GetDlgItem(hDlg, IDC_SS_COMPTE)));
         return v;
     }
@@ -64,8 +56,7 @@ protected:
     }
 };
 
-/* A memory failure opens nothing; then 3008 opens the dialog, and again
-   does nothing more. */
+/* A memory failure opens nothing; 3008 then opens it once. */
 TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
 {
     {
@@ -86,8 +77,7 @@ TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
     EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, "")) << "an empty string is ignored";
 }
 
-/* "multidrug" finds hits 4 and 5; choosing one shows its first HSP in the
-   main window, with its selection flag on the check box. */
+/* Choosing a result shows its first HSP with its flag on the check box. */
 TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
 {
     HWND hDlg = Ouvre();
@@ -107,9 +97,7 @@ TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
         FORWARD_WM_COMMAND(hDlg, IDC_SS_LISTE, hList, LBN_SELCHANGE, SendMessageA);
         EXPECT_EQ(c.nHit - 1, ListBox_GetCurSel(HWNDRESULT));
         ASSERT_NE(nullptr, Doc()->pVhspData);
-        EXPECT_EQ((std::vector<int>{ c.nHit, 1 }),
-                  (std::vector<int>{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }))
-            << "hit and HSP shown";
+        EXPECT_EQ((std::vector<int>{ c.nHit, 1 }), (std::vector<int>{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
         EXPECT_EQ(c.szNumero, NumeroHsp());
         EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
     }
@@ -123,30 +111,21 @@ TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
     for (const char *sz : szCas) {
         SCOPED_TRACE(sz);
         const std::string szQuoi = sz;
-        if (Doc()->nHSP == 0) {
-            ASSERT_EQ(1, Open(SAMPLE_REPORT));
-        }
+        ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
         HWND hDlg = Ouvre();
         ASSERT_NE(nullptr, hDlg);
         void *pRecord = GetPropA(hDlg, "DataSearch");
         ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
         BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
-        if (szQuoi == "Exit") {
+        MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
+        if (szQuoi == "Exit")
             FORWARD_WM_COMMAND(hDlg, IDCANCEL, GetDlgItem(hDlg, IDCANCEL), BN_CLICKED, SendMessageA);
-        } else if (szQuoi == "Escape") {
-            /* As the dialog manager turns the key into a command. */
-            MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
-            EXPECT_TRUE(IsDialogMessageA(hDlg, &msg));
-        } else if (szQuoi == "close box") {
-            SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-            PumpMessages(20);   /* the dialog posts itself the command */
-        } else if (szQuoi == "Open") {
-            SendMessageA(hWndMain, WM_COMMAND, 3000, 0);   /* the Open dialog cancelled */
-        } else if (szQuoi == "Close") {
-            SendMessageA(hWndMain, WM_COMMAND, 3001, 0);
-        } else {
-            SendMessageA(hWndMain, WM_CLOSE, 0, 0);
-        }
+        else if (szQuoi == "Escape") /* as the dialog manager turns the key into a command */
+            IsDialogMessageA(hDlg, &msg);
+        else if (szQuoi == "close box")
+            SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0), PumpMessages(20); /* it posts itself the command */
+        else /* the Open dialog cancelled, Close, the end of the program */
+            SendMessageA(hWndMain, szQuoi == "end of the program" ? WM_CLOSE : WM_COMMAND, szQuoi == "Open" ? 3000 : 3001, 0);
         EXPECT_EQ((size_t)(szQuoi == "Open" || szQuoi == "end of the program"), answerer.Seen().size());
         EXPECT_FALSE(IsWindow(hDlg));
         EXPECT_EQ(nullptr, hWndSearchDlg);

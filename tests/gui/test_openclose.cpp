@@ -1,8 +1,11 @@
-/* Opening and closing reports through the real main window: the Open
-   dialog and the notices answered from the test, titles, and the HSP
-   index file that exists exactly while a report is open. */
+/* Opening reports through the real main window: the Open dialog and the
+   notices answered from the test, titles, the HSP index file that exists
+   exactly while a report is open, the query chosen in a newer report of
+   several, and a report of 20,000 hits. */
 #include <fstream>
 #include <sstream>
+
+#include "dlgids.h"
 
 #include "mainfixture.h"
 
@@ -104,26 +107,97 @@ TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
     FermeUnFichier(hWndMain);
 }
 
-TEST_F(OpenCloseTest, ClosingRemovesTheWorkFileAndDisablesTheReportButtons)
+#define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
+
+/* Answers the query dialog: its list's lines into *pLines (" *" on the
+   selected one), then line nChoice chosen with button id. */
+BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
+{
+    return [=](HWND hBox) {
+        HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
+        for (int i = 0; i < ListBox_GetCount(hList); i++) {
+            char sz[200] = "";
+            ListBox_GetText(hList, i, sz);
+            pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
+        }
+        ListBox_SetCurSel(hList, nChoice);
+        SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    };
+}
+
+/* The query chosen is read and named in the title, its P column headed
+   "E" until the report is closed; Cancel keeps the report open before. */
+TEST_F(OpenCloseTest, OneQueryOfANewerReport)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     std::string szSortie = Doc()->szFileSortie;
-    Button_SetCheck(HWNDCHECKSELECTHSP, BST_CHECKED);
-    Command(hWndMain, 3001);
-    EXPECT_FALSE(Exists(szSortie));
-    EXPECT_EQ("Halyard   ", WindowText(hWndMain));
-    EXPECT_EQ(0, ListBox_GetCount(HWNDRESULT));
-    EXPECT_EQ(nullptr, Doc()->pVhspData);
-    EXPECT_EQ(0u, Doc()->nAlignTotal);
-    EXPECT_FALSE(IsWindowEnabled(HWNDCHECKSELECTHSP));
-    EXPECT_EQ(BST_UNCHECKED, Button_GetCheck(HWNDCHECKSELECTHSP));
-    EXPECT_FALSE(IsWindowEnabled(HWNDBTNNEXTALIGN));
+    std::vector<std::string> lines;
+    {
+        BoxAnswerer answer({ ChooseQuery(&lines, 2, IDCANCEL) });
+        EXPECT_EQ(0, Open(QUERIES_REPORT));
+        EXPECT_EQ(1u, answer.Seen().size());
+    }
+    EXPECT_EQ(3u, lines.size());
+    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
+    EXPECT_EQ(11u, Doc()->nHSP);
+    EXPECT_EQ(szSortie, Doc()->szFileSortie);
+    EXPECT_TRUE(Exists(szSortie.c_str()));
 
-    /* Closing again, with nothing open, shows nothing. */
-    BoxAnswerer answer({ IDOK });
-    Command(hWndMain, 3001);
-    PumpMessages(100);
-    EXPECT_EQ(0u, answer.Seen().size());
+    lines.clear();
+    BoxAnswerer answer({ ChooseQuery(&lines, 1, IDOK) });
+    ASSERT_EQ(1, Open(QUERIES_REPORT));
+    ASSERT_EQ(1u, answer.Seen().size());
+    EXPECT_EQ("Choose a query", answer.Seen()[0].szCaption);
+    EXPECT_EQ((std::vector<std::string>{ "PQ0\t245 letters *", "PQ1\t245 letters", "PQ2\t245 letters" }), lines);
+    EXPECT_EQ("Halyard   -   blastplus_3queries.bla   -   query 2 of 3: PQ1", WindowText(hWndMain));
+    EXPECT_STREQ("PQ1", Doc()->FichierBlast.szQuerySeqName);
+    EXPECT_EQ(3u, Doc()->nHSP);
+    EXPECT_STREQ("PS1", Doc()->pHSPResultat[0]->szAccessNb);
+    ASSERT_NE(nullptr, Doc()->pVhspData);
+    for (const wchar_t *szCaption : { L"E", L"P" }) {
+        std::wstring sz;
+        for (const EmfText &t : Record([](HDC hdc) { DessineEnteteRect(hdc); }).texts)
+            sz += t.szText == L"E" || t.szText == L"P" ? t.szText : L"";
+        EXPECT_TRUE(sz == szCaption);
+        FermeUnFichier(hWndMain);
+    }
+}
+
+/* Hit h has one HSP whose subject starts at h: the whole list, its last
+   row reached and flagged, the progress box gone. */
+TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
+{
+    const unsigned NHITS = 20000;
+    std::string szText = "BLASTP 2.0MP-WashU\n\nQuery=  big\n        (60 letters)\n\nDatabase:  big.aa\n           1 sequences\n\n"
+                         "Sequences producing High-scoring Segment Pairs:\n\n", szHsps;
+    char sz[300];
+    for (unsigned h = 1; h <= NHITS; h++) {
+        snprintf(sz, sizeof sz, "sp|H%05u|BIG  hit %u   50  1.0e-5  1\n", h, h), szText += sz;
+        snprintf(sz, sizeof sz, ">sp|H%05u|BIG hit %u\n        Length = 900\n\n Score = 50 (20.1 bits), Expect = 1.0e-5, P = 1.0e-5\n"
+                 " Identities = 12/12 (100%%), Positives = 12/12 (100%%)\n\nQuery:     1 MSKAVGIDLGTT 12\n             MSKAVGIDLGTT\n"
+                 "Sbjct: %5u MSKAVGIDLGTT %u\n\n", h, h, h, h + 11), szHsps += sz;
+    }
+    const std::string szPath = WriteTemp("big.bla", szText + "\n\n" + szHsps + "Parameters:\n");
+    ASSERT_EQ(1, Open(szPath));
+    PumpMessages(50);
+    HWND hProgres = NULL;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
+        if (IsWindowVisible(h) && WindowText(h) == "Reading BLAST file")
+            *(HWND *)l = h;
+        return TRUE;
+    }, (LPARAM)&hProgres);
+    EXPECT_EQ(nullptr, hProgres) << "the progress box outlived the read";
+    ASSERT_EQ((int)NHITS, ListBox_GetCount(HWNDRESULT));
+    EXPECT_EQ((LPARAM)Doc()->pHSPResultat[NHITS - 1], ListBox_GetItemData(HWNDRESULT, NHITS - 1));
+    SendMessageA(HWNDRESULT, WM_KEYDOWN, VK_END, 0);
+    SendMessageA(HWNDRESULT, WM_KEYDOWN, VK_SPACE, 0);
+    ASSERT_NE(nullptr, Doc()->pVhspData);
+    EXPECT_EQ((std::vector<unsigned>{ NHITS - 1, NHITS, NHITS, 1 }),
+              (std::vector<unsigned>{ (unsigned)ListBox_GetCurSel(HWNDRESULT), (unsigned)Doc()->pVhspData->noAlign, Doc()->pVhspData->StartSubject,
+                                      (unsigned)Doc()->pHSPResultat[NHITS - 1]->nHSPselected[0] }));
+    EXPECT_STREQ("MSKAVGIDLGTT", Doc()->pVhspData->szSubject);
+    FermeUnFichier(hWndMain);
+    DeleteFileA(szPath.c_str());
 }
 
 } // namespace

@@ -1,24 +1,40 @@
-/* The results list on the sample report (11 hits, hit 5 with three HSPs):
-   rows, focus mark, captions, keys and selection commands. */
+/* The panes of the main window on the sample report (11 hits, hit 5 with
+   three HSPs): the results list's rows, focus mark, keys and selection
+   commands, the alignment pane's drawing and scrolling, and the String
+   Finder. */
+#include <string.h>
+
+#include <vector>
+
 #include "mainfixture.h"
+#include "strsearchwin.h"
 
 namespace {
 
-class ResultsTest : public MainWindowTest {
+class ReportTest : public MainWindowTest {
 protected:
-    std::unique_ptr<BoxAnswerer> m_pBoxes;
-
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        m_pBoxes.reset(new BoxAnswerer(std::vector<BoxAction>{}));
         ASSERT_EQ(1, Open(SAMPLE_REPORT));
     }
     void TearDown() override
     {
+        DestroyWindow(hWndSearchDlg);
+        MainWindowTest::TearDown();
+    }
+};
+
+/* No box expected. */
+class ResultsTest : public ReportTest {
+protected:
+    std::unique_ptr<BoxAnswerer> m_pBoxes { new BoxAnswerer(std::vector<BoxAction>{}) };
+
+    void TearDown() override
+    {
         EXPECT_EQ(0, m_pBoxes->Unexpected()) << "a notice box opened: " << m_pBoxes->Seen()[0].szText;
         m_pBoxes.reset();
-        MainWindowTest::TearDown();
+        ReportTest::TearDown();
     }
     /* Row nRow (-1: the empty list's focus) of control idCtl drawn at rc. */
     EmfDrawing Dessine(UINT nRow, UINT uAction, UINT uState, const RECT &rc, UINT idCtl = 6001)
@@ -31,12 +47,8 @@ protected:
     }
     void Touche(UINT vk) { SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1), SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001); }
     int Flag(unsigned nHit, unsigned nHsp) const { return Doc()->pHSPResultat[nHit - 1]->nHSPselected[nHsp - 1]; }
-    /* "hit HSP" of the displayed HSP, "none" without one. */
-    std::string Affiche() const
-    {
-        const HalyardHSPData *p = Doc()->pVhspData;
-        return p == NULL ? "none" : std::to_string(p->noAlign) + " " + std::to_string(p->noHsp);
-    }
+    /* "hit HSP" of the displayed HSP. */
+    std::string Affiche() const { return std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp); }
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
@@ -48,19 +60,17 @@ TEST_F(ResultsTest, RowShowsItsHitInItsColours)
     const struct { bool bSel; COLORREF crFond, crNum, crIdent, crScore, crProb; } cases[] = {
         { true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }, { false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 } };
     for (const auto &c : cases)
-        for (unsigned nRow : { 0u, 4u, 10u }) {
+        for (unsigned nRow : { 0u, 10u }) {
             SCOPED_TRACE(testing::Message() << "row " << nRow << (c.bSel ? " selected" : ""));
             const DataHSP *p = Doc()->pHSPResultat[nRow];
             EmfDrawing d = Dessine(nRow, ODA_DRAWENTIRE, c.bSel ? ODS_SELECTED : 0, rc);
             ASSERT_EQ(4u, d.texts.size());
             const std::string szAttendus[] = { std::to_string(nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
             const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
-            for (size_t i = 0; i < 4; i++) {
-                EXPECT_EQ(szAttendus[i], d.texts[i].A());
-                EXPECT_EQ((std::vector<long>{ (long)crAttendus[i], rc.top + 2, 1 }),
-                          (std::vector<long>{ (long)d.texts[i].crText, d.texts[i].pt.y, i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x }))
-                    << szAttendus[i] << ": colour, top, columns in order";
-            }
+            for (size_t i = 0; i < 4; i++)
+                EXPECT_EQ((std::vector<std::string>{ szAttendus[i], std::to_string(crAttendus[i]), std::to_string(rc.top + 2), "1" }),
+                          (std::vector<std::string>{ d.texts[i].A(), std::to_string(d.texts[i].crText), std::to_string(d.texts[i].pt.y),
+                                                     std::to_string(i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x) })) << "text, colour, top, columns in order";
             EXPECT_TRUE(d.HasFill(rc, c.crFond));
         }
 }
@@ -86,19 +96,14 @@ TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColou
     }
 }
 
-/* Captions in black; raised boxes white left and top, sunken the other
-   way; a row or a relief leaves the DC's colour, mode, font, pen alone. */
-TEST_F(ResultsTest, CaptionsAndReliefs)
+/* Raised boxes white left and top, sunken the other way; a row or a
+   relief leaves the DC's colour, mode, font, pen alone. */
+TEST_F(ResultsTest, ReliefsAndTheDcLeftAlone)
 {
-    EmfDrawing d = Record([](HDC hdc) { DessineEnteteRect(hdc); });
-    std::vector<std::string> titres;
-    for (size_t i = 0; i < 5 && i < d.texts.size(); i++)
-        titres.push_back(d.texts[i].A() + (d.texts[i].crText ? " (not black)" : ""));
-    EXPECT_EQ((std::vector<std::string>{ "Num.", "Database identifier", "Score", "P", "Sequence information" }), titres);
     const RECT rc = { 10, 20, 110, 45 };
     const COLORREF crBlanc = RGB(255, 255, 255), crNoir = 0;
     for (int bRaised : { 1, 0 }) {
-        d = Record([&](HDC h) { DessineRectRelief(h, &rc, bRaised, !bRaised, &Doc()->GrData); });
+        EmfDrawing d = Record([&](HDC h) { DessineRectRelief(h, &rc, bRaised, !bRaised, &Doc()->GrData); });
         COLORREF crA = bRaised ? crBlanc : crNoir, crB = bRaised ? crNoir : crBlanc;
         EXPECT_EQ(4u, d.segments.size());
         EXPECT_TRUE(d.HasSegment({ 10, 45 }, { 10, 20 }, crA) && d.HasSegment({ 10, 20 }, { 110, 20 }, crA)
@@ -146,15 +151,13 @@ TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
 TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
 {
     AfficheNouvelAlign(hWndMain, Doc(), 5, 2);
-    /* commands in order, flags after of hit 1 and hit 5, check box */
-    const struct { std::vector<int> commands; std::vector<int> flags; bool bCoche; } cases[] = {
-        { { 3006 }, { 1, 1, 1, 1 }, true }, { { 3006, 3005 }, { 1, 1, 1, 1 }, true },
-        { { 3007 }, { 0, 0, 0, 0 }, false }, { { 3005, 3005 }, { 1, 1, 0, 0 }, false } };
+    /* commands in order; flags after of hit 1 and hit 5, check box */
+    const struct { std::vector<int> commands, flags; } cases[] = {
+        { { 3006 }, { 1, 1, 1, 1, 1 } }, { { 3006, 3005 }, { 1, 1, 1, 1, 1 } }, { { 3007 }, { 0, 0, 0, 0, 0 } }, { { 3005, 3005 }, { 1, 1, 0, 0, 0 } } };
     for (const auto &c : cases) {
         for (int id : c.commands)
             Command(hWndMain, id);
-        EXPECT_EQ(c.flags, (std::vector<int>{ Flag(1, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3) })) << c.commands[0];
-        EXPECT_EQ(c.bCoche, Coche()) << c.commands[0];
+        EXPECT_EQ(c.flags, (std::vector<int>{ Flag(1, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3), Coche() })) << c.commands[0];
     }
     /* "Select all first HSPs" leaves the other flags of a hit alone. */
     Doc()->pHSPResultat[4]->nHSPselected[2] = 1;
@@ -166,12 +169,8 @@ TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
    leave the flag and check box; with no HSP shown the commands still work. */
 TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
 {
-    Touche(VK_DOWN), Touche(VK_SPACE);
-    ASSERT_TRUE(Flag(2, 1) == 1 && Coche());
-    Doc()->nAlign = 0;
-    Touche(VK_SPACE);
+    Touche(VK_DOWN), Touche(VK_SPACE), Doc()->nAlign = 0, Touche(VK_SPACE), Doc()->nAlign = 11;
     EXPECT_TRUE(Flag(2, 1) == 1 && Coche()) << "no report read";
-    Doc()->nAlign = 11;
     const struct { int noAlign, noHsp; } faux[] = { { 2, 4 }, { 2, 0 }, { 12, 1 }, { 0, 1 } };
     for (const auto &f : faux) {
         Doc()->pVhspData->noAlign = f.noAlign, Doc()->pVhspData->noHsp = f.noHsp;
@@ -184,6 +183,166 @@ TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
     Command(hWndMain, 3007);
     Touche(VK_SPACE);
     EXPECT_TRUE(Flag(2, 1) == 0 && Coche());
+}
+
+/* Columns centred at (i - nDecal + 1) cx in their colours, numbers over
+   the query and under the subject on every tenth residue; on the printer
+   (mode 20) shifted by the area, numbers cut to their last five digits. */
+TEST_F(ResultsTest, AlignmentColumnsNumbersAndColours)
+{
+    std::string q = "MKVLAAGIVLLA", c = "MK LA+G V  A", s = "MKTLASGLVAIA";
+    /* query red on white, match white on black, subject blue on yellow */
+    std::vector<unsigned> qt(12, 2), qb(12, 1), ct(12, 1), cb(12, 0), st(12, 4), sb(12, 5);
+    HalyardHSPData h = {};
+    h.tailleAlign = 12, h.szQuery = &q[0], h.szComp = &c[0], h.szSubject = &s[0];
+    h.QueryTxtClr = qt.data(), h.QueryBkClr = qb.data(), h.CompTxtClr = ct.data(), h.CompBkClr = cb.data();
+    h.SubjectTxtClr = st.data(), h.SubjectBkClr = sb.data();
+    GraphData gr = Doc()->GrData;
+    gr.nTxtColor = gr.nTxtBkColor = 0;
+    /* text, x, y, text and background colours (~0: not checked) */
+    struct Attendu { const wchar_t *sz; long x, y; COLORREF crText, crBk; };
+    const struct { unsigned nStartQ, nStartS; int x0, y0, nDecal, nMode; std::vector<Attendu> textes; size_t nTextes; } cases[] = {
+        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] },   /* query column 0 */
+                                  { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] },   /* match column 5 */
+                                  { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },   /* subject column 5 */
+                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u },
+                                  { L"20", 104, 60, ~0u, ~0u } }, 39 },
+        { 123450, 7, 100, 50, 0, 20, { { L"M", 108, 65, ~0u, ~0u }, { L"23450", 108, 50, ~0u, ~0u } }, 0 } };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.nMode);
+        h.StartQuery = k.nStartQ, h.StartSubject = k.nStartS;
+        EmfDrawing d = Record([&](HDC hdc) { DessineAlignement(hdc, k.x0, k.y0, 500, 100, 8, 15, &gr, k.nDecal, &h, 0, 12, k.nMode); });
+        for (const Attendu &a : k.textes) {
+            const EmfText *t = d.TextAt(a.sz, a.x, a.y);
+            ASSERT_NE(nullptr, t) << std::string(a.sz, a.sz + wcslen(a.sz)) << " at " << a.x << "," << a.y;
+            EXPECT_TRUE(a.crText == ~0u || (a.crText == t->crText && a.crBk == t->crBk)) << std::string(a.sz, a.sz + wcslen(a.sz));
+        }
+        /* 3 rows of 12 characters and 3 numbers: none before the start */
+        EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
+    }
+}
+
+/* Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
+   always within -2 ... length - width + 2. A short HSP does not scroll. */
+TEST_F(ResultsTest, AlignmentScrollingStopsAtBothEnds)
+{
+    pDataGeneralPrg pData = Doc();
+    int nLen = pData->pVhspData->tailleAlign, nMin, nMax;
+    ASSERT_GT(nLen, 200) << "hit 1 of the sample is a long HSP";
+    GetScrollRange(HWNDALIGN, SB_HORZ, &nMin, &nMax);
+    EXPECT_EQ((std::vector<int>{ -2, -2, nLen - pData->scroll.wndlength + 2 }), (std::vector<int>{ pData->scroll.nDecal, nMin, nMax }));
+    pData->scroll.wndlength = 89;
+    const int max = nLen - 89 + 2;
+    /* code, thumb position, position after */
+    const struct { UINT code; int nThumb, pos; } steps[] = {
+        { SB_LINELEFT, 0, -2 }, { SB_LINERIGHT, 0, 6 }, { SB_LINERIGHT, 0, 14 }, { SB_PAGERIGHT, 0, 103 }, { SB_PAGELEFT, 0, 14 },
+        { SB_PAGELEFT, 0, -2 }, { SB_THUMBPOSITION, max - 1, max - 1 }, { SB_PAGERIGHT, 0, max }, { SB_THUMBTRACK, -2, -2 } };
+    for (const auto &s : steps) {
+        SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(s.code, (WORD)(short)s.nThumb), 0);
+        EXPECT_EQ((std::vector<int>{ s.pos, s.pos }), (std::vector<int>{ pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) })) << s.code;
+    }
+    AfficheNouvelAlign(hWndMain, pData, 11, 1);   /* the sample's last hit fits the pane */
+    EXPECT_EQ((std::vector<int>{ 0, -2 }), (std::vector<int>{ pData->scroll.wndlength, pData->scroll.nDecal }));
+}
+
+class StringFinderTest : public ReportTest {
+protected:
+    /* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */
+    HWND Ouvre()
+    {
+        std::unique_ptr<BoxAnswerer> answerer(new BoxAnswerer(std::vector<BoxAction>{}));
+        Command(hWndMain, 3008);
+        EXPECT_EQ(0u, answerer->Seen().size()) << "first box: " << answerer->Seen()[0].szText;
+        answerer.reset();
+        PumpMessages(20);
+        return hWndSearchDlg;
+    }
+
+    /* Types szChaine, presses Search: the entries, then the count line. */
+    static std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
+    {
+        SetDlgItemTextA(hDlg, IDC_SS_CHAINE, szChaine);
+        FORWARD_WM_COMMAND(hDlg, IDOK, GetDlgItem(hDlg, IDOK), BN_CLICKED, SendMessageA);
+        HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+        std::vector<std::string> v;
+        char sz[STRSEARCH_ENTREE];
+        for (int i = 0; i < ListBox_GetCount(hList); i++)
+            ListBox_GetText(hList, i, sz), v.push_back(sz);
+        v.push_back(WindowText(GetDlgItem(hDlg, IDC_SS_COMPTE)));
+        return v;
+    }
+
+};
+
+/* A memory failure opens nothing; 3008 then opens it once. */
+TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
+{
+    {
+        BoxAnswerer answerer({ IDOK });
+        MyAllocFailAfter(1);
+        SendMessageA(hWndMain, WM_COMMAND, 3008, 0);
+        MyAllocFailAfter(-1);
+        EXPECT_TRUE(answerer.Seen().size() == 1 && hWndSearchDlg == NULL) << "the memory notice, no dialog";
+    }
+    HWND hDlg = Ouvre();
+    ASSERT_NE(nullptr, hDlg);
+    EXPECT_EQ((std::vector<HWND>{ hDlg, hDlg, hWndMain }), (std::vector<HWND>{ Ouvre(), FindWindowA(NULL, "String Finder"), GetWindow(hDlg, GW_OWNER) }));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hDlg, IDC_SS_LISTE))) << "before the first search";
+    SetDlgItemTextA(hDlg, IDC_SS_COMPTE, "before");
+    EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, "")) << "an empty string is ignored";
+}
+
+/* Choosing a result shows its first HSP with its flag on the check box. */
+TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
+{
+    HWND hDlg = Ouvre();
+    ASSERT_NE(nullptr, hDlg);
+    EXPECT_EQ((std::vector<std::string>{ "   4 . (AB44120)", "   5 . MULTIDRUG", "found:    2 /   11." }),
+              Cherche(hDlg, "multidrug"));
+    HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+    EXPECT_TRUE(IsWindowEnabled(hList) && GetFocus() == hList);
+
+    Doc()->pHSPResultat[4]->nHSPselected[0] = 1;
+    const struct { int nItem, nHit; const char *szNumero; bool bCoche; } cases[] = {
+        { 1, 5, "HSP no. 1/3.", true }, { 0, 4, "HSP no. 1/1.", false } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "hit " << c.nHit);
+        ListBox_SetCurSel(hList, c.nItem);
+        FORWARD_WM_COMMAND(hDlg, IDC_SS_LISTE, hList, LBN_SELCHANGE, SendMessageA);
+        ASSERT_NE(nullptr, Doc()->pVhspData);
+        EXPECT_EQ((std::vector<int>{ c.nHit - 1, c.nHit, 1 }), (std::vector<int>{ ListBox_GetCurSel(HWNDRESULT), Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
+        std::string szNumero;
+        for (const EmfText &t : Record([](HDC hdc) { IndiqueNumeroHsp(hdc); }).texts)
+            szNumero += t.A();
+        EXPECT_EQ(c.szNumero, szNumero);
+        EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
+    }
+    EXPECT_EQ((std::vector<std::string>{ "found:    0 /   11." }), Cherche(hDlg, "kinase"));
+}
+
+/* Every way out destroys the dialog and releases its record. */
+TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
+{
+    for (std::string szQuoi : { "Exit", "Escape", "close box", "Open", "Close", "end of the program" }) {
+        SCOPED_TRACE(szQuoi);
+        ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
+        HWND hDlg = Ouvre();
+        void *pRecord = GetPropA(hDlg, "DataSearch");
+        ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
+        BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
+        MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
+        if (szQuoi == "Exit")
+            FORWARD_WM_COMMAND(hDlg, IDCANCEL, GetDlgItem(hDlg, IDCANCEL), BN_CLICKED, SendMessageA);
+        else if (szQuoi == "Escape") /* as the dialog manager turns the key into a command */
+            IsDialogMessageA(hDlg, &msg);
+        else if (szQuoi == "close box")
+            SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0), PumpMessages(20); /* it posts itself the command */
+        else /* the Open dialog cancelled, Close, the end of the program */
+            SendMessageA(hWndMain, szQuoi == "end of the program" ? WM_CLOSE : WM_COMMAND, szQuoi == "Open" ? 3000 : 3001, 0);
+        EXPECT_EQ((size_t)(szQuoi == "Open" || szQuoi == "end of the program"), answerer.Seen().size());
+        EXPECT_FALSE(IsWindow(hDlg) || hWndSearchDlg != NULL || HeapValidate(GetProcessHeap(), 0, pRecord)) << "the dialog or its record left";
+    }
+    EXPECT_FALSE(IsWindow(hWndMain));
 }
 
 } // namespace

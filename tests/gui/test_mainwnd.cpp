@@ -1,6 +1,12 @@
-/* The main window: menu, toolbar and buttons following the report as it
-   opens and closes, the focus given back after a dialog, the
-   exit question, and memory failing while a tool opens. */
+/* The main window: opening reports (the Open dialog and the notices
+   answered from the test, titles, the HSP index file that exists exactly
+   while a report is open, the query chosen in a newer report of several),
+   menu, toolbar and buttons following the report, the focus given back
+   after a dialog, the exit question, and memory failing as a tool opens. */
+#include <fstream>
+#include <sstream>
+
+#include "dlgids.h"
 #include "mainfixture.h"
 #include "memory.h"
 #include "mulbwin.h"
@@ -8,11 +14,139 @@
 
 namespace {
 
+/* Index files in the temporary directory (GetTempFileName's "hal" names). */
+int CountIndexFiles()
+{
+    WIN32_FIND_DATAA fd;
+    int n = 0;
+    HANDLE hFind = FindFirstFileA(TempPath("hal*.tmp").c_str(), &fd);
+    for (BOOL b = hFind != INVALID_HANDLE_VALUE; b; b = FindNextFileA(hFind, &fd))
+        n++;
+    if (hFind != INVALID_HANDLE_VALUE)
+        FindClose(hFind);
+    return n;
+}
+
+/* A run stopped half-way leaves its file in the shared temporary
+   directory: only what the test adds counts. */
+class OpenCloseTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        nAvant = CountIndexFiles();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        EXPECT_EQ(nAvant, CountIndexFiles()) << "the main window left an index file";
+    }
+    int nAvant = 0;
+};
+
+/* Over an open sample report: what each way of opening another file
+   shows, and what is open afterwards. */
+TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
+{
+    std::stringstream ss;
+    ss << std::ifstream(SAMPLE_REPORT, std::ios::binary).rdbuf();
+    const std::string szSample = ss.str();
+    /* the sample cut inside its last hit's alignment, before "Parameters:" */
+    const std::string szCut = szSample.substr(0, szSample.find('\n', szSample.rfind("Sbjct:")) + 1);
+    /* file written (none: not written), through the Open dialog, boxes, result, title after, hits after */
+    const struct { const char *szName, *szText; bool bDialog; std::vector<std::string> boxes; int nResult; const char *szTitle; unsigned nHits; } cases[] = {
+        { "second.bla", szSample.c_str(), true, {}, 1, "Halyard   -   second.bla", 11 },
+        { NULL, NULL, true, {}, 0, "Halyard   -   sample.bla", 11 },   /* the dialog cancelled */
+        { "mac.bla", "BLASTP 1.4.11\rQuery=  X\r", true, { "Halyard|Invalid file format." }, 0, "Halyard   -   sample.bla", 11 },
+        { "noquery.bla", "BLASTP 1.4.11\nno query line here\n", false,
+          { "Halyard|This is not a BLAST file readable by Halyard.", "Halyard|Invalid file format." }, 0, "Halyard   ", 0 },
+        { NULL, NULL, false, { "Halyard|Unable to open BLAST file." }, 0, "Halyard   -   sample.bla", 11 },
+        /* the last hit is no longer counted */
+        { "cut.bla", szCut.c_str(), false, { "Halyard|Incomplete BLAST file." }, 1, "Halyard   ", 10 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.szName ? c.szName : c.bDialog ? "cancelled" : "missing");
+        ASSERT_TRUE(WindowText(hWndMain) == "Halyard   -   sample.bla" || Open(SAMPLE_REPORT) == 1);
+        std::string szAvant = Doc()->szFileSortie;
+        std::string szPath = c.szName ? WriteTemp(c.szName, c.szText) : TempPath("no-such-report.bla");
+        std::vector<BoxAction> actions;
+        if (c.bDialog)
+            actions.push_back(c.szName ? TypeAndPress(IDC_OPEN_FILENAME, szPath, IDOK) : Press(IDCANCEL));
+        for (size_t i = 0; i < c.boxes.size(); i++)
+            actions.push_back(Press(IDOK));
+        BoxAnswerer answer(actions);
+        EXPECT_EQ(c.nResult, c.bDialog ? OpenABlastFile(hWndMain) : Open(szPath));
+        std::vector<std::string> boxes = answer.Texts();
+        if (c.bDialog)
+            boxes.erase(boxes.begin());
+        EXPECT_EQ(c.boxes, boxes);
+        EXPECT_EQ(c.szTitle, WindowText(hWndMain));
+        EXPECT_EQ(nullptr, FindWindowA(NULL, "Reading BLAST file")) << "the progress box outlived the read";
+        EXPECT_EQ((std::vector<unsigned>{ c.nHits, c.nHits, c.nHits ? 1u : 0u, c.nResult == 0 && c.nHits }),
+                  (std::vector<unsigned>{ Doc()->pHSPResultat ? Doc()->nHSP : 0u, (unsigned)ListBox_GetCount(HWNDRESULT), (unsigned)CountIndexFiles(), Exists(szAvant) }))
+            << "hits, rows, index files, the first report's index file";
+        const HalyardHSPData *p = Doc()->pVhspData;
+        EXPECT_TRUE(!c.nHits || (p != NULL && ListBox_GetCurSel(HWNDRESULT) == 0 && p->noAlign == 1 && p->noHsp == 1)) << "the first HSP shown";
+        DeleteFileA(szPath.c_str());
+    }
+    FermeUnFichier(hWndMain);
+}
+
+#define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
+
+/* Answers the query dialog: its list's lines into *pLines (" *" on the
+   selected one), then line nChoice chosen with button id. */
+BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
+{
+    return [=](HWND hBox) {
+        HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
+        for (int i = 0; i < ListBox_GetCount(hList); i++) {
+            char sz[200] = "";
+            ListBox_GetText(hList, i, sz);
+            pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
+        }
+        ListBox_SetCurSel(hList, nChoice);
+        SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    };
+}
+
+/* The query chosen is read and named in the title, its P column headed
+   "E" until the report is closed; Cancel keeps the report open before. */
+TEST_F(OpenCloseTest, OneQueryOfANewerReport)
+{
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
+    std::string szSortie = Doc()->szFileSortie;
+    std::vector<std::string> lines;
+    {
+        BoxAnswerer answer({ ChooseQuery(&lines, 2, IDCANCEL) });
+        EXPECT_EQ(0, Open(QUERIES_REPORT));
+        EXPECT_EQ(1u, answer.Seen().size());
+    }
+    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
+    EXPECT_TRUE(lines.size() == 3 && Doc()->nHSP == 11 && szSortie == Doc()->szFileSortie && Exists(szSortie));
+
+    lines.clear();
+    BoxAnswerer answer({ ChooseQuery(&lines, 1, IDOK) });
+    ASSERT_EQ(1, Open(QUERIES_REPORT));
+    ASSERT_EQ(1u, answer.Seen().size());
+    EXPECT_EQ("Choose a query", answer.Seen()[0].szCaption);
+    EXPECT_EQ((std::vector<std::string>{ "PQ0\t245 letters *", "PQ1\t245 letters", "PQ2\t245 letters" }), lines);
+    EXPECT_EQ("Halyard   -   blastplus_3queries.bla   -   query 2 of 3: PQ1", WindowText(hWndMain));
+    ASSERT_TRUE(Doc()->nHSP == 3 && Doc()->pVhspData != NULL);
+    EXPECT_STREQ("PS1", Doc()->pHSPResultat[0]->szAccessNb);
+    for (const wchar_t *szCaption : { L"E", L"P" }) {
+        std::wstring sz;
+        for (const EmfText &t : Record([](HDC hdc) { DessineEnteteRect(hdc); }).texts)
+            sz += t.szText == L"E" || t.szText == L"P" ? t.szText : L"";
+        EXPECT_TRUE(sz == szCaption);
+        FermeUnFichier(hWndMain);
+    }
+}
+
 /* The window cannot be resized. Menu items and toolbar buttons that need
    a report are greyed without one, the others never are; Close empties
    the list and clears the HSP shown and its check box, and says nothing
    the second time. */
-TEST_F(MainWindowTest, ReportCommandsFollowTheOpenReport)
+TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
 {
     EXPECT_EQ((LONG)WS_MINIMIZEBOX, GetWindowLongA(hWndMain, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
     BoxAnswerer answer({ IDOK });
@@ -44,7 +178,7 @@ TEST_F(MainWindowTest, ReportCommandsFollowTheOpenReport)
 
 /* About, Database information, Colors (each cancelled): the list has the
    keys back after each. Help says where the documentation is. */
-TEST_F(MainWindowTest, TheListHasTheKeysBackAfterADialog)
+TEST_F(OpenCloseTest, TheListHasTheKeysBackAfterADialog)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     for (int id : { 3021, 3002, 3004, 3022 }) {
@@ -57,7 +191,7 @@ TEST_F(MainWindowTest, TheListHasTheKeysBackAfterADialog)
 }
 
 /* The exit button's tooltip (the last of the table); every way out asks first. */
-TEST_F(MainWindowTest, EveryWayOutAsksFirst)
+TEST_F(OpenCloseTest, EveryWayOutAsksFirst)
 {
     TOOLTIPTEXTA ttt = {};
     ttt.hdr = { hWndMain, 3003, (UINT)TTN_NEEDTEXTA };
@@ -103,7 +237,7 @@ long BlocsOccupes()
    notice, then the tool's own; no tool window, record, font or heap block
    left, and the main window still working (the sweep ends with the tool
    open). */
-TEST_F(MainWindowTest, EditorAndMapGiveTheirNoticesWhenMemoryFails)
+TEST_F(OpenCloseTest, EditorAndMapGiveTheirNoticesWhenMemoryFails)
 {
     const struct { int idCmd; const char *szNotice; HWND *phTool; bool bSansNotice0; /* the first failure is silent */ } cases[] = {
         { 3010, "VazEva editor|Unable to load the editor.", &hWndMulBla, false }, { 3011, "BLAST map|Unable to prepare map.", &hWndStatBla, true } };

@@ -3,8 +3,7 @@
    every HSP with a pattern search, the map and the String Finder, opened
    and closed. Prints the memory figures after the first report, every 25
    and the last; fails on work files left in the temporary directory, or
-   on heap or private memory still growing after a first round of the
-   reports. */
+   on memory still growing after a first round of the reports. */
 #include <windows.h>
 #include <psapi.h>
 #include <stdio.h>
@@ -26,8 +25,7 @@ static std::vector<std::string> Fichiers(const std::string &szMotif)
     HANDLE h = FindFirstFileA(szMotif.c_str(), &fd);
     for (BOOL b = h != INVALID_HANDLE_VALUE; b; b = FindNextFileA(h, &fd))
         v.push_back(fd.cFileName);
-    if (h != INVALID_HANDLE_VALUE)
-        FindClose(h);
+    FindClose(h);
     std::sort(v.begin(), v.end());
     return v;
 }
@@ -68,11 +66,8 @@ static void Commande(HWND hWnd, int id, int nReponse = IDOK)
 
 static void Rapport(const std::string &szPath)
 {
-    {
-        BoxAnswerer answerer({IDOK, IDOK, IDOK});
-        if (OpenABlastFileNamed(hWndMain, szPath.c_str()) != 1)
-            return;
-    }
+    if (BoxAnswerer({IDOK, IDOK, IDOK}), OpenABlastFileNamed(hWndMain, szPath.c_str()) != 1)
+        return;
     Commande(hWndMain, 3006);                       /* Select all HSPs */
     Commande(hWndMain, 3009), Commande(hWndMain, 3009);  /* HCA viewer */
     Commande(hWndMain, 3010);                       /* editor */
@@ -101,10 +96,8 @@ int main(int argc, char **argv)
     const int nTour = std::min((int)rapports.size(), nRapports); /* one round */
     std::pair<long, long> tour, fin;
 
-    if (rapports.empty()) {
-        printf("soak: no reports in %s, nothing done\n", szDir.c_str());
-        return 0;
-    }
+    if (rapports.empty())
+        return printf("soak: no reports in %s, nothing done\n", szDir.c_str()), 0;
     GetTempPathA(sizeof szTemp, szTemp);
     std::vector<std::string> avant = Fichiers(std::string(szTemp) + "*"), restes;
     if (!InitApplication(GetModuleHandleA(NULL)) || !InitInstance(GetModuleHandleA(NULL), SW_SHOW))

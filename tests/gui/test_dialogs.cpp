@@ -1,13 +1,10 @@
 /* The notice boxes, window centring, and the Database information, Colors
-   and About dialogs, each answered from inside its modal loop. */
-#include <gtest/gtest.h>
-#include <windows.h>
-
+   and About dialogs of the main window, each answered from inside its
+   modal loop. */
 #include <string.h>
 
-#include "HALYARD.h"
 #include "dlgids.h"
-#include "harness.h"
+#include "mainfixture.h"
 
 namespace {
 
@@ -76,37 +73,14 @@ std::string Drive(std::function<void()> call, std::function<void(HWND)> action, 
     return box.Seen().empty() ? "" : box.Seen()[0].szCaption;
 }
 
-class DialogsTest : public ::testing::Test {
-protected:
-    pDataGeneralPrg m_pData = NULL;
-
-    void SetUp() override
-    {
-        hInst = GetModuleHandleA(NULL);
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA, wc.cbWndExtra = sizeof(LONG_PTR), wc.hInstance = hInst;
-        wc.lpszClassName = "HalyardDialogsTestMain";
-        RegisterClassA(&wc);
-        ASSERT_NE(nullptr, m_pData = InitDataProgram());
-        hWndMain = CreateWindowA(wc.lpszClassName, "Halyard   ", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 600, 300, NULL, NULL, hInst, NULL);
-        ASSERT_NE(nullptr, hWndMain) << GetLastError();
-        SetWindowLongPtrA(hWndMain, 0, (LONG_PTR)m_pData);
-    }
-    void TearDown() override
-    {
-        EXPECT_TRUE(DestroyWindow(hWndMain));
-        hWndMain = NULL;
-        FreeDataProgram(m_pData);
-    }
-};
+typedef MainWindowTest DialogsTest;
 
 /* Query line: name, two blanks, description, cut at 254; unterminated
    fields show nothing beyond them. OK and Cancel both close. */
 TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
 {
-    DataBlastFile *p = &m_pData->FichierBlast;
-    m_pData->nHSP = m_pData->nAlign = 3;
-    m_pData->nAlignTotal = 7;
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
+    DataBlastFile *p = &Doc()->FichierBlast;
     /* name length, description length (-1: field full, unterminated) */
     const struct { int nName, nInfo, idClose; } cases[] = {
         { 10, 12, IDCANCEL }, { 10, 242, IDOK }, { 10, 243, IDOK }, { 200, 100, IDOK }, { 0, 0, IDOK }, { -1, -1, IDOK } };
@@ -123,7 +97,7 @@ TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
             for (int id : { IDC_INFO_QUERY, IDC_INFO_BANK, IDC_INFO_NSEQ, IDC_INFO_NALIGN })
                 v.push_back(WindowText(GetDlgItem(hDlg, id)));
         }, c.idClose));
-        EXPECT_EQ((std::vector<std::string>{ sJoint.substr(0, 254), c.nName < 0 ? std::string(sizeof p->szDataBankInfo, 'D') : "D", "3", "7" }), v);
+        EXPECT_EQ((std::vector<std::string>{ sJoint.substr(0, 254), c.nName < 0 ? std::string(sizeof p->szDataBankInfo, 'D') : "D", "11", "16" }), v);
     }
 }
 

@@ -106,26 +106,20 @@ TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColou
 TEST_F(ResultsTest, ReliefsAndTheDcLeftAlone)
 {
     const RECT rc = { 10, 20, 110, 45 };
-    const COLORREF crBlanc = RGB(255, 255, 255), crNoir = 0;
     for (int bRaised : { 1, 0 }) {
         EmfDrawing d = Record([&](HDC h) { DessineRectRelief(h, &rc, bRaised, !bRaised, &Doc()->GrData); });
-        COLORREF crA = bRaised ? crBlanc : crNoir, crB = bRaised ? crNoir : crBlanc;
-        EXPECT_EQ(4u, d.segments.size());
-        EXPECT_TRUE(d.HasSegment({ 10, 45 }, { 10, 20 }, crA) && d.HasSegment({ 10, 20 }, { 110, 20 }, crA)
-                    && d.HasSegment({ 110, 20 }, { 110, 45 }, crB) && d.HasSegment({ 110, 45 }, { 10, 45 }, crB))
-            << (bRaised ? "raised" : "sunken");
+        const COLORREF crA = bRaised ? 0xFFFFFF : 0, crB = 0xFFFFFF - crA;
+        EXPECT_TRUE(d.segments.size() == 4 && d.HasSegment({ 10, 45 }, { 10, 20 }, crA) && d.HasSegment({ 10, 20 }, { 110, 20 }, crA)
+                    && d.HasSegment({ 110, 20 }, { 110, 45 }, crB) && d.HasSegment({ 110, 45 }, { 10, 45 }, crB)) << bRaised;
     }
-
     HDC hdc = GetDC(hWndMain);
-    HGDIOBJ hFont = GetCurrentObject(hdc, OBJ_FONT), hPen = GetCurrentObject(hdc, OBJ_PEN);
-    SetTextColor(hdc, RGB(1, 2, 3));
-    SetBkMode(hdc, OPAQUE);
+    const std::vector<uintptr_t> avant = { SetTextColor(hdc, RGB(1, 2, 3)), (uintptr_t)SetBkMode(hdc, OPAQUE), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
+                                           (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) };
     DRAWITEMSTRUCT dis = { ODT_LISTBOX, 6001, 0, ODA_DRAWENTIRE, ODS_SELECTED, HWNDRESULT, hdc, { 0, 0, 100, 20 }, (ULONG_PTR)Doc()->pHSPResultat[0] };
     ShowResults_OnDrawItem(hWndMain, &dis);
     DessineRectRelief(hdc, &rc, 1, 0, &Doc()->GrData);
-    EXPECT_EQ((std::vector<uintptr_t>{ RGB(1, 2, 3), OPAQUE, (uintptr_t)hFont, (uintptr_t)hPen }),
-              (std::vector<uintptr_t>{ GetTextColor(hdc), (uintptr_t)GetBkMode(hdc), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
-                                       (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) }));
+    EXPECT_EQ((std::vector<uintptr_t>{ RGB(1, 2, 3), OPAQUE, avant[2], avant[3] }), (std::vector<uintptr_t>{ SetTextColor(hdc, avant[0]),
+              (uintptr_t)SetBkMode(hdc, (int)avant[1]), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT), (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) }));
     ReleaseDC(hWndMain, hdc);
 }
 
@@ -153,6 +147,7 @@ TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
     EXPECT_EQ((std::vector<int>{ 0, 1, 0, 0 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3), Flag(1, 1) }));
 }
 
+/* The selection commands set the flags of every hit. */
 TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
 {
     AfficheNouvelAlign(hWndMain, Doc(), 5, 2);
@@ -168,13 +163,11 @@ TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
     Doc()->pHSPResultat[4]->nHSPselected[2] = 1;
     Command(hWndMain, 3005);
     EXPECT_EQ((std::vector<int>{ 1, 0, 1 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3) }));
-}
-
-/* With no report or an HSP number naming no flag, Space and the commands
-   leave the flag and check box; with no HSP shown the commands still work. */
-TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
-{
-    Touche(VK_DOWN), Touche(VK_SPACE), Doc()->nAlign = 0, Touche(VK_SPACE), Doc()->nAlign = 11;
+    /* With no report or an HSP number naming no flag, Space and the
+       commands leave the flag and check box; with no HSP shown the
+       commands still work. */
+    Command(hWndMain, 3007);
+    Touche(VK_HOME), Touche(VK_DOWN), Touche(VK_SPACE), Doc()->nAlign = 0, Touche(VK_SPACE), Doc()->nAlign = 11;
     EXPECT_TRUE(Flag(2, 1) == 1 && Coche()) << "no report read";
     const struct { int noAlign, noHsp; } faux[] = { { 2, 4 }, { 2, 0 }, { 12, 1 }, { 0, 1 } };
     for (const auto &f : faux) {
@@ -250,37 +243,36 @@ TEST_F(ResultsTest, AlignmentScrollingStopsAtBothEnds)
     EXPECT_EQ((std::vector<int>{ 0, -2 }), (std::vector<int>{ pData->scroll.wndlength, pData->scroll.nDecal }));
 }
 
-class StringFinderTest : public ReportTest {
-protected:
-    /* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */
-    HWND Ouvre()
-    {
-        std::unique_ptr<BoxAnswerer> answerer(new BoxAnswerer(std::vector<BoxAction>{}));
-        Command(hWndMain, 3008);
-        EXPECT_EQ(0u, answerer->Seen().size()) << "first box: " << answerer->Seen()[0].szText;
-        answerer.reset();
-        PumpMessages(20);
-        return hWndSearchDlg;
-    }
+/* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */
+HWND OuvreFinder()
+{
+    std::unique_ptr<BoxAnswerer> answerer(new BoxAnswerer(std::vector<BoxAction>{}));
+    SendMessageA(hWndMain, WM_COMMAND, 3008, 0);
+    EXPECT_EQ(0u, answerer->Seen().size()) << "first box: " << answerer->Seen()[0].szText;
+    answerer.reset();
+    PumpMessages(20);
+    return hWndSearchDlg;
+}
 
-    /* Types szChaine, presses Search: the entries, then the count line. */
-    static std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
-    {
-        SetDlgItemTextA(hDlg, IDC_SS_CHAINE, szChaine);
-        FORWARD_WM_COMMAND(hDlg, IDOK, GetDlgItem(hDlg, IDOK), BN_CLICKED, SendMessageA);
-        HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
-        std::vector<std::string> v;
-        char sz[STRSEARCH_ENTREE];
-        for (int i = 0; i < ListBox_GetCount(hList); i++)
-            ListBox_GetText(hList, i, sz), v.push_back(sz);
-        v.push_back(WindowText(GetDlgItem(hDlg, IDC_SS_COMPTE)));
-        return v;
-    }
+/* Types szChaine, presses Search: the entries, then the count line. */
+std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
+{
+    SetDlgItemTextA(hDlg, IDC_SS_CHAINE, szChaine);
+    FORWARD_WM_COMMAND(hDlg, IDOK, GetDlgItem(hDlg, IDOK), BN_CLICKED, SendMessageA);
+    HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+    std::vector<std::string> v(ListBox_GetCount(hList), std::string(STRSEARCH_ENTREE, '\0'));
+    for (size_t i = 0; i < v.size(); i++)
+        v[i].resize(ListBox_GetText(hList, i, &v[i][0]));
+    v.push_back(WindowText(GetDlgItem(hDlg, IDC_SS_COMPTE)));
+    return v;
+}
 
-};
+typedef ReportTest StringFinderTest;
 
-/* A memory failure opens nothing; 3008 then opens it once. */
-TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
+/* A memory failure opens nothing; 3008 then opens it once, an empty
+   string is ignored; choosing a result shows its first HSP with its flag
+   on the check box. */
+TEST_F(StringFinderTest, OpensOnceSearchesAndShowsTheHitChosen)
 {
     {
         BoxAnswerer answerer({ IDOK });
@@ -289,27 +281,16 @@ TEST_F(StringFinderTest, OpensOnceAndNotWithoutMemory)
         MyAllocFailAfter(-1);
         EXPECT_TRUE(answerer.Seen().size() == 1 && hWndSearchDlg == NULL) << "the memory notice, no dialog";
     }
-    HWND hDlg = Ouvre();
+    HWND hDlg = OuvreFinder(), hList = GetDlgItem(hDlg, IDC_SS_LISTE);
     ASSERT_NE(nullptr, hDlg);
-    EXPECT_EQ((std::vector<HWND>{ hDlg, hDlg, hWndMain }), (std::vector<HWND>{ Ouvre(), FindWindowA(NULL, "String Finder"), GetWindow(hDlg, GW_OWNER) }));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hDlg, IDC_SS_LISTE))) << "before the first search";
+    EXPECT_EQ((std::vector<HWND>{ hDlg, hDlg, hWndMain }), (std::vector<HWND>{ OuvreFinder(), FindWindowA(NULL, "String Finder"), GetWindow(hDlg, GW_OWNER) }));
+    EXPECT_FALSE(IsWindowEnabled(hList)) << "before the first search";
     SetDlgItemTextA(hDlg, IDC_SS_COMPTE, "before");
-    EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, "")) << "an empty string is ignored";
-}
-
-/* Choosing a result shows its first HSP with its flag on the check box. */
-TEST_F(StringFinderTest, ChoosingAResultShowsItsHit)
-{
-    HWND hDlg = Ouvre();
-    ASSERT_NE(nullptr, hDlg);
-    EXPECT_EQ((std::vector<std::string>{ "   4 . (AB44120)", "   5 . MULTIDRUG", "found:    2 /   11." }),
-              Cherche(hDlg, "multidrug"));
-    HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+    EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, ""));
+    EXPECT_EQ((std::vector<std::string>{ "   4 . (AB44120)", "   5 . MULTIDRUG", "found:    2 /   11." }), Cherche(hDlg, "multidrug"));
     EXPECT_TRUE(IsWindowEnabled(hList) && GetFocus() == hList);
-
     Doc()->pHSPResultat[4]->nHSPselected[0] = 1;
-    const struct { int nItem, nHit; const char *szNumero; bool bCoche; } cases[] = {
-        { 1, 5, "HSP no. 1/3.", true }, { 0, 4, "HSP no. 1/1.", false } };
+    const struct { int nItem, nHit; const char *szNumero; bool bCoche; } cases[] = { { 1, 5, "HSP no. 1/3.", true }, { 0, 4, "HSP no. 1/1.", false } };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "hit " << c.nHit);
         ListBox_SetCurSel(hList, c.nItem);
@@ -331,7 +312,7 @@ TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
     for (std::string szQuoi : { "Exit", "Escape", "close box", "Open", "Close", "end of the program" }) {
         SCOPED_TRACE(szQuoi);
         ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
-        HWND hDlg = Ouvre();
+        HWND hDlg = OuvreFinder();
         void *pRecord = GetPropA(hDlg, "DataSearch");
         ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
         BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });

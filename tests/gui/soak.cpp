@@ -68,9 +68,8 @@ static void Rapport(const std::string &szPath)
 {
     if (BoxAnswerer({IDOK, IDOK, IDOK}), OpenABlastFileNamed(hWndMain, szPath.c_str()) != 1)
         return;
-    Commande(hWndMain, 3006);                       /* Select all HSPs */
-    Commande(hWndMain, 3009), Commande(hWndMain, 3009);  /* HCA viewer */
-    Commande(hWndMain, 3010);                       /* editor */
+    for (int id : { 3006, 3009, 3009, 3010 })      /* all HSPs, the HCA viewer opened and closed, the editor */
+        Commande(hWndMain, id);
     if (hWndMulBla != NULL) {
         Commande(hWndMulBla, 3020);                 /* Find pattern */
         if (HWND hFinder = HWNDFINDPAT) {
@@ -80,8 +79,8 @@ static void Rapport(const std::string &szPath)
         }
         Commande(hWndMain, 3010, IDYES);
     }
-    Commande(hWndMain, 3011), Commande(hWndMain, 3011);  /* map */
-    Commande(hWndMain, 3008);                       /* string finder */
+    for (int id : { 3011, 3011, 3008 })            /* the map opened and closed, the String Finder */
+        Commande(hWndMain, id);
     if (hWndSearchDlg != NULL)
         Commande(hWndSearchDlg, IDCANCEL);
     Commande(hWndMain, 3001);                       /* Close */

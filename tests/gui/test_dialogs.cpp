@@ -8,16 +8,11 @@
 
 namespace {
 
-HWND Fenetre(int x, int y, int w, int h)
-{
-    return CreateWindowA("STATIC", "", WS_POPUP | WS_BORDER | WS_VISIBLE, x, y, w, h, NULL, NULL, GetModuleHandleA(NULL), NULL);
-}
+typedef MainWindowTest DialogsTest;
 
 /* Caption and text from the string table, icon, buttons and owner of each kind. */
-TEST(Notices, EachKindShowsItsTextsIconAndButtons)
+TEST_F(DialogsTest, NoticesShowTheirTextsIconAndButtons)
 {
-    HWND hOwner = Fenetre(10, 10, 300, 200);
-    ASSERT_NE(nullptr, hOwner) << "error " << GetLastError();
     enum { ERR, INFO, ASK };
     const struct { int nKind, idAnswer; const char *szTexts; LPCSTR idIcon; } cases[] = {
         { ERR, IDOK, "Halyard|Invalid file format.", IDI_ERROR },
@@ -27,12 +22,12 @@ TEST(Notices, EachKindShowsItsTextsIconAndButtons)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.szTexts);
         BoxAnswerer answer({ c.idAnswer });
-        EXPECT_EQ(c.idAnswer, c.nKind == ERR    ? (MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, hOwner), IDOK)
-                              : c.nKind == INFO ? MyInfoMsgBox(IDS_VAZEVA, IDS_NULLNAME, hOwner)
-                                                : MyAskMsgBox(IDS_HALYARD, IDS_EXITPROGRAM, hOwner));
+        EXPECT_EQ(c.idAnswer, c.nKind == ERR    ? (MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, hWndMain), IDOK)
+                              : c.nKind == INFO ? MyInfoMsgBox(IDS_VAZEVA, IDS_NULLNAME, hWndMain)
+                                                : MyAskMsgBox(IDS_HALYARD, IDS_EXITPROGRAM, hWndMain));
         ASSERT_EQ(std::vector<std::string>{ c.szTexts }, answer.Texts());
         const BoxSeen &b = answer.Seen()[0];
-        EXPECT_EQ((std::vector<const void *>{ hOwner, LoadIconA(NULL, c.idIcon) }), (std::vector<const void *>{ b.hOwner, b.hIcon }));
+        EXPECT_EQ((std::vector<const void *>{ hWndMain, LoadIconA(NULL, c.idIcon) }), (std::vector<const void *>{ b.hOwner, b.hIcon }));
         EXPECT_EQ((std::vector<bool>{ c.nKind != ASK, c.nKind == ASK }), (std::vector<bool>{ b.bOk, b.bYes }));
     }
     /* A failed allocation says so with the stop icon; MyFree(NULL) says nothing. */
@@ -42,18 +37,17 @@ TEST(Notices, EachKindShowsItsTextsIconAndButtons)
     MyFree(NULL);
     ASSERT_EQ(std::vector<std::string>{ "Error|Memory allocation failed: not enough memory !" }, answer.Texts());
     EXPECT_EQ(LoadIconA(NULL, IDI_HAND), answer.Seen()[0].hIcon);
-    EXPECT_TRUE(DestroyWindow(hOwner));
 }
 
 /* Centred with integer halvings (an odd size checks their order); a window
    larger than the screen either way stays where it is. */
-TEST(Notices, CenterWndCentresWhatFitsTheScreen)
+TEST(CenterWnd, CentresWhatFitsTheScreen)
 {
     const int W = GetSystemMetrics(SM_CXSCREEN), H = GetSystemMetrics(SM_CYSCREEN);
     const struct { int w, h, x, y; } cases[] = {
         { 301, 77, W / 2 - 150, H / 2 - 38 }, { W, H, 0, 0 }, { W + 1, 100, 30, 40 }, { 100, H + 1, 30, 40 } };
     for (const auto &c : cases) {
-        HWND hWnd = Fenetre(30, 40, c.w, c.h);
+        HWND hWnd = CreateWindowA("STATIC", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 30, 40, c.w, c.h, NULL, NULL, GetModuleHandleA(NULL), NULL);
         CenterWnd(hWnd);
         RECT rc = {};
         GetWindowRect(hWnd, &rc);
@@ -72,8 +66,6 @@ std::string Drive(std::function<void()> call, std::function<void(HWND)> action, 
     EXPECT_EQ(1u, box.Seen().size()) << "dialogs opened";
     return box.Seen().empty() ? "" : box.Seen()[0].szCaption;
 }
-
-typedef MainWindowTest DialogsTest;
 
 /* Query line: name, two blanks, description, cut at 254; unterminated
    fields show nothing beyond them. OK and Cancel both close. */
@@ -105,14 +97,10 @@ TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
 {
     /* before, clicks, close, shown at opening, result, after */
     const struct { int nPref, nBk; std::vector<int> clicks; int idClose, idShown; bool bShownFond; int nResult, nPrefAfter, nBkAfter; } cases[] = {
-        /* (a choice cancelled must not show at the next opening) */
-        { 20, 1, { IDC_CLR_NOIRBLANC }, IDCANCEL, IDC_CLR_SIMIDEN, true, 0, 20, 1 },
-        { 20, 7, {}, IDOK, IDC_CLR_SIMIDEN, true, 1, 20, 1 }, /* any non-zero: checked */
-        { 30, 0, { IDC_CLR_HCA, IDC_CLR_FOND }, IDCANCEL, IDC_CLR_NOIRBLANC, false, 0, 30, 0 },
-        { 99, 1, {}, IDOK, IDC_CLR_HCA, true, 1, 10, 1 }, /* unknown: HCA shown */
-        { 10, 1, { IDC_CLR_NOIRBLANC }, IDOK, IDC_CLR_HCA, true, 1, 30, 1 },
-        { 10, 1, { IDC_CLR_FOND }, IDOK, IDC_CLR_HCA, true, 1, 10, 0 },
-        { 30, 0, { IDC_CLR_SIMIDEN, IDC_CLR_FOND }, IDOK, IDC_CLR_NOIRBLANC, false, 1, 20, 1 } };
+        { 20, 7, { IDC_CLR_NOIRBLANC }, IDCANCEL, IDC_CLR_SIMIDEN, true, 0, 20, 7 },
+        { 30, 0, { IDC_CLR_SIMIDEN, IDC_CLR_FOND }, IDOK, IDC_CLR_NOIRBLANC, false, 1, 20, 1 },
+        { 99, 1, { IDC_CLR_NOIRBLANC, IDC_CLR_FOND }, IDOK, IDC_CLR_HCA, true, 1, 30, 0 }, /* unknown: HCA shown */
+        { 10, 7, {}, IDOK, IDC_CLR_HCA, true, 1, 10, 1 } };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         int nPref = c.nPref, nBk = c.nBk, nResult = -1;

@@ -1,8 +1,6 @@
-/* The main window: opening reports (the Open dialog and the notices
-   answered from the test, titles, the HSP index file that exists exactly
-   while a report is open, the query chosen in a newer report of several),
-   menu, toolbar and buttons following the report, the focus given back
-   after a dialog, the exit question, and memory failing as a tool opens. */
+/* The main window: opening reports (notices, titles, the HSP index file,
+   the query of a newer report), menu, toolbar and buttons following the
+   report, the focus after a dialog, exiting, memory failing as a tool opens. */
 #include <fstream>
 #include <sstream>
 
@@ -158,17 +156,13 @@ TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
             Button_SetCheck(HWNDCHECKSELECTHSP, BST_CHECKED);
         } else if (nEtape > 1) {
             Command(hWndMain, 3001);
-            EXPECT_EQ((std::vector<long>{ 0, 0, BST_UNCHECKED }), (std::vector<long>{ ListBox_GetCount(HWNDRESULT),
-                      (long)Doc()->nAlignTotal, (long)Button_GetCheck(HWNDCHECKSELECTHSP) }));
-            EXPECT_EQ(nullptr, Doc()->pVhspData);
+            EXPECT_TRUE(!ListBox_GetCount(HWNDRESULT) && !Doc()->nAlignTotal && !Button_GetCheck(HWNDCHECKSELECTHSP) && !Doc()->pVhspData);
         }
         for (HWND h : { HWNDBTNPREVALIGN, HWNDBTNNEXTALIGN, HWNDCHECKSELECTHSP })
             EXPECT_TRUE(nEtape == 1 || !IsWindowEnabled(h)) << WindowText(h);
         SendMessageA(hWndMain, WM_INITMENU, (WPARAM)hMenu, 0);
-        for (UINT id : { 3002, 3004, 3009, 3010, 3011, 3005, 3006, 3007, 3008, 3024 })
-            EXPECT_EQ(nEtape == 1, !(GetMenuState(hMenu, id, MF_BYCOMMAND) & MF_GRAYED)) << "menu " << id;
-        for (UINT id : { 3000, 3001, 3003, 3021, 3022, 3023 })
-            EXPECT_FALSE(GetMenuState(hMenu, id, MF_BYCOMMAND) & MF_GRAYED) << "menu " << id;
+        for (UINT id : { 3002, 3004, 3009, 3010, 3011, 3005, 3006, 3007, 3008, 3024, 3000, 3001, 3003, 3021, 3022, 3023 })
+            EXPECT_EQ(nEtape == 1 || id < 3002 || id == 3003 || (id > 3020 && id < 3024), !(GetMenuState(hMenu, id, MF_BYCOMMAND) & MF_GRAYED)) << id;
         for (int id : { 3002, 3024, 3009, 3010, 3011, 3000, 3023, 3003 })
             EXPECT_EQ(nEtape == 1 || id == 3000 || id == 3023 || id == 3003, SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, id, 0) != 0) << "button " << id;
     }

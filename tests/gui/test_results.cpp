@@ -1,8 +1,5 @@
 /* The panes and tools of the main window on the sample report (11 hits,
-   hit 5 with three HSPs): the results list's rows, focus mark, keys and
-   selection commands, the alignment pane's drawing and scrolling, the
-   String Finder, and the BLAST map: F4 opening and closing it or saying
-   why not, its panes' drawing, labels and bars scrolling together. */
+   hit 5 with three HSPs): results list, alignment pane, String Finder, map. */
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
@@ -16,8 +13,11 @@
 
 namespace {
 
+/* The sample open; a box is unexpected until a test takes m_pBoxes away. */
 class ReportTest : public MainWindowTest {
 protected:
+    std::unique_ptr<BoxAnswerer> m_pBoxes { new BoxAnswerer(std::vector<BoxAction>{}) };
+
     void SetUp() override
     {
         MainWindowTest::SetUp();
@@ -25,21 +25,10 @@ protected:
     }
     void TearDown() override
     {
+        EXPECT_TRUE(!m_pBoxes || !m_pBoxes->Unexpected()) << "a notice box opened: " << m_pBoxes->Seen()[0].szText;
+        m_pBoxes.reset();
         DestroyWindow(hWndSearchDlg);
         MainWindowTest::TearDown();
-    }
-};
-
-/* No box expected. */
-class ResultsTest : public ReportTest {
-protected:
-    std::unique_ptr<BoxAnswerer> m_pBoxes { new BoxAnswerer(std::vector<BoxAction>{}) };
-
-    void TearDown() override
-    {
-        EXPECT_EQ(0, m_pBoxes->Unexpected()) << "a notice box opened: " << m_pBoxes->Seen()[0].szText;
-        m_pBoxes.reset();
-        ReportTest::TearDown();
     }
     /* Row nRow (-1: the empty list's focus) of control idCtl drawn at rc. */
     EmfDrawing Dessine(UINT nRow, UINT uAction, UINT uState, const RECT &rc, UINT idCtl = 6001)
@@ -58,7 +47,7 @@ protected:
 };
 
 /* Number, identifier, score, P at the row's top in their colours, over the selection or window colour. */
-TEST_F(ResultsTest, RowShowsItsHitInItsColours)
+TEST_F(ReportTest, RowShowsItsHitInItsColours)
 {
     const RECT rc = { 3, 40, 400, 60 };
     /* selected, background, colours of number, identifier, score, P */
@@ -80,7 +69,7 @@ TEST_F(ResultsTest, RowShowsItsHitInItsColours)
         }
 }
 
-TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColour)
+TEST_F(ReportTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColour)
 {
     const RECT rcItem = { 0, 20, 300, 40 }, rcMark = { 1, 21, 299, 39 };
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
@@ -101,17 +90,10 @@ TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColou
     }
 }
 
-/* Raised boxes white left and top, sunken the other way; a row or a
-   relief leaves the DC's colour, mode, font, pen alone. */
-TEST_F(ResultsTest, ReliefsAndTheDcLeftAlone)
+/* A row or a relief leaves the DC's colour, mode, font, pen alone. */
+TEST_F(ReportTest, RowAndReliefLeaveTheDcAlone)
 {
     const RECT rc = { 10, 20, 110, 45 };
-    for (int bRaised : { 1, 0 }) {
-        EmfDrawing d = Record([&](HDC h) { DessineRectRelief(h, &rc, bRaised, !bRaised, &Doc()->GrData); });
-        const COLORREF crA = bRaised ? 0xFFFFFF : 0, crB = 0xFFFFFF - crA;
-        EXPECT_TRUE(d.segments.size() == 4 && d.HasSegment({ 10, 45 }, { 10, 20 }, crA) && d.HasSegment({ 10, 20 }, { 110, 20 }, crA)
-                    && d.HasSegment({ 110, 20 }, { 110, 45 }, crB) && d.HasSegment({ 110, 45 }, { 10, 45 }, crB)) << bRaised;
-    }
     HDC hdc = GetDC(hWndMain);
     const std::vector<uintptr_t> avant = { SetTextColor(hdc, RGB(1, 2, 3)), (uintptr_t)SetBkMode(hdc, OPAQUE), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
                                            (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) };
@@ -125,7 +107,7 @@ TEST_F(ResultsTest, ReliefsAndTheDcLeftAlone)
 
 /* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
    "<<" are enabled; Space toggles the flag; the list keeps the focus. */
-TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
+TEST_F(ReportTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
 {
     /* key, displayed after, check box, "<<" and ">>" enabled */
     const struct { UINT vk; const char *szAffiche; bool bCoche, bPrev, bNext; } cases[] = {
@@ -148,7 +130,7 @@ TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
 }
 
 /* The selection commands set the flags of every hit. */
-TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
+TEST_F(ReportTest, SelectionCommandsSetTheFlagsOfEveryHit)
 {
     AfficheNouvelAlign(hWndMain, Doc(), 5, 2);
     /* commands in order; flags after of hit 1 and hit 5, check box */
@@ -186,7 +168,7 @@ TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
 /* Columns centred at (i - nDecal + 1) cx in their colours, numbers over
    the query and under the subject on every tenth residue; on the printer
    (mode 20) shifted by the area, numbers cut to their last five digits. */
-TEST_F(ResultsTest, AlignmentColumnsNumbersAndColours)
+TEST_F(ReportTest, AlignmentColumnsNumbersAndColours)
 {
     std::string q = "MKVLAAGIVLLA", c = "MK LA+G V  A", s = "MKTLASGLVAIA";
     /* query red on white, match white on black, subject blue on yellow */
@@ -197,14 +179,11 @@ TEST_F(ResultsTest, AlignmentColumnsNumbersAndColours)
     h.SubjectTxtClr = st.data(), h.SubjectBkClr = sb.data();
     GraphData gr = Doc()->GrData;
     gr.nTxtColor = gr.nTxtBkColor = 0;
-    /* text, x, y, text and background colours (~0: not checked) */
+    /* text, x, y, text and background colours (~0: not checked): query column 0, match and subject column 5, numbers */
     struct Attendu { const wchar_t *sz; long x, y; COLORREF crText, crBk; };
     const struct { unsigned nStartQ, nStartS; int x0, y0, nDecal, nMode; std::vector<Attendu> textes; size_t nTextes; } cases[] = {
-        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] },   /* query column 0 */
-                                  { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] },   /* match column 5 */
-                                  { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },   /* subject column 5 */
-                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u },
-                                  { L"20", 104, 60, ~0u, ~0u } }, 39 },
+        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] }, { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] }, { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },
+                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u }, { L"20", 104, 60, ~0u, ~0u } }, 39 },
         { 123450, 7, 100, 50, 0, 20, { { L"M", 108, 65, ~0u, ~0u }, { L"23450", 108, 50, ~0u, ~0u } }, 0 } };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.nMode);
@@ -222,7 +201,7 @@ TEST_F(ResultsTest, AlignmentColumnsNumbersAndColours)
 
 /* Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
    always within -2 ... length - width + 2. A short HSP does not scroll. */
-TEST_F(ResultsTest, AlignmentScrollingStopsAtBothEnds)
+TEST_F(ReportTest, AlignmentScrollingStopsAtBothEnds)
 {
     pDataGeneralPrg pData = Doc();
     int nLen = pData->pVhspData->tailleAlign, nMin, nMax;
@@ -267,7 +246,9 @@ std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
     return v;
 }
 
-typedef ReportTest StringFinderTest;
+class StringFinderTest : public ReportTest {
+    void SetUp() override { m_pBoxes.reset(), ReportTest::SetUp(); }
+};
 
 /* A memory failure opens nothing; 3008 then opens it once, an empty
    string is ignored; choosing a result shows its first HSP with its flag
@@ -309,7 +290,7 @@ TEST_F(StringFinderTest, OpensOnceSearchesAndShowsTheHitChosen)
 /* Every way out destroys the dialog and releases its record. */
 TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
 {
-    for (std::string szQuoi : { "Exit", "Escape", "close box", "Open", "Close", "end of the program" }) {
+    for (std::string szQuoi : { "Escape", "close box", "Open", "Close", "end of the program" }) {
         SCOPED_TRACE(szQuoi);
         ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
         HWND hDlg = OuvreFinder();
@@ -317,9 +298,7 @@ TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
         ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
         BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
         MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
-        if (szQuoi == "Exit")
-            FORWARD_WM_COMMAND(hDlg, IDCANCEL, GetDlgItem(hDlg, IDCANCEL), BN_CLICKED, SendMessageA);
-        else if (szQuoi == "Escape") /* as the dialog manager turns the key into a command */
+        if (szQuoi == "Escape") /* as the dialog manager turns the key into the Exit button's command */
             IsDialogMessageA(hDlg, &msg);
         else if (szQuoi == "close box")
             SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0), PumpMessages(20); /* it posts itself the command */
@@ -381,6 +360,7 @@ class MapTest : public ReportTest {
 protected:
     void SetUp() override
     {
+        m_pBoxes.reset();
         ReportTest::SetUp();
         Command(hWndMain, 3006);
         BoxAnswerer answerer(std::vector<BoxAction>{});

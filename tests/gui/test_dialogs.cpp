@@ -44,8 +44,7 @@ TEST_F(DialogsTest, NoticesShowTheirTextsIconAndButtons)
 TEST(CenterWnd, CentresWhatFitsTheScreen)
 {
     const int W = GetSystemMetrics(SM_CXSCREEN), H = GetSystemMetrics(SM_CYSCREEN);
-    const struct { int w, h, x, y; } cases[] = {
-        { 301, 77, W / 2 - 150, H / 2 - 38 }, { W, H, 0, 0 }, { W + 1, 100, 30, 40 }, { 100, H + 1, 30, 40 } };
+    const struct { int w, h, x, y; } cases[] = { { 301, 77, W / 2 - 150, H / 2 - 38 }, { W, H, 0, 0 }, { W + 1, 100, 30, 40 }, { 100, H + 1, 30, 40 } };
     for (const auto &c : cases) {
         HWND hWnd = CreateWindowA("STATIC", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 30, 40, c.w, c.h, NULL, NULL, GetModuleHandleA(NULL), NULL);
         CenterWnd(hWnd);
@@ -122,9 +121,8 @@ TEST_F(DialogsTest, AboutShowsThePicture)
 {
     for (int idClose : { IDOK, IDCANCEL }) {
         EmfDrawing d;
-        EXPECT_EQ("About", Drive([] { AfficheDlgAProposDe(hWndMain); }, [&](HWND hDlg) {
-            d = Record([&](HDC hdc) { SendMessageA(hDlg, WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT); });
-        }, idClose));
+        auto Dessine = [&](HWND hDlg) { d = Record([&](HDC hdc) { SendMessageA(hDlg, WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT); }); };
+        EXPECT_EQ("About", Drive([] { AfficheDlgAProposDe(hWndMain); }, Dessine, idClose));
         ASSERT_EQ(1u, d.blits.size());
         EXPECT_EQ((std::vector<long>{ 0, 0, 320, 140 }), (std::vector<long>{ d.blits[0].left, d.blits[0].top, d.blits[0].right, d.blits[0].bottom }));
         EXPECT_TRUE(IsWindowEnabled(hWndMain));

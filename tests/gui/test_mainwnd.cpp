@@ -2,7 +2,7 @@
    the query of a newer report), menu, toolbar and buttons following the
    report, the focus after a dialog, exiting, memory failing as a tool opens. */
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "dlgids.h"
 #include "mainfixture.h"
@@ -16,12 +16,11 @@ namespace {
 int CountIndexFiles()
 {
     WIN32_FIND_DATAA fd;
-    int n = 0;
     HANDLE hFind = FindFirstFileA(TempPath("hal*.tmp").c_str(), &fd);
-    for (BOOL b = hFind != INVALID_HANDLE_VALUE; b; b = FindNextFileA(hFind, &fd))
+    int n = hFind != INVALID_HANDLE_VALUE;
+    while (n > 0 && FindNextFileA(hFind, &fd))
         n++;
-    if (hFind != INVALID_HANDLE_VALUE)
-        FindClose(hFind);
+    FindClose(hFind);
     return n;
 }
 
@@ -46,9 +45,8 @@ protected:
    shows, and what is open afterwards. */
 TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 {
-    std::stringstream ss;
-    ss << std::ifstream(SAMPLE_REPORT, std::ios::binary).rdbuf();
-    const std::string szSample = ss.str();
+    std::ifstream f(SAMPLE_REPORT, std::ios::binary);
+    const std::string szSample((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     /* the sample cut inside its last hit's alignment, before "Parameters:" */
     const std::string szCut = szSample.substr(0, szSample.find('\n', szSample.rfind("Sbjct:")) + 1);
     /* file written (none: not written), through the Open dialog, boxes, result, title after, hits after */
@@ -97,11 +95,9 @@ BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
 {
     return [=](HWND hBox) {
         HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
-        for (int i = 0; i < ListBox_GetCount(hList); i++) {
-            char sz[200] = "";
-            ListBox_GetText(hList, i, sz);
-            pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
-        }
+        char sz[200];
+        for (int i = 0; i < ListBox_GetCount(hList); i++)
+            ListBox_GetText(hList, i, sz), pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
         ListBox_SetCurSel(hList, nChoice);
         SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     };
@@ -204,8 +200,7 @@ TEST_F(OpenCloseTest, EveryWayOutAsksFirst)
     }
     {   /* Shutdown confirmed: the index file stays until the window goes. */
         BoxAnswerer answer({ IDYES });
-        EXPECT_TRUE(SendMessageA(hWndMain, WM_QUERYENDSESSION, 0, 0));
-        EXPECT_TRUE(Exists(szSortie));
+        EXPECT_TRUE(SendMessageA(hWndMain, WM_QUERYENDSESSION, 0, 0) && Exists(szSortie));
     }
     BoxAnswerer answer({ IDYES });
     SendMessageA(hWndMain, WM_CLOSE, 0, 0);

@@ -27,7 +27,7 @@ protected:
     {
         EXPECT_TRUE(!m_pBoxes || !m_pBoxes->Unexpected()) << "a notice box opened: " << m_pBoxes->Seen()[0].szText;
         m_pBoxes.reset();
-        DestroyWindow(hWndSearchDlg);
+        DestroyWindow(hWndSearchDlg), DestroyWindow(hWndStatBla);
         MainWindowTest::TearDown();
     }
     /* Row nRow (-1: the empty list's focus) of control idCtl drawn at rc. */
@@ -50,23 +50,22 @@ protected:
 TEST_F(ReportTest, RowShowsItsHitInItsColours)
 {
     const RECT rc = { 3, 40, 400, 60 };
-    /* selected, background, colours of number, identifier, score, P */
-    const struct { bool bSel; COLORREF crFond, crNum, crIdent, crScore, crProb; } cases[] = {
-        { true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }, { false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 } };
-    for (const auto &c : cases)
-        for (unsigned nRow : { 0u, 10u }) {
-            SCOPED_TRACE(testing::Message() << "row " << nRow << (c.bSel ? " selected" : ""));
-            const DataHSP *p = Doc()->pHSPResultat[nRow];
-            EmfDrawing d = Dessine(nRow, ODA_DRAWENTIRE, c.bSel ? ODS_SELECTED : 0, rc);
-            ASSERT_EQ(4u, d.texts.size());
-            const std::string szAttendus[] = { std::to_string(nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
-            const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
-            for (size_t i = 0; i < 4; i++)
-                EXPECT_EQ((std::vector<std::string>{ szAttendus[i], std::to_string(crAttendus[i]), std::to_string(rc.top + 2), "1" }),
-                          (std::vector<std::string>{ d.texts[i].A(), std::to_string(d.texts[i].crText), std::to_string(d.texts[i].pt.y),
-                                                     std::to_string(i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x) })) << "text, colour, top, columns in order";
-            EXPECT_TRUE(d.HasFill(rc, c.crFond));
-        }
+    /* row, selected, background, colours of number, identifier, score, P */
+    const struct { unsigned nRow; bool bSel; COLORREF crFond, crNum, crIdent, crScore, crProb; } cases[] = {
+        { 10, true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }, { 0, false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << c.nRow);
+        const DataHSP *p = Doc()->pHSPResultat[c.nRow];
+        EmfDrawing d = Dessine(c.nRow, ODA_DRAWENTIRE, c.bSel ? ODS_SELECTED : 0, rc);
+        ASSERT_EQ(4u, d.texts.size());
+        const std::string szAttendus[] = { std::to_string(c.nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
+        const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
+        for (size_t i = 0; i < 4; i++)
+            EXPECT_EQ((std::vector<std::string>{ szAttendus[i], std::to_string(crAttendus[i]), std::to_string(rc.top + 2), "1" }),
+                      (std::vector<std::string>{ d.texts[i].A(), std::to_string(d.texts[i].crText), std::to_string(d.texts[i].pt.y),
+                                                 std::to_string(i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x) })) << "text, colour, top, columns in order";
+        EXPECT_TRUE(d.HasFill(rc, c.crFond));
+    }
 }
 
 TEST_F(ReportTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColour)
@@ -325,8 +324,7 @@ struct FauxStat {
             rows[r].nStart = { 10 + r, 1 }, rows[r].nStop = { 50 + r, 41 };
             ptrs.push_back(&rows[r]);
         }
-        d.nSeq = nSeq, d.nTaille = nTaille, d.pSeqDat = ptrs.data(), d.pDataHistoBrute = histo.data();
-        pStat = &d;
+        d.nSeq = nSeq, d.nTaille = nTaille, d.pSeqDat = ptrs.data(), d.pDataHistoBrute = histo.data(), pStat = &d;
     }
     ~FauxStat() { pStat = pReal; }
 };
@@ -360,19 +358,10 @@ class MapTest : public ReportTest {
 protected:
     void SetUp() override
     {
-        m_pBoxes.reset();
         ReportTest::SetUp();
-        Command(hWndMain, 3006);
-        BoxAnswerer answerer(std::vector<BoxAction>{});
-        Key(VK_F4);
-        ASSERT_EQ(0u, answerer.Seen().size()) << "first box: " << answerer.Seen()[0].szText;
+        Command(hWndMain, 3006), Key(VK_F4);
         ASSERT_TRUE(hWndStatBla != NULL && pStat != NULL);
         MesurePolice(NULL, hStatBlaFnt, &cx, &cy);
-    }
-    void TearDown() override
-    {
-        DestroyWindow(hWndStatBla);
-        ReportTest::TearDown();
     }
     long cx = 0, cy = 0; /* the map font's on the screen */
 };
@@ -382,6 +371,7 @@ protected:
    progress box, no map. */
 TEST_F(MapTest, F4OpensTheMapOnTheSelectionOrSaysWhyNot)
 {
+    m_pBoxes.reset();
     const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
         { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
         { 3006, "Halyard - map of all sequences", 16, 1, 1 }, { 3007, "No sequences selected.", 0, 0, 0 },

@@ -25,8 +25,7 @@ static HWND Fenetre(const char *szClasse, const char *szTitre)
 
 TEST(ReleaseZip, RunsFromItsFolderAndGivesOneVersion)
 {
-    const char *szDir = getenv("HALYARD_RELEASE_DIR"), *szZip = getenv("HALYARD_RELEASE_ZIP"),
-               *szMotif = getenv("HALYARD_RELEASE_PATTERN");
+    const char *szDir = getenv("HALYARD_RELEASE_DIR"), *szZip = getenv("HALYARD_RELEASE_ZIP"), *szMotif = getenv("HALYARD_RELEASE_PATTERN");
     ASSERT_TRUE(szDir && szZip && szMotif) << "run by check-zip, which unpacks the zip";
     const std::string szExe = std::string(szDir) + "\\halyard.exe";
     std::string szLigne = "\"" + szExe + "\" " + szDir + "\\sample.bla";

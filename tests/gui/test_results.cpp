@@ -150,7 +150,7 @@ TEST_F(ReportTest, SelectionCommandsSetTheFlagsOfEveryHit)
     Command(hWndMain, 3007);
     Touche(VK_HOME), Touche(VK_DOWN), Touche(VK_SPACE), Doc()->nAlign = 0, Touche(VK_SPACE), Doc()->nAlign = 11;
     EXPECT_TRUE(Flag(2, 1) == 1 && Coche()) << "no report read";
-    const struct { int noAlign, noHsp; } faux[] = { { 2, 4 }, { 2, 0 }, { 12, 1 }, { 0, 1 } };
+    const struct { int noAlign, noHsp; } faux[] = { { 2, 2 }, { 2, 0 }, { 12, 1 }, { 0, 1 } };
     for (const auto &f : faux) {
         Doc()->pVhspData->noAlign = f.noAlign, Doc()->pVhspData->noHsp = f.noHsp;
         Touche(VK_SPACE);

@@ -22,12 +22,13 @@ TEST_F(DialogsTest, NoticesShowTheirTextsIconAndButtons)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.szTexts);
         BoxAnswerer answer({ c.idAnswer });
-        EXPECT_EQ(c.idAnswer, c.nKind == ERR    ? (MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, hWndMain), IDOK)
-                              : c.nKind == INFO ? MyInfoMsgBox(IDS_VAZEVA, IDS_NULLNAME, hWndMain)
-                                                : MyAskMsgBox(IDS_HALYARD, IDS_EXITPROGRAM, hWndMain));
+        HWND hOwner = c.nKind == INFO ? NULL : hWndMain;
+        EXPECT_EQ(c.idAnswer, c.nKind == ERR    ? (MyErrMsgBox(IDS_HALYARD, IDS_BADFORMAT, hOwner), IDOK)
+                              : c.nKind == INFO ? MyInfoMsgBox(IDS_VAZEVA, IDS_NULLNAME, hOwner)
+                                                : MyAskMsgBox(IDS_HALYARD, IDS_EXITPROGRAM, hOwner));
         ASSERT_EQ(std::vector<std::string>{ c.szTexts }, answer.Texts());
         const BoxSeen &b = answer.Seen()[0];
-        EXPECT_EQ((std::vector<const void *>{ hWndMain, LoadIconA(NULL, c.idIcon) }), (std::vector<const void *>{ b.hOwner, b.hIcon }));
+        EXPECT_EQ((std::vector<const void *>{ hOwner, LoadIconA(NULL, c.idIcon) }), (std::vector<const void *>{ b.hOwner, b.hIcon }));
         EXPECT_EQ((std::vector<bool>{ c.nKind != ASK, c.nKind == ASK }), (std::vector<bool>{ b.bOk, b.bYes }));
     }
     /* A failed allocation says so with the stop icon; MyFree(NULL) says nothing. */

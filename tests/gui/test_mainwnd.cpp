@@ -1,59 +1,174 @@
-/* The main window: its empty state, menu and toolbar states following the
-   report, tooltips, the focus given back after a dialog, and the exit
-   question. */
+/* The main window: opening reports (notices, titles, the HSP index file,
+   the query of a newer report), menu, toolbar and buttons following the
+   report, the focus after a dialog, exiting, memory failing as a tool opens. */
+#include <fstream>
+#include <iterator>
+
+#include "dlgids.h"
 #include "mainfixture.h"
+#include "memory.h"
+#include "mulbwin.h"
+#include "statwin.h"
 
 namespace {
 
+/* Index files in the temporary directory (GetTempFileName's "hal" names). */
+int CountIndexFiles()
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA(TempPath("hal*.tmp").c_str(), &fd);
+    int n = hFind != INVALID_HANDLE_VALUE;
+    while (n > 0 && FindNextFileA(hFind, &fd))
+        n++;
+    FindClose(hFind);
+    return n;
+}
+
+/* A run stopped half-way leaves its file in the shared temporary
+   directory: only what the test adds counts. */
+class OpenCloseTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        nAvant = CountIndexFiles();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        EXPECT_EQ(nAvant, CountIndexFiles()) << "the main window left an index file";
+    }
+    int nAvant = 0;
+};
+
+/* Over an open sample report: what each way of opening another file
+   shows, and what is open afterwards. */
+TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
+{
+    std::ifstream f(SAMPLE_REPORT, std::ios::binary);
+    const std::string szSample((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    /* the sample cut inside its last hit's alignment, before "Parameters:" */
+    const std::string szCut = szSample.substr(0, szSample.find('\n', szSample.rfind("Sbjct:")) + 1);
+    /* file written (none: not written), through the Open dialog, boxes, result, title after, hits after */
+    const struct { const char *szName, *szText; bool bDialog; std::vector<std::string> boxes; int nResult; const char *szTitle; unsigned nHits; } cases[] = {
+        { "second.bla", szSample.c_str(), true, {}, 1, "Halyard   -   second.bla", 11 },
+        { NULL, NULL, true, {}, 0, "Halyard   -   sample.bla", 11 },   /* the dialog cancelled */
+        { "mac.bla", "BLASTP 1.4.11\rQuery=  X\r", true, { "Halyard|Invalid file format." }, 0, "Halyard   -   sample.bla", 11 },
+        { "noquery.bla", "BLASTP 1.4.11\nno query line here\n", false,
+          { "Halyard|This is not a BLAST file readable by Halyard.", "Halyard|Invalid file format." }, 0, "Halyard   ", 0 },
+        { NULL, NULL, false, { "Halyard|Unable to open BLAST file." }, 0, "Halyard   -   sample.bla", 11 },
+        /* the last hit is no longer counted */
+        { "cut.bla", szCut.c_str(), false, { "Halyard|Incomplete BLAST file." }, 1, "Halyard   ", 10 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.szName ? c.szName : c.bDialog ? "cancelled" : "missing");
+        ASSERT_TRUE(WindowText(hWndMain) == "Halyard   -   sample.bla" || Open(SAMPLE_REPORT) == 1);
+        std::string szAvant = Doc()->szFileSortie;
+        std::string szPath = c.szName ? WriteTemp(c.szName, c.szText) : TempPath("no-such-report.bla");
+        std::vector<BoxAction> actions;
+        if (c.bDialog)
+            actions.push_back(c.szName ? TypeAndPress(IDC_OPEN_FILENAME, szPath, IDOK) : Press(IDCANCEL));
+        for (size_t i = 0; i < c.boxes.size(); i++)
+            actions.push_back(Press(IDOK));
+        BoxAnswerer answer(actions);
+        EXPECT_EQ(c.nResult, c.bDialog ? OpenABlastFile(hWndMain) : Open(szPath));
+        std::vector<std::string> boxes = answer.Texts();
+        if (c.bDialog)
+            boxes.erase(boxes.begin());
+        EXPECT_EQ(c.boxes, boxes);
+        EXPECT_EQ(c.szTitle, WindowText(hWndMain));
+        EXPECT_EQ(nullptr, FindWindowA(NULL, "Reading BLAST file")) << "the progress box outlived the read";
+        EXPECT_EQ((std::vector<unsigned>{ c.nHits, c.nHits, c.nHits ? 1u : 0u, c.nResult == 0 && c.nHits }),
+                  (std::vector<unsigned>{ Doc()->pHSPResultat ? Doc()->nHSP : 0u, (unsigned)ListBox_GetCount(HWNDRESULT), (unsigned)CountIndexFiles(), Exists(szAvant) }))
+            << "hits, rows, index files, the first report's index file";
+        const HalyardHSPData *p = Doc()->pVhspData;
+        EXPECT_TRUE(!c.nHits || (p != NULL && ListBox_GetCurSel(HWNDRESULT) == 0 && p->noAlign == 1 && p->noHsp == 1)) << "the first HSP shown";
+        DeleteFileA(szPath.c_str());
+    }
+    FermeUnFichier(hWndMain);
+}
+
+#define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
+
+/* Answers the query dialog: its list's lines into *pLines (" *" on the
+   selected one), then line nChoice chosen with button id. */
+BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
+{
+    return [=](HWND hBox) {
+        HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
+        char sz[200];
+        for (int i = 0; i < ListBox_GetCount(hList); i++)
+            ListBox_GetText(hList, i, sz), pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
+        ListBox_SetCurSel(hList, nChoice);
+        SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    };
+}
+
+/* The query chosen is read and named in the title, its P column headed
+   "E" until the report is closed; Cancel keeps the report open before. */
+TEST_F(OpenCloseTest, OneQueryOfANewerReport)
+{
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
+    std::string szSortie = Doc()->szFileSortie;
+    std::vector<std::string> lines;
+    {
+        BoxAnswerer answer({ ChooseQuery(&lines, 2, IDCANCEL) });
+        EXPECT_EQ(0, Open(QUERIES_REPORT));
+        EXPECT_EQ(1u, answer.Seen().size());
+    }
+    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
+    EXPECT_TRUE(lines.size() == 3 && Doc()->nHSP == 11 && szSortie == Doc()->szFileSortie && Exists(szSortie));
+
+    lines.clear();
+    BoxAnswerer answer({ ChooseQuery(&lines, 1, IDOK) });
+    ASSERT_EQ(1, Open(QUERIES_REPORT));
+    ASSERT_EQ(1u, answer.Seen().size());
+    EXPECT_EQ("Choose a query", answer.Seen()[0].szCaption);
+    EXPECT_EQ((std::vector<std::string>{ "PQ0\t245 letters *", "PQ1\t245 letters", "PQ2\t245 letters" }), lines);
+    EXPECT_EQ("Halyard   -   blastplus_3queries.bla   -   query 2 of 3: PQ1", WindowText(hWndMain));
+    ASSERT_TRUE(Doc()->nHSP == 3 && Doc()->pVhspData != NULL);
+    EXPECT_STREQ("PS1", Doc()->pHSPResultat[0]->szAccessNb);
+    for (const wchar_t *szCaption : { L"E", L"P" }) {
+        std::wstring sz;
+        for (const EmfText &t : Record([](HDC hdc) { DessineEnteteRect(hdc); }).texts)
+            sz += t.szText == L"E" || t.szText == L"P" ? t.szText : L"";
+        EXPECT_TRUE(sz == szCaption);
+        FermeUnFichier(hWndMain);
+    }
+}
+
 /* The window cannot be resized. Menu items and toolbar buttons that need
-   a report are greyed without one (their function keys then do nothing);
-   the others never are. */
-TEST_F(MainWindowTest, ReportCommandsFollowTheOpenReport)
+   a report are greyed without one, the others never are; Close empties
+   the list and clears the HSP shown and its check box, and says nothing
+   the second time. */
+TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
 {
     EXPECT_EQ((LONG)WS_MINIMIZEBOX, GetWindowLongA(hWndMain, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
-    const UINT idReport[] = { 3002, 3004, 3009, 3010, 3011, 3005, 3006, 3007, 3008, 3024 };
-    const UINT idAlways[] = { 3000, 3001, 3003, 3021, 3022, 3023 };
+    BoxAnswerer answer({ IDOK });
     HMENU hMenu = GetMenu(hWndMain);
-    for (int nEtape : { 0, 1, 2 }) {
+    for (int nEtape : { 0, 1, 2, 3 }) {
         SCOPED_TRACE(nEtape == 1 ? "report open" : "no report");
         if (nEtape == 1) {
             ASSERT_EQ(1, Open(SAMPLE_REPORT));
-        } else if (nEtape == 2) {
-            FermeUnFichier(hWndMain);
+            Button_SetCheck(HWNDCHECKSELECTHSP, BST_CHECKED);
+        } else if (nEtape > 1) {
+            Command(hWndMain, 3001);
+            EXPECT_TRUE(!ListBox_GetCount(HWNDRESULT) && !Doc()->nAlignTotal && !Button_GetCheck(HWNDCHECKSELECTHSP) && !Doc()->pVhspData);
         }
         for (HWND h : { HWNDBTNPREVALIGN, HWNDBTNNEXTALIGN, HWNDCHECKSELECTHSP })
             EXPECT_TRUE(nEtape == 1 || !IsWindowEnabled(h)) << WindowText(h);
         SendMessageA(hWndMain, WM_INITMENU, (WPARAM)hMenu, 0);
-        for (UINT id : idReport)
-            EXPECT_EQ(nEtape == 1, !(GetMenuState(hMenu, id, MF_BYCOMMAND) & MF_GRAYED)) << "menu " << id;
-        for (UINT id : idAlways)
-            EXPECT_FALSE(GetMenuState(hMenu, id, MF_BYCOMMAND) & MF_GRAYED) << "menu " << id;
-        for (int id : { 3002, 3024, 3009, 3010, 3011 })
-            EXPECT_EQ(nEtape == 1, SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, id, 0) != 0) << "button " << id;
-        for (int id : { 3000, 3023, 3003 })
-            EXPECT_TRUE(SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, id, 0)) << "button " << id;
+        for (UINT id : { 3002, 3004, 3009, 3010, 3011, 3005, 3006, 3007, 3008, 3024, 3000, 3001, 3003, 3021, 3022, 3023 })
+            EXPECT_EQ(nEtape == 1 || id < 3002 || id == 3003 || (id > 3020 && id < 3024), !(GetMenuState(hMenu, id, MF_BYCOMMAND) & MF_GRAYED)) << id;
+        for (int id : { 3002, 3024, 3009, 3010, 3011, 3000, 3023, 3003 })
+            EXPECT_EQ(nEtape == 1 || id == 3000 || id == 3023 || id == 3003, SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, id, 0) != 0) << "button " << id;
     }
-}
-
-TEST_F(MainWindowTest, TooltipsComeFromTheStringTable)
-{
-    const char *szTips[8] = { "Open a new BLAST file", "Print 1D alignment", "Printer setup",
-                              "Display database information", "HCA viewer", "VazEva Editor", "BLAST map",
-                              "bye bye Halyard..." };
-    for (int i = 0; i < 8; i++) {
-        TOOLTIPTEXTA ttt = {};
-        ttt.hdr = { hWndMain, (UINT_PTR)NIDHALYARDMAINBTN[i], (UINT)TTN_NEEDTEXTA };
-        SendMessageA(hWndMain, WM_NOTIFY, 0, (LPARAM)&ttt);
-        char sz[256] = "";
-        if (IS_INTRESOURCE(ttt.lpszText))
-            LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
-        EXPECT_STREQ(szTips[i], sz) << "button " << NIDHALYARDMAINBTN[i];
-    }
+    PumpMessages(100);
+    EXPECT_EQ(0u, answer.Seen().size());
 }
 
 /* About, Database information, Colors (each cancelled): the list has the
    keys back after each. Help says where the documentation is. */
-TEST_F(MainWindowTest, TheListHasTheKeysBackAfterADialog)
+TEST_F(OpenCloseTest, TheListHasTheKeysBackAfterADialog)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     for (int id : { 3021, 3002, 3004, 3022 }) {
@@ -61,16 +176,19 @@ TEST_F(MainWindowTest, TheListHasTheKeysBackAfterADialog)
         BoxAnswerer answer({ IDCANCEL });
         Command(hWndMain, id);
         ASSERT_EQ(1u, answer.Seen().size()) << "command " << id;
-        if (id == 3022) {
-            EXPECT_NE(std::string::npos, answer.Seen()[0].szText.find("README")) << "help";
-        } else {
-            EXPECT_EQ(HWNDRESULT, GetFocus()) << "command " << id;
-        }
+        EXPECT_TRUE(id == 3022 ? answer.Seen()[0].szText.find("README") != std::string::npos : GetFocus() == HWNDRESULT) << "command " << id;
     }
 }
 
-TEST_F(MainWindowTest, EveryWayOutAsksFirst)
+/* The exit button's tooltip (the last of the table); every way out asks first. */
+TEST_F(OpenCloseTest, EveryWayOutAsksFirst)
 {
+    TOOLTIPTEXTA ttt = {};
+    ttt.hdr = { hWndMain, 3003, (UINT)TTN_NEEDTEXTA };
+    SendMessageA(hWndMain, WM_NOTIFY, 0, (LPARAM)&ttt);
+    char sz[64] = "";
+    LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
+    EXPECT_STREQ("bye bye Halyard...", sz);
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     std::string szSortie = Doc()->szFileSortie;
     /* Exit command, close box: No keeps the program and the report. */
@@ -78,18 +196,71 @@ TEST_F(MainWindowTest, EveryWayOutAsksFirst)
         BoxAnswerer answer({ IDNO });
         SendMessageA(hWndMain, uMsg, uMsg == WM_COMMAND ? 3003 : 0, 0);
         EXPECT_EQ(std::vector<std::string>{ "Halyard|Exit program ?" }, answer.Texts());
-        EXPECT_TRUE(IsWindow(hWndMain));
-        EXPECT_EQ(11u, Doc()->nHSP);
+        EXPECT_TRUE(IsWindow(hWndMain) && Doc()->nHSP == 11);
     }
     {   /* Shutdown confirmed: the index file stays until the window goes. */
         BoxAnswerer answer({ IDYES });
-        EXPECT_TRUE(SendMessageA(hWndMain, WM_QUERYENDSESSION, 0, 0));
-        EXPECT_TRUE(Exists(szSortie));
+        EXPECT_TRUE(SendMessageA(hWndMain, WM_QUERYENDSESSION, 0, 0) && Exists(szSortie));
     }
     BoxAnswerer answer({ IDYES });
     SendMessageA(hWndMain, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(hWndMain));
     EXPECT_FALSE(Exists(szSortie)) << "index file left behind";
+}
+
+/* Busy blocks of the process heap, where every MyAlloc block lives. */
+long BlocsOccupes()
+{
+    PROCESS_HEAP_ENTRY e;
+    long n = 0;
+    e.lpData = NULL;
+    HeapLock(GetProcessHeap());
+    while (HeapWalk(GetProcessHeap(), &e))
+        n += (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;
+    HeapUnlock(GetProcessHeap());
+    return n;
+}
+
+/* Memory failing at each allocation in turn while the editor loads and
+   while the map is prepared (rows of one hit and of the next): the memory
+   notice, then the tool's own; no tool window, record, font or heap block
+   left, and the main window still working (the sweep ends with the tool
+   open). */
+TEST_F(OpenCloseTest, EditorAndMapGiveTheirNoticesWhenMemoryFails)
+{
+    const struct { int idCmd; const char *szNotice; HWND *phTool; bool bSansNotice0; /* the first failure is silent */ } cases[] = {
+        { 3010, "VazEva editor|Unable to load the editor.", &hWndMulBla, false }, { 3011, "BLAST map|Unable to prepare map.", &hWndStatBla, true } };
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
+    for (unsigned k = 0; k < 3; k++)
+        Doc()->pHSPResultat[4]->nHSPselected[k] = 1;
+    Doc()->pHSPResultat[5]->nHSPselected[0] = 1;
+    for (const auto &c : cases) {
+        int n = -1;
+        while (*c.phTool == NULL) {
+            ASSERT_LT(++n, 300) << "never opens";
+            SCOPED_TRACE(testing::Message() << c.szNotice << ": allocation " << n + 1 << " fails");
+            if (n == 0) { /* a first round warms what Wine keeps of the boxes */
+                BoxAnswerer warm({ IDOK, IDOK });
+                MyAllocFailAfter(0);
+                Command(hWndMain, c.idCmd);
+            }
+            long nBlocs = BlocsOccupes();
+            BoxAnswerer answerer({ IDOK, IDOK });
+            MyAllocFailAfter(n);
+            Command(hWndMain, c.idCmd);
+            MyAllocFailAfter(-1);
+            std::vector<std::string> want = { "Error|Memory allocation failed: not enough memory !", c.szNotice };
+            want.resize(*c.phTool != NULL ? 0 : n == 0 && c.bSansNotice0 ? 1 : 2);
+            EXPECT_EQ(want, answerer.Texts());
+            EXPECT_TRUE(*c.phTool != NULL || (PMULBLA == NULL && HFNTEDITOR == NULL && pStat == NULL && hStatBlaFnt == NULL));
+            EXPECT_TRUE(*c.phTool != NULL || nBlocs == BlocsOccupes()) << "heap blocks left";
+            EXPECT_TRUE(IsWindowEnabled(hWndMain));
+        }
+        EXPECT_GE(n, 3);
+        BoxAnswerer bye({ IDYES }); /* the editor asks first */
+        Command(hWndMain, c.idCmd);
+        EXPECT_EQ(NULL, *c.phTool);
+    }
 }
 
 } // namespace

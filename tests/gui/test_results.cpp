@@ -1,23 +1,33 @@
-/* The results list on the sample report (11 hits, hit 5 with three HSPs):
-   rows, focus mark, captions, keys and selection commands. */
+/* The panes and tools of the main window on the sample report (11 hits,
+   hit 5 with three HSPs): results list, alignment pane, String Finder, map. */
+#include <math.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <algorithm>
+#include <vector>
+
 #include "mainfixture.h"
+#include "statwin.h"
+#include "strsearchwin.h"
 
 namespace {
 
-class ResultsTest : public MainWindowTest {
+/* The sample open; a box is unexpected until a test takes m_pBoxes away. */
+class ReportTest : public MainWindowTest {
 protected:
-    std::unique_ptr<BoxAnswerer> m_pBoxes;
+    std::unique_ptr<BoxAnswerer> m_pBoxes { new BoxAnswerer(std::vector<BoxAction>{}) };
 
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        m_pBoxes.reset(new BoxAnswerer(std::vector<BoxAction>{}));
         ASSERT_EQ(1, Open(SAMPLE_REPORT));
     }
     void TearDown() override
     {
-        EXPECT_EQ(0, m_pBoxes->Unexpected()) << "a notice box opened: " << m_pBoxes->Seen()[0].szText;
+        EXPECT_TRUE(!m_pBoxes || !m_pBoxes->Unexpected()) << "a notice box opened: " << m_pBoxes->Seen()[0].szText;
         m_pBoxes.reset();
+        DestroyWindow(hWndSearchDlg), DestroyWindow(hWndStatBla);
         MainWindowTest::TearDown();
     }
     /* Row nRow (-1: the empty list's focus) of control idCtl drawn at rc. */
@@ -31,41 +41,34 @@ protected:
     }
     void Touche(UINT vk) { SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1), SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001); }
     int Flag(unsigned nHit, unsigned nHsp) const { return Doc()->pHSPResultat[nHit - 1]->nHSPselected[nHsp - 1]; }
-    /* "hit HSP" of the displayed HSP, "none" without one. */
-    std::string Affiche() const
-    {
-        const HalyardHSPData *p = Doc()->pVhspData;
-        return p == NULL ? "none" : std::to_string(p->noAlign) + " " + std::to_string(p->noHsp);
-    }
+    /* "hit HSP" of the displayed HSP. */
+    std::string Affiche() const { return std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp); }
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
 /* Number, identifier, score, P at the row's top in their colours, over the selection or window colour. */
-TEST_F(ResultsTest, RowShowsItsHitInItsColours)
+TEST_F(ReportTest, RowShowsItsHitInItsColours)
 {
     const RECT rc = { 3, 40, 400, 60 };
-    /* selected, background, colours of number, identifier, score, P */
-    const struct { bool bSel; COLORREF crFond, crNum, crIdent, crScore, crProb; } cases[] = {
-        { true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }, { false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 } };
-    for (const auto &c : cases)
-        for (unsigned nRow : { 0u, 4u, 10u }) {
-            SCOPED_TRACE(testing::Message() << "row " << nRow << (c.bSel ? " selected" : ""));
-            const DataHSP *p = Doc()->pHSPResultat[nRow];
-            EmfDrawing d = Dessine(nRow, ODA_DRAWENTIRE, c.bSel ? ODS_SELECTED : 0, rc);
-            ASSERT_EQ(4u, d.texts.size());
-            const std::string szAttendus[] = { std::to_string(nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
-            const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
-            for (size_t i = 0; i < 4; i++) {
-                EXPECT_EQ(szAttendus[i], d.texts[i].A());
-                EXPECT_EQ((std::vector<long>{ (long)crAttendus[i], rc.top + 2, 1 }),
-                          (std::vector<long>{ (long)d.texts[i].crText, d.texts[i].pt.y, i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x }))
-                    << szAttendus[i] << ": colour, top, columns in order";
-            }
-            EXPECT_TRUE(d.HasFill(rc, c.crFond));
-        }
+    /* row, selected, background, colours of number, identifier, score, P */
+    const struct { unsigned nRow; bool bSel; COLORREF crFond, crNum, crIdent, crScore, crProb; } cases[] = {
+        { 10, true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }, { 0, false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << c.nRow);
+        const DataHSP *p = Doc()->pHSPResultat[c.nRow];
+        EmfDrawing d = Dessine(c.nRow, ODA_DRAWENTIRE, c.bSel ? ODS_SELECTED : 0, rc);
+        ASSERT_EQ(4u, d.texts.size());
+        const std::string szAttendus[] = { std::to_string(c.nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
+        const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
+        for (size_t i = 0; i < 4; i++)
+            EXPECT_EQ((std::vector<std::string>{ szAttendus[i], std::to_string(crAttendus[i]), std::to_string(rc.top + 2), "1" }),
+                      (std::vector<std::string>{ d.texts[i].A(), std::to_string(d.texts[i].crText), std::to_string(d.texts[i].pt.y),
+                                                 std::to_string(i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x) })) << "text, colour, top, columns in order";
+        EXPECT_TRUE(d.HasFill(rc, c.crFond));
+    }
 }
 
-TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColour)
+TEST_F(ReportTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColour)
 {
     const RECT rcItem = { 0, 20, 300, 40 }, rcMark = { 1, 21, 299, 39 };
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
@@ -86,42 +89,24 @@ TEST_F(ResultsTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColou
     }
 }
 
-/* Captions in black; raised boxes white left and top, sunken the other
-   way; a row or a relief leaves the DC's colour, mode, font, pen alone. */
-TEST_F(ResultsTest, CaptionsAndReliefs)
+/* A row or a relief leaves the DC's colour, mode, font, pen alone. */
+TEST_F(ReportTest, RowAndReliefLeaveTheDcAlone)
 {
-    EmfDrawing d = Record([](HDC hdc) { DessineEnteteRect(hdc); });
-    std::vector<std::string> titres;
-    for (size_t i = 0; i < 5 && i < d.texts.size(); i++)
-        titres.push_back(d.texts[i].A() + (d.texts[i].crText ? " (not black)" : ""));
-    EXPECT_EQ((std::vector<std::string>{ "Num.", "Database identifier", "Score", "P", "Sequence information" }), titres);
     const RECT rc = { 10, 20, 110, 45 };
-    const COLORREF crBlanc = RGB(255, 255, 255), crNoir = 0;
-    for (int bRaised : { 1, 0 }) {
-        d = Record([&](HDC h) { DessineRectRelief(h, &rc, bRaised, !bRaised, &Doc()->GrData); });
-        COLORREF crA = bRaised ? crBlanc : crNoir, crB = bRaised ? crNoir : crBlanc;
-        EXPECT_EQ(4u, d.segments.size());
-        EXPECT_TRUE(d.HasSegment({ 10, 45 }, { 10, 20 }, crA) && d.HasSegment({ 10, 20 }, { 110, 20 }, crA)
-                    && d.HasSegment({ 110, 20 }, { 110, 45 }, crB) && d.HasSegment({ 110, 45 }, { 10, 45 }, crB))
-            << (bRaised ? "raised" : "sunken");
-    }
-
     HDC hdc = GetDC(hWndMain);
-    HGDIOBJ hFont = GetCurrentObject(hdc, OBJ_FONT), hPen = GetCurrentObject(hdc, OBJ_PEN);
-    SetTextColor(hdc, RGB(1, 2, 3));
-    SetBkMode(hdc, OPAQUE);
+    const std::vector<uintptr_t> avant = { SetTextColor(hdc, RGB(1, 2, 3)), (uintptr_t)SetBkMode(hdc, OPAQUE), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
+                                           (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) };
     DRAWITEMSTRUCT dis = { ODT_LISTBOX, 6001, 0, ODA_DRAWENTIRE, ODS_SELECTED, HWNDRESULT, hdc, { 0, 0, 100, 20 }, (ULONG_PTR)Doc()->pHSPResultat[0] };
     ShowResults_OnDrawItem(hWndMain, &dis);
     DessineRectRelief(hdc, &rc, 1, 0, &Doc()->GrData);
-    EXPECT_EQ((std::vector<uintptr_t>{ RGB(1, 2, 3), OPAQUE, (uintptr_t)hFont, (uintptr_t)hPen }),
-              (std::vector<uintptr_t>{ GetTextColor(hdc), (uintptr_t)GetBkMode(hdc), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
-                                       (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) }));
+    EXPECT_EQ((std::vector<uintptr_t>{ RGB(1, 2, 3), OPAQUE, avant[2], avant[3] }), (std::vector<uintptr_t>{ SetTextColor(hdc, avant[0]),
+              (uintptr_t)SetBkMode(hdc, (int)avant[1]), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT), (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) }));
     ReleaseDC(hWndMain, hdc);
 }
 
 /* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
    "<<" are enabled; Space toggles the flag; the list keeps the focus. */
-TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
+TEST_F(ReportTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
 {
     /* key, displayed after, check box, "<<" and ">>" enabled */
     const struct { UINT vk; const char *szAffiche; bool bCoche, bPrev, bNext; } cases[] = {
@@ -143,36 +128,29 @@ TEST_F(ResultsTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
     EXPECT_EQ((std::vector<int>{ 0, 1, 0, 0 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3), Flag(1, 1) }));
 }
 
-TEST_F(ResultsTest, SelectionCommandsSetTheFlagsOfEveryHit)
+/* The selection commands set the flags of every hit. */
+TEST_F(ReportTest, SelectionCommandsSetTheFlagsOfEveryHit)
 {
     AfficheNouvelAlign(hWndMain, Doc(), 5, 2);
-    /* commands in order, flags after of hit 1 and hit 5, check box */
-    const struct { std::vector<int> commands; std::vector<int> flags; bool bCoche; } cases[] = {
-        { { 3006 }, { 1, 1, 1, 1 }, true }, { { 3006, 3005 }, { 1, 1, 1, 1 }, true },
-        { { 3007 }, { 0, 0, 0, 0 }, false }, { { 3005, 3005 }, { 1, 1, 0, 0 }, false } };
+    /* commands in order; flags after of hit 1 and hit 5, check box */
+    const struct { std::vector<int> commands, flags; } cases[] = {
+        { { 3006 }, { 1, 1, 1, 1, 1 } }, { { 3006, 3005 }, { 1, 1, 1, 1, 1 } }, { { 3007 }, { 0, 0, 0, 0, 0 } }, { { 3005, 3005 }, { 1, 1, 0, 0, 0 } } };
     for (const auto &c : cases) {
         for (int id : c.commands)
             Command(hWndMain, id);
-        EXPECT_EQ(c.flags, (std::vector<int>{ Flag(1, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3) })) << c.commands[0];
-        EXPECT_EQ(c.bCoche, Coche()) << c.commands[0];
+        EXPECT_EQ(c.flags, (std::vector<int>{ Flag(1, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3), Coche() })) << c.commands[0];
     }
     /* "Select all first HSPs" leaves the other flags of a hit alone. */
     Doc()->pHSPResultat[4]->nHSPselected[2] = 1;
     Command(hWndMain, 3005);
     EXPECT_EQ((std::vector<int>{ 1, 0, 1 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3) }));
-}
-
-/* With no report or an HSP number naming no flag, Space and the commands
-   leave the flag and check box; with no HSP shown the commands still work. */
-TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
-{
-    Touche(VK_DOWN), Touche(VK_SPACE);
-    ASSERT_TRUE(Flag(2, 1) == 1 && Coche());
-    Doc()->nAlign = 0;
-    Touche(VK_SPACE);
+    /* With no report or an HSP number naming no flag, Space and the
+       commands leave the flag and check box; with no HSP shown the
+       commands still work. */
+    Command(hWndMain, 3007);
+    Touche(VK_HOME), Touche(VK_DOWN), Touche(VK_SPACE), Doc()->nAlign = 0, Touche(VK_SPACE), Doc()->nAlign = 11;
     EXPECT_TRUE(Flag(2, 1) == 1 && Coche()) << "no report read";
-    Doc()->nAlign = 11;
-    const struct { int noAlign, noHsp; } faux[] = { { 2, 4 }, { 2, 0 }, { 12, 1 }, { 0, 1 } };
+    const struct { int noAlign, noHsp; } faux[] = { { 2, 2 }, { 2, 0 }, { 12, 1 }, { 0, 1 } };
     for (const auto &f : faux) {
         Doc()->pVhspData->noAlign = f.noAlign, Doc()->pVhspData->noHsp = f.noHsp;
         Touche(VK_SPACE);
@@ -184,6 +162,298 @@ TEST_F(ResultsTest, WithoutADisplayedHspNoFlagChangesAndTheCheckBoxStays)
     Command(hWndMain, 3007);
     Touche(VK_SPACE);
     EXPECT_TRUE(Flag(2, 1) == 0 && Coche());
+}
+
+/* Columns centred at (i - nDecal + 1) cx in their colours, numbers over
+   the query and under the subject on every tenth residue; on the printer
+   (mode 20) shifted by the area, numbers cut to their last five digits. */
+TEST_F(ReportTest, AlignmentColumnsNumbersAndColours)
+{
+    std::string q = "MKVLAAGIVLLA", c = "MK LA+G V  A", s = "MKTLASGLVAIA";
+    /* query red on white, match white on black, subject blue on yellow */
+    std::vector<unsigned> qt(12, 2), qb(12, 1), ct(12, 1), cb(12, 0), st(12, 4), sb(12, 5);
+    HalyardHSPData h = {};
+    h.tailleAlign = 12, h.szQuery = &q[0], h.szComp = &c[0], h.szSubject = &s[0];
+    h.QueryTxtClr = qt.data(), h.QueryBkClr = qb.data(), h.CompTxtClr = ct.data(), h.CompBkClr = cb.data();
+    h.SubjectTxtClr = st.data(), h.SubjectBkClr = sb.data();
+    GraphData gr = Doc()->GrData;
+    gr.nTxtColor = gr.nTxtBkColor = 0;
+    /* text, x, y, text and background colours (~0: not checked): query column 0, match and subject column 5, numbers */
+    struct Attendu { const wchar_t *sz; long x, y; COLORREF crText, crBk; };
+    const struct { unsigned nStartQ, nStartS; int x0, y0, nDecal, nMode; std::vector<Attendu> textes; size_t nTextes; } cases[] = {
+        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] }, { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] }, { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },
+                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u }, { L"20", 104, 60, ~0u, ~0u } }, 39 },
+        { 123450, 7, 100, 50, 0, 20, { { L"M", 108, 65, ~0u, ~0u }, { L"23450", 108, 50, ~0u, ~0u } }, 0 } };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.nMode);
+        h.StartQuery = k.nStartQ, h.StartSubject = k.nStartS;
+        EmfDrawing d = Record([&](HDC hdc) { DessineAlignement(hdc, k.x0, k.y0, 500, 100, 8, 15, &gr, k.nDecal, &h, 0, 12, k.nMode); });
+        for (const Attendu &a : k.textes) {
+            const EmfText *t = d.TextAt(a.sz, a.x, a.y);
+            ASSERT_NE(nullptr, t) << std::string(a.sz, a.sz + wcslen(a.sz)) << " at " << a.x << "," << a.y;
+            EXPECT_TRUE(a.crText == ~0u || (a.crText == t->crText && a.crBk == t->crBk)) << std::string(a.sz, a.sz + wcslen(a.sz));
+        }
+        /* 3 rows of 12 characters and 3 numbers: none before the start */
+        EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
+    }
+}
+
+/* Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
+   always within -2 ... length - width + 2. A short HSP does not scroll. */
+TEST_F(ReportTest, AlignmentScrollingStopsAtBothEnds)
+{
+    pDataGeneralPrg pData = Doc();
+    int nLen = pData->pVhspData->tailleAlign, nMin, nMax;
+    ASSERT_GT(nLen, 200) << "hit 1 of the sample is a long HSP";
+    GetScrollRange(HWNDALIGN, SB_HORZ, &nMin, &nMax);
+    EXPECT_EQ((std::vector<int>{ -2, -2, nLen - pData->scroll.wndlength + 2 }), (std::vector<int>{ pData->scroll.nDecal, nMin, nMax }));
+    pData->scroll.wndlength = 89;
+    const int max = nLen - 89 + 2;
+    /* code, thumb position, position after */
+    const struct { UINT code; int nThumb, pos; } steps[] = {
+        { SB_LINELEFT, 0, -2 }, { SB_LINERIGHT, 0, 6 }, { SB_LINERIGHT, 0, 14 }, { SB_PAGERIGHT, 0, 103 }, { SB_PAGELEFT, 0, 14 },
+        { SB_PAGELEFT, 0, -2 }, { SB_THUMBPOSITION, max - 1, max - 1 }, { SB_PAGERIGHT, 0, max }, { SB_THUMBTRACK, -2, -2 } };
+    for (const auto &s : steps) {
+        SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(s.code, (WORD)(short)s.nThumb), 0);
+        EXPECT_EQ((std::vector<int>{ s.pos, s.pos }), (std::vector<int>{ pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) })) << s.code;
+    }
+    AfficheNouvelAlign(hWndMain, pData, 11, 1);   /* the sample's last hit fits the pane */
+    EXPECT_EQ((std::vector<int>{ 0, -2 }), (std::vector<int>{ pData->scroll.wndlength, pData->scroll.nDecal }));
+}
+
+/* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */
+HWND OuvreFinder()
+{
+    std::unique_ptr<BoxAnswerer> answerer(new BoxAnswerer(std::vector<BoxAction>{}));
+    SendMessageA(hWndMain, WM_COMMAND, 3008, 0);
+    EXPECT_EQ(0u, answerer->Seen().size()) << "first box: " << answerer->Seen()[0].szText;
+    answerer.reset();
+    PumpMessages(20);
+    return hWndSearchDlg;
+}
+
+/* Types szChaine, presses Search: the entries, then the count line. */
+std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
+{
+    SetDlgItemTextA(hDlg, IDC_SS_CHAINE, szChaine);
+    FORWARD_WM_COMMAND(hDlg, IDOK, GetDlgItem(hDlg, IDOK), BN_CLICKED, SendMessageA);
+    HWND hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+    std::vector<std::string> v(ListBox_GetCount(hList), std::string(STRSEARCH_ENTREE, '\0'));
+    for (size_t i = 0; i < v.size(); i++)
+        v[i].resize(ListBox_GetText(hList, i, &v[i][0]));
+    v.push_back(WindowText(GetDlgItem(hDlg, IDC_SS_COMPTE)));
+    return v;
+}
+
+class StringFinderTest : public ReportTest {
+    void SetUp() override { m_pBoxes.reset(), ReportTest::SetUp(); }
+};
+
+/* A memory failure opens nothing; 3008 then opens it once, an empty
+   string is ignored; choosing a result shows its first HSP with its flag
+   on the check box. */
+TEST_F(StringFinderTest, OpensOnceSearchesAndShowsTheHitChosen)
+{
+    {
+        BoxAnswerer answerer({ IDOK });
+        MyAllocFailAfter(1);
+        SendMessageA(hWndMain, WM_COMMAND, 3008, 0);
+        MyAllocFailAfter(-1);
+        EXPECT_TRUE(answerer.Seen().size() == 1 && hWndSearchDlg == NULL) << "the memory notice, no dialog";
+    }
+    HWND hDlg = OuvreFinder(), hList = GetDlgItem(hDlg, IDC_SS_LISTE);
+    ASSERT_NE(nullptr, hDlg);
+    EXPECT_EQ((std::vector<HWND>{ hDlg, hDlg, hWndMain }), (std::vector<HWND>{ OuvreFinder(), FindWindowA(NULL, "String Finder"), GetWindow(hDlg, GW_OWNER) }));
+    EXPECT_FALSE(IsWindowEnabled(hList)) << "before the first search";
+    SetDlgItemTextA(hDlg, IDC_SS_COMPTE, "before");
+    EXPECT_EQ(std::vector<std::string>{ "before" }, Cherche(hDlg, ""));
+    EXPECT_EQ((std::vector<std::string>{ "   4 . (AB44120)", "   5 . MULTIDRUG", "found:    2 /   11." }), Cherche(hDlg, "multidrug"));
+    EXPECT_TRUE(IsWindowEnabled(hList) && GetFocus() == hList);
+    Doc()->pHSPResultat[4]->nHSPselected[0] = 1;
+    const struct { int nItem, nHit; const char *szNumero; bool bCoche; } cases[] = { { 1, 5, "HSP no. 1/3.", true }, { 0, 4, "HSP no. 1/1.", false } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "hit " << c.nHit);
+        ListBox_SetCurSel(hList, c.nItem);
+        FORWARD_WM_COMMAND(hDlg, IDC_SS_LISTE, hList, LBN_SELCHANGE, SendMessageA);
+        ASSERT_NE(nullptr, Doc()->pVhspData);
+        EXPECT_EQ((std::vector<int>{ c.nHit - 1, c.nHit, 1 }), (std::vector<int>{ ListBox_GetCurSel(HWNDRESULT), Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
+        std::string szNumero;
+        for (const EmfText &t : Record([](HDC hdc) { IndiqueNumeroHsp(hdc); }).texts)
+            szNumero += t.A();
+        EXPECT_EQ(c.szNumero, szNumero);
+        EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
+    }
+    EXPECT_EQ((std::vector<std::string>{ "found:    0 /   11." }), Cherche(hDlg, "kinase"));
+}
+
+/* Every way out destroys the dialog and releases its record. */
+TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
+{
+    for (std::string szQuoi : { "Escape", "close box", "Open", "Close", "end of the program" }) {
+        SCOPED_TRACE(szQuoi);
+        ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
+        HWND hDlg = OuvreFinder();
+        void *pRecord = GetPropA(hDlg, "DataSearch");
+        ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
+        BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
+        MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
+        if (szQuoi == "Escape") /* as the dialog manager turns the key into the Exit button's command */
+            IsDialogMessageA(hDlg, &msg);
+        else if (szQuoi == "close box")
+            SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0), PumpMessages(20); /* it posts itself the command */
+        else /* the Open dialog cancelled, Close, the end of the program */
+            SendMessageA(hWndMain, szQuoi == "end of the program" ? WM_CLOSE : WM_COMMAND, szQuoi == "Open" ? 3000 : 3001, 0);
+        EXPECT_EQ((size_t)(szQuoi == "Open" || szQuoi == "end of the program"), answerer.Seen().size());
+        EXPECT_FALSE(IsWindow(hDlg) || hWndSearchDlg != NULL || HeapValidate(GetProcessHeap(), 0, pRecord)) << "the dialog or its record left";
+    }
+    EXPECT_FALSE(IsWindow(hWndMain));
+}
+
+/* Made-up map data in place of the open map's while it lives: rows "ROW r" on query 10 + r ... 50 + r. */
+struct FauxStat {
+    MySTATDATA d = {};
+    std::vector<SequenceData> rows;
+    std::vector<pSequenceData> ptrs;
+    std::vector<int> histo;
+    pMySTATDATA pReal = pStat;
+    FauxStat(int nSeq, int nTaille, std::vector<int> h = {}) : rows(nSeq), histo(h)
+    {
+        histo.resize(nTaille);
+        for (int r = 0; r < nSeq; r++) {
+            snprintf(rows[r].szName, STAT_NOMLEN, "ROW %d", r);
+            rows[r].nStart = { 10 + r, 1 }, rows[r].nStop = { 50 + r, 41 };
+            ptrs.push_back(&rows[r]);
+        }
+        d.nSeq = nSeq, d.nTaille = nTaille, d.pSeqDat = ptrs.data(), d.pDataHistoBrute = histo.data(), pStat = &d;
+    }
+    ~FauxStat() { pStat = pReal; }
+};
+
+/* What a metafile drew: "line x,y-x,y", then "rect l,t,r,b", then "text@x,y align mode background". */
+template <typename F> std::vector<std::string> Dessin(F pfnDraw)
+{
+    EmfDrawing d = Record(pfnDraw);
+    std::vector<std::string> v;
+    char sz[160];
+    for (const EmfSegment &s : d.segments)
+        snprintf(sz, sizeof sz, "line %ld,%ld-%ld,%ld", (long)s.a.x, (long)s.a.y, (long)s.b.x, (long)s.b.y), v.push_back(sz);
+    for (const EmfFill &r : d.rectangles)
+        snprintf(sz, sizeof sz, "rect %ld,%ld,%ld,%ld", (long)r.rc.left, (long)r.rc.top, (long)r.rc.right, (long)r.rc.bottom), v.push_back(sz);
+    for (const EmfText &t : d.texts)
+        snprintf(sz, sizeof sz, "%s@%ld,%ld %s %s %06lx", t.A().c_str(), (long)t.pt.x, (long)t.pt.y, (t.nAlign & TA_RIGHT) ? "right" : "left",
+                 t.nBkMode == OPAQUE ? "opaque" : "transparent", (unsigned long)t.crBk), v.push_back(sz);
+    return v;
+}
+
+/* The tops of the rectangles drawn. */
+template <typename F> std::vector<long> Hauts(F pfnDraw)
+{
+    std::vector<long> h;
+    for (const EmfFill &r : Record(pfnDraw).rectangles)
+        h.push_back(r.rc.top);
+    return h;
+}
+
+class MapTest : public ReportTest {
+protected:
+    void SetUp() override
+    {
+        ReportTest::SetUp();
+        Command(hWndMain, 3006), Key(VK_F4);
+        ASSERT_TRUE(hWndStatBla != NULL && pStat != NULL);
+        MesurePolice(NULL, hStatBlaFnt, &cx, &cy);
+    }
+    long cx = 0, cy = 0; /* the map font's on the screen */
+};
+
+/* F4 maps all HSPs or some, F4 again or another report closes the map
+   without a word; nothing selected or no index file: only a notice, no
+   progress box, no map. */
+TEST_F(MapTest, F4OpensTheMapOnTheSelectionOrSaysWhyNot)
+{
+    m_pBoxes.reset();
+    const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
+        { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
+        { 3006, "Halyard - map of all sequences", 16, 1, 1 }, { 3007, "No sequences selected.", 0, 0, 0 },
+        { 3006, "Unable to prepare map.", 0, 0, 0 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bRapport ? "another report" : c.szTitre);
+        HWND hWndCarte = hWndStatBla;
+        BoxAnswerer fermeture(std::vector<BoxAction>{});
+        EXPECT_EQ(1, hWndCarte == NULL ? 1 : c.bRapport ? Open(SAMPLE_REPORT) : (Key(VK_F4), 1));
+        EXPECT_EQ((std::vector<const void *>{ nullptr, nullptr }), (std::vector<const void *>{ hWndStatBla, pStat }));
+        EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)fermeture.Seen().size(), IsWindow(hWndCarte) })) << "boxes, the window";
+        Command(hWndMain, 3007), Command(hWndMain, c.idSelection);
+        ASSERT_TRUE(c.nSeq || c.idSelection != 3006 || DeleteFileA(Doc()->szFileSortie));
+        HWND hWndProgres = NULL;
+        BoxAnswerer answerer(std::vector<BoxAction>{ [&](HWND hBox) { hWndProgres = FindWindowA(NULL, "Preparing map..."), Press(IDOK)(hBox); } });
+        Key(VK_F4);
+        if (c.nSeq) {
+            EXPECT_EQ(c.szTitre, WindowText(hWndStatBla));
+            ASSERT_NE(nullptr, pStat);
+            EXPECT_EQ((std::vector<int>{ c.nSeq, 412, c.nAll, 0 }), (std::vector<int>{ pStat->nSeq, pStat->nTaille, pStat->IsAllSelected, (int)answerer.Seen().size() }));
+        } else {
+            ASSERT_EQ(std::vector<std::string>{ std::string("BLAST map|") + c.szTitre }, answerer.Texts());
+            EXPECT_EQ((std::vector<const void *>{ hWndMain, nullptr, nullptr, nullptr }),
+                      (std::vector<const void *>{ answerer.Seen()[0].hOwner, hWndProgres, hWndStatBla, pStat }))
+                << "the box's owner, the progress box under it, the map, its data";
+        }
+    }
+}
+
+/* Query 300 on 500 pixels: margins of 4 cx, the row 10 to 50, its numbers
+   outside on grey, its line across. The histogram's largest count fills
+   4 cy, its bars centred as the rows put them; no coverage: midline and 0. */
+TEST_F(MapTest, BarsAndHistogramOnTheQueryScale)
+{
+    {
+        FauxStat s(1, 300);
+        const double f = (500.0 - 8 * cx) / 300;
+        const std::string x1 = std::to_string(lround(10 * f) + 4 * cx), x2 = std::to_string(lround(50 * f) + 4 * cx), yl = std::to_string(cy / 2);
+        RECT rc = { 0, 0, 500, 20 * cy };
+        EXPECT_EQ((std::vector<std::string>{ "line 0," + yl + "-500," + yl, "rect " + x1 + ",2," + x2 + "," + std::to_string(cy - 1),
+                                             "10@" + x1 + ",2 right opaque c0c0c0", "50@" + x2 + ",2 left opaque c0c0c0" }),
+                  Dessin([&](HDC hdc) { DessineStatBarres(hdc, &rc, 500); }))
+            << "cx " << cx << ", cy " << cy;
+    }
+    for (std::vector<int> h : { std::vector<int>{ 1, 0, 3, 2 }, std::vector<int>{ 0, 0, 0, 0 } }) {
+        FauxStat s(1, 4, h);
+        const int n = *std::max_element(h.begin(), h.end());
+        std::vector<std::string> want = { "line 0," + std::to_string(2 * cy) + "-400," + std::to_string(2 * cy) };
+        for (int q = 0; q < 4; q++)
+            if (h[q] > 0)
+                want.push_back("rect " + std::to_string(110 * q + 55 + 4 * cx) + "," + std::to_string(lround(4 * cy - h[q] * 4 * cy / 3.0)) + ","
+                               + std::to_string(110 * q + 165 + 4 * cx) + "," + std::to_string(4 * cy));
+        want.push_back(std::to_string(n) + "@0,0 left transparent ffffff");
+        EXPECT_EQ(want, Dessin([&](HDC hdc) { DessineStatHisto(hdc, 8 * cx + 440, 400); })) << "largest " << n << ", cx " << cx << ", cy " << cy;
+    }
+}
+
+/* One row down moves labels and bars together; a band draws only the rows it meets. */
+TEST_F(MapTest, LabelsAndBarsScrollTogether)
+{
+    FauxStat s(60, 300);
+    SetWindowPos(hWndStatBla, NULL, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages(20);
+    RECT rcB, rcN;
+    GetClientRect(hWndStatBlaListGraph, &rcB), GetClientRect(hWndStatBlaListNom, &rcN);
+    ASSERT_LT(rcB.bottom, 60 * cy) << "the rows must not fit";
+    SendMessageA(hWndStatBlaListGraph, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ((std::vector<int>{ 1, 1 }), (std::vector<int>{ pStat->nVdecal, GetScrollPos(hWndStatBlaListGraph, SB_VERT) }));
+    /* the first 15 rows, from row 0 one row above the top */
+    std::vector<std::string> wantN, n = Dessin([&](HDC hdc) { DessineStatNoms(hdc, &rcN); });
+    std::vector<long> wantB, b = Hauts([&](HDC hdc) { DessineStatBarres(hdc, &rcB, rcB.right); });
+    for (int r = 0; r < 15; r++)
+        wantN.push_back("ROW " + std::to_string(r) + "@" + std::to_string(29 * cx) + "," + std::to_string((r - 1) * cy) + " right opaque ffffff"),
+            wantB.push_back((r - 1) * cy + 2);
+    ASSERT_TRUE(n.size() >= 15 && b.size() >= 15);
+    EXPECT_EQ(wantN, std::vector<std::string>(n.begin(), n.begin() + 15)) << "labels";
+    EXPECT_EQ(wantB, std::vector<long>(b.begin(), b.begin() + 15)) << "bar tops";
+    RECT rcBande = { 0, 10 * cy, rcB.right, 11 * cy };   /* row 11's, row 10's at the top */
+    std::vector<long> h = Hauts([&](HDC hdc) { DessineStatBarres(hdc, &rcBande, rcB.right); });
+    auto Nb = [&h](long y) { return (int)std::count(h.begin(), h.end(), y); };
+    EXPECT_EQ((std::vector<int>{ 1, 0, 0 }), (std::vector<int>{ Nb(10 * cy + 2), Nb(-cy + 2), Nb(b.back()) }))
+        << "the band's row, the first and the last drawn";
 }
 
 } // namespace

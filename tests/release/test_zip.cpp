@@ -25,18 +25,15 @@ static HWND Fenetre(const char *szClasse, const char *szTitre)
 
 TEST(ReleaseZip, RunsFromItsFolderAndGivesOneVersion)
 {
-    const char *szDir = getenv("HALYARD_RELEASE_DIR"), *szZip = getenv("HALYARD_RELEASE_ZIP"),
-               *szMotif = getenv("HALYARD_RELEASE_PATTERN");
+    const char *szDir = getenv("HALYARD_RELEASE_DIR"), *szZip = getenv("HALYARD_RELEASE_ZIP"), *szMotif = getenv("HALYARD_RELEASE_PATTERN");
     ASSERT_TRUE(szDir && szZip && szMotif) << "run by check-zip, which unpacks the zip";
     const std::string szExe = std::string(szDir) + "\\halyard.exe";
     std::string szLigne = "\"" + szExe + "\" " + szDir + "\\sample.bla";
     std::vector<char> info(GetFileVersionInfoSizeA(szExe.c_str(), NULL));
-    VS_FIXEDFILEINFO *pFixe = NULL;
+    VS_FIXEDFILEINFO *p = NULL;
     UINT n;
-    ASSERT_TRUE(GetFileVersionInfoA(szExe.c_str(), 0, (DWORD)info.size(), info.data())
-                && VerQueryValueA(info.data(), "\\", (void **)&pFixe, &n));
-    const std::string szVersion = std::to_string(HIWORD(pFixe->dwFileVersionMS)) + "." +
-        std::to_string(LOWORD(pFixe->dwFileVersionMS)) + "." + std::to_string(HIWORD(pFixe->dwFileVersionLS));
+    ASSERT_TRUE(GetFileVersionInfoA(szExe.c_str(), 0, (DWORD)info.size(), info.data()) && VerQueryValueA(info.data(), "\\", (void **)&p, &n));
+    const std::string szVersion = std::to_string(HIWORD(p->dwFileVersionMS)) + "." + std::to_string(LOWORD(p->dwFileVersionMS)) + "." + std::to_string(HIWORD(p->dwFileVersionLS));
     EXPECT_EQ("halyard-" + szVersion + "-win64.zip", std::string(szZip));
 
     /* Started in another folder than its own, on the report beside it,
@@ -53,15 +50,14 @@ TEST(ReleaseZip, RunsFromItsFolderAndGivesOneVersion)
 
     /* The pattern searched in every HSP of the editor: the tables are
        found, and the pattern is. */
-    SendMessageA(GetParent(hListe), WM_COMMAND, 3006, 0);
-    SendMessageA(GetParent(hListe), WM_COMMAND, 3010, 0);
+    for (int id : { 3006, 3010 })
+        SendMessageA(GetParent(hListe), WM_COMMAND, id, 0);
     PostMessageA(FindWindowA("VazEva Editor   -   ", NULL), WM_COMMAND, 3020, 0);
     HWND hFind = Fenetre("#32770", "Find pattern(s)");
     SetDlgItemTextA(hFind, 516, szMotif);
     SendMessageA(hFind, WM_COMMAND, 519, 0);
     PostMessageA(hFind, WM_COMMAND, IDOK, 0);
-    EXPECT_LT(0, Attend([=] { return SendMessageA(GetDlgItem(hFind, 517), TVM_GETCOUNT, 0, 0); }))
-        << "no match of " << szMotif;
+    EXPECT_LT(0, Attend([=] { return SendMessageA(GetDlgItem(hFind, 517), TVM_GETCOUNT, 0, 0); })) << "no match of " << szMotif;
 
     char szApropos[64] = "";
     PostMessageA(GetParent(hListe), WM_COMMAND, 3021, 0);

@@ -87,6 +87,45 @@ TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
     FermeUnFichier(hWndMain);
 }
 
+/* A report of 20,000 hits, hit h's one HSP starting its subject at h:
+   the whole list, its keys each showing the HSP of the row they reach, and
+   Space marking the last hit. */
+TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
+{
+    const int nHits = 20000;
+    std::string sz = "BLASTP 2.0MP-WashU\n\nQuery=  big\n        (60 letters)\n\nDatabase:  big.aa\n"
+                     "           1 sequences\n\nSequences producing High-scoring Segment Pairs:\n\n";
+    char szHit[400];
+    for (int h = 1; h <= nHits; h++)
+        sz += (snprintf(szHit, sizeof szHit, "sp|H%05d|BIG  hit %d   50  1.0e-5  1\n", h, h), szHit);
+    sz += "\n\n";
+    for (int h = 1; h <= nHits; h++)
+        sz += (snprintf(szHit, sizeof szHit, ">sp|H%05d|BIG hit %d\n        Length = 900\n\n"
+                        " Score = 50 (20.1 bits), Expect = 1.0e-5, P = 1.0e-5\n"
+                        " Identities = 12/12 (100%%), Positives = 12/12 (100%%)\n\nQuery:     1 MSKAVGIDLGTT 12\n"
+                        "             MSKAVGIDLGTT\nSbjct: %5d MSKAVGIDLGTT %d\n\n", h, h, h, h + 11), szHit);
+    std::string szPath = WriteTemp("big.bla", sz + "Parameters:\n");
+    ASSERT_EQ(1, Open(szPath));
+    EXPECT_EQ(nullptr, FindWindowA(NULL, "Reading BLAST file")) << "the progress box outlived the read";
+    ASSERT_EQ(nHits, ListBox_GetCount(HWNDRESULT));
+    EXPECT_EQ((LPARAM)Doc()->pHSPResultat[nHits - 1], ListBox_GetItemData(HWNDRESULT, nHits - 1));
+    /* {key, row reached (-1: one strictly inside the list), list scrolled off its top} */
+    const struct { UINT vk; int nRow; bool bScrolled; } cases[] = {
+        { VK_END, nHits - 1, true }, { VK_PRIOR, -1, true }, { VK_HOME, 0, false }, { VK_NEXT, -1, false }, { VK_END, nHits - 1, true } };
+    for (const auto &c : cases) {
+        SendMessageA(HWNDRESULT, WM_KEYDOWN, c.vk, 0);
+        int nCur = ListBox_GetCurSel(HWNDRESULT);
+        const HalyardHSPData *p = Doc()->pVhspData;
+        EXPECT_TRUE(c.nRow >= 0 ? nCur == c.nRow : nCur > 0 && nCur < nHits - 1) << "key " << c.vk << ": row " << nCur;
+        EXPECT_EQ(c.bScrolled, ListBox_GetTopIndex(HWNDRESULT) > 0) << "key " << c.vk;
+        ASSERT_TRUE(p != NULL && p->noAlign == nCur + 1 && p->StartSubject == (unsigned)nCur + 1) << "key " << c.vk;
+    }
+    SendMessageA(HWNDRESULT, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(Doc()->pHSPResultat[nHits - 1]->nHSPselected[0] == 1 && Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
+    FermeUnFichier(hWndMain);
+    DeleteFileA(szPath.c_str());
+}
+
 #define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
 
 /* Answers the query dialog: its list's lines into *pLines (" *" on the

@@ -65,8 +65,9 @@ TEST(ChargeMulBla, LaysSelectedHspsOnTheQueryColumns)
         Loaded l(d.pData, Progres, &calls);
         ASSERT_NE(nullptr, l.p);
         int n = (int)c.sel.size() + 1;
-        EXPECT_EQ((std::vector<int>{(int)c.sel.size(), n, 40, n / 2, n / 2}),
-                  (std::vector<int>{(int)l.nCount, l.p->nSeq, l.p->nTaille, l.p->nPointLimit, l.p->nStrictLimit}));
+        EXPECT_EQ((std::vector<int>{(int)c.sel.size(), n, 40, n / 2, n / 2, -2}),
+                  (std::vector<int>{(int)l.nCount, l.p->nSeq, l.p->nTaille, l.p->nPointLimit, l.p->nStrictLimit,
+                                    l.p->nHdecal}));
         std::vector<std::string> wantRows, wantNames;
         for (int k : c.want) {
             wantRows.push_back(rows[k].second), wantNames.push_back(rows[k].first);

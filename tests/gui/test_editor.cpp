@@ -180,8 +180,8 @@ TEST_F(EditorTest, OnePass)
     EXPECT_EQ(szAttendu, szLu) << "the scale";
 
     /* The font dialog opens at the editor's size (12 points first); OK sets
-       it, the scroll bar fitted to the new width, the caret still on the
-       last cell; Cancel keeps it. */
+       it and lays the panes out again, the scroll bar fitted to the new
+       width, the caret still on the last cell; Cancel keeps it. */
     HDC hdc = GetDC(hWndMain);
     const int nDpi = GetDeviceCaps(hdc, LOGPIXELSX);
     ReleaseDC(hWndMain, hdc);
@@ -205,6 +205,9 @@ TEST_F(EditorTest, OnePass)
                   (std::vector<std::string>{ seen.empty() ? "" : seen[0], szVu }))
             << "the trackbar at opening, the size shown";
         SIZE f = Police();
+        GetWindowRect(HWNDMULBLALIST, &rc); /* the names pane, 26 characters wide */
+        MapWindowPoints(NULL, hWndMulBla, (POINT *)&rc, 2);
+        EXPECT_EQ(26 * f.cx, rc.right);
         GetClientRect(HWNDMULBLAALIGN, &rc);
         GUITHREADINFO gti = {};
         gti.cbSize = sizeof gti;
@@ -344,8 +347,8 @@ TEST_F(EditorTest, OnePass)
     }
     EXPECT_EQ(0u, Coche3010());
 
-    /* A motif inserted in row 2: the finder, owned by the editor, finds it
-       there under the row's name, and goes with the editor. */
+    /* The finder, owned by the editor, lists every row; a motif inserted
+       in row 2 is found there under the row's name; it goes with the editor. */
     OuvreEditeur();
     std::string szTables = HALYARD_FIXTURES "/../../findpat/tables";
     std::replace(szTables.begin(), szTables.end(), '/', '\\');
@@ -357,8 +360,15 @@ TEST_F(EditorTest, OnePass)
     HWND hFinder = HWNDFINDPAT;
     ASSERT_NE(nullptr, hFinder);
     EXPECT_EQ(hWndMulBla, GetWindow(hFinder, GW_OWNER));
+    HWND hListe = GetDlgItem(hFinder, IDC_FP_SEQUENCES);
+    std::vector<std::string> liste(ListBox_GetCount(hListe));
+    for (size_t i = 0; i < liste.size(); i++) {
+        char sz[64] = "";
+        ListBox_GetText(hListe, (int)i, sz), liste[i] = sz;
+    }
+    EXPECT_EQ(Noms(), liste) << "the rows the finder lists";
     SetDlgItemTextA(hFinder, IDC_FP_MOTIF, "WWWHHH");
-    ListBox_SetSel(GetDlgItem(hFinder, IDC_FP_SEQUENCES), TRUE, -1);
+    ListBox_SetSel(hListe, TRUE, -1);
     Click(hFinder, IDOK);
     EXPECT_EQ(Noms()[1] + " [0]\n  WWWHHH [1]\n       1 : -- 1<WWWHHH>6 -- [2]\n",
               TreeText(GetDlgItem(hFinder, IDC_FP_ARBRE)));

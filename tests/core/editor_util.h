@@ -52,8 +52,7 @@ struct Doc : ReadReport {
     }
 };
 
-/* The editor's record of a document, released with the object. */
-struct Loaded {
+struct Loaded { /* the editor's record of a document, released with the object */
     unsigned nCount = 99;
     pMulBlaData p;
     explicit Loaded(pDataGeneralPrg pData, PFNPROGRESMULBLA pfn = NULL, void *pCtx = NULL)
@@ -75,8 +74,8 @@ inline std::vector<std::string> Rows(const MulBlaData *p, bool bNames = false)
     std::vector<std::string> v;
     for (int r = 0; r < p->nSeq; r++) {
         const MulBlaSeq *s = p->pSeqMul[r];
-        std::string sColours = Hex(s->SeqTxtClr, p->nTaille) + "|" + Hex(s->SeqBkClr, p->nTaille);
-        v.push_back(bNames ? s->szName : std::string(s->szSeq) + "|" + s->szComp + "|" + sColours);
+        v.push_back(bNames ? s->szName : std::string(s->szSeq) + "|" + s->szComp + "|" +
+                                             Hex(s->SeqTxtClr, p->nTaille) + "|" + Hex(s->SeqBkClr, p->nTaille));
     }
     return v;
 }

@@ -126,7 +126,7 @@ protected:
     }
 };
 
-TEST_F(FindPat, MasksCompileOrAreRefused)
+TEST_F(FindPat, MasksCompileOrAreRefusedAndTheTables)
 {
     std::string sub50, long149(149, 'A'), grow499;
     for (int i = 0; i < 49; i++)
@@ -175,13 +175,10 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
         EXPECT_EQ(Ids{IDS_BADPATTERN}, NoticeIds());
         EXPECT_TRUE(Files().empty());
     }
-}
 
-/* Every class of the program's tables compiles alone and inside a group.
-   A missing table, or a tables directory too long, ends the search; by
-   default the tables are beside the executable. */
-TEST_F(FindPat, TablesOfTheProgramAndMissingOnes)
-{
+    /* Every class of the program's tables compiles alone and inside a group.
+       A missing table, or a tables directory too long, ends the search; by
+       default the tables are beside the executable. */
     DefinitRepertoireTables(kTables);
     for (const char *szTable : {"ADN", "PROTEINE", "SPECIAL"}) {
         std::istringstream rows(ReadBytes(kTables + std::string("/") + szTable + ".TBL"));
@@ -449,8 +446,9 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
 
 /* motifs.mot mixes line ends; orphan lines before the first "#MOTIF" and
    lines with a colon are ignored; "PA C(DE)X{3}H" is a mask though it holds
-   "DE". Masks are kept as written, a long description cut, a mask too long
-   for its field left empty. */
+   "DE", and a "DE" line with "#MOTIF" starts a pattern. Masks are kept as
+   written, a long description cut, a mask too long for its field left
+   empty. */
 TEST_F(FindPat, PatternFilesAndTheChoiceOfPatterns)
 {
     MotifDecript m = {};
@@ -467,7 +465,7 @@ TEST_F(FindPat, PatternFilesAndTheChoiceOfPatterns)
     for (int i = 0; i < m.nMotifs; i++)
         got.push_back(m.pDonneeMotif[i].mask), got.push_back(m.pDonneeMotif[i].nom);
     EXPECT_EQ((Texts{"C(DE)X{3}H", "1. First pattern", "c(de)x", sLong, "", "3. Mask too long for the field",
-                     std::string(99, 'C'), "4. "}),
+                     std::string(99, 'C'), "4. ", "", ""}),
               got);
 
     /* A choice in "List of patterns": one pattern shows itself and a Find

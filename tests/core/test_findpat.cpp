@@ -10,6 +10,7 @@
 #include <functional>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -355,32 +356,20 @@ TEST_F(FindPat, ResultsTexts)
 
 /* A plain matcher written from the matching rules, for masks of
    sub-masks separated by gap limits: the chains as the engine must give
-   them. Per sub-mask: the residues each element accepts, and its limit. */
-struct SubMask {
-    std::vector<std::string> elements;
-    unsigned nLimit;
-};
-
-/* Occurrences of each sub-mask, tried from the left and looked for again
-   after the end of one found; then every chain, one occurrence per
+   them. Per sub-mask: a regular expression of its residues, its limit.
+   Occurrences of each sub-mask are tried from the left and looked for
+   again after the end of one found; then every chain, one occurrence per
    sub-mask, each starting after the previous one's end and at most its
    limit away. */
-int Expected(const std::string &seq, const std::vector<SubMask> &subs, Chains *pOut)
+typedef std::vector<std::pair<std::string, unsigned>> SubMasks;
+int Expected(const std::string &seq, const SubMasks &subs, Chains *pOut)
 {
     Chains occ;
-    for (const SubMask &s : subs) {
+    for (const auto &s : subs) {
         occ.push_back(Chain());
-        size_t n = s.elements.size();
-        for (size_t p = 0; p + n <= seq.size();) {
-            bool bAll = true;
-            for (size_t i = 0; i < n && bAll; i++) {
-                char r[] = {seq[p + i], 'X', '\0'};
-                bAll = !strchr("-.", r[0]) && (r[0] == 'X' || strpbrk(s.elements[i].c_str(), r));
-            }
-            if (bAll)
-                occ.back().push_back({(unsigned)p, (unsigned)(p + n - 1)});
-            p += bAll ? n : 1;
-        }
+        const std::regex re(s.first);
+        for (std::sregex_iterator it(seq.begin(), seq.end(), re), end; it != end; ++it)
+            occ.back().push_back({(unsigned)it->position(), (unsigned)(it->position() + it->length() - 1)});
         if (occ.back().empty())
             return RECH_ABSENT;
     }
@@ -390,7 +379,7 @@ int Expected(const std::string &seq, const std::vector<SubMask> &subs, Chains *p
         if (d == subs.size())
             return pOut->push_back(chain);
         for (const auto &o : occ[d])
-            if (d == 0 || (o.first > chain.back().second && o.first - chain.back().second <= subs[d].nLimit)) {
+            if (d == 0 || (o.first > chain.back().second && o.first - chain.back().second <= subs[d].second)) {
                 chain.push_back(o);
                 Link();
                 chain.pop_back();
@@ -409,11 +398,11 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
     for (int nCase = 0; nCase < nCases && nFailures < 10; nCase++) {
         /* 1 to 4 sub-masks of 1 to 4 elements, most of one residue, letters
            sometimes lower case; up to 30 residues with X, gaps and stops. */
-        std::vector<SubMask> subs(1 + rng() % 4);
+        SubMasks subs(1 + rng() % 4);
         std::string mask, seq(rng() % 31, ' ');
         for (size_t s = 0; s < subs.size(); s++) {
-            subs[s].nLimit = s == 0 ? 0 : 1 + rng() % 5;
-            mask += s == 0 ? "" : "{" + std::to_string(subs[s].nLimit) + "}";
+            subs[s].second = s == 0 ? 0 : 1 + rng() % 5;
+            mask += s == 0 ? "" : "{" + std::to_string(subs[s].second) + "}";
             for (size_t e = 0, nEl = 1 + rng() % 4; e < nEl; e++) {
                 std::string el, text;
                 for (size_t nCh = rng() % 10 < 7 ? 1 : 1 + rng() % 3; el.size() < nCh;) {
@@ -421,7 +410,7 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
                     if (el.find(c) == std::string::npos)
                         el += c, text += rng() % 5 == 0 ? (char)tolower(c) : c;
                 }
-                subs[s].elements.push_back(el);
+                subs[s].first += el.find('X') != std::string::npos ? "[^-.]" : "[X" + el + "]";
                 mask += el.size() == 1 && rng() % 4 ? text : "(" + text + ")";
             }
         }

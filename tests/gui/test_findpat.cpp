@@ -123,31 +123,15 @@ protected:
     }
 };
 
-/* The lists belong to the finder from the call on: a finder that cannot
-   open (no owner any more, or no memory for its record) releases them. */
-TEST_F(FindPatTest, AFinderThatCannotOpenReleasesTheLists)
-{
-    HWND hGone = CreateWindowA("STATIC", "gone", 0, 0, 0, 9, 9, NULL, NULL, hInst, NULL);
-    DestroyWindow(hGone);
-    for (bool bMemoire : { false, true }) {
-        char **szSeqs = Copies(SEQS), **szNames = Copies(NAMES), *szSeq3 = szSeqs[3];
-        BoxAnswerer answer({ IDOK });
-        MyAllocFailAfter(bMemoire ? 0 : -1);
-        m_hDlg = CreeFindPatWnd(hInst, bMemoire ? m_hOwner : hGone, szSeqs, szNames, NSEQS, 1, "");
-        MyAllocFailAfter(-1);
-        EXPECT_EQ(nullptr, m_hDlg);
-        EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, szSeqs) || HeapValidate(GetProcessHeap(), 0, szSeq3));
-        EXPECT_EQ(bMemoire ? 1u : 0u, answer.Seen().size()) << "the memory notice";
-    }
-}
-
 /* One pass. Each Find replaces the whole tree, a sequence getting an item
    only under a match shown. The Open dialog starts in the finder's
    directory; one pattern chosen shows itself and is searched; typing
    clears its description. Reopened, the list shows the file and the
    choice, which Cancel and a cancelled Open dialog keep; a Find searches
    it in file order for each sequence. A file that cannot be read: a
-   notice over the list, emptied with the choice. Exit releases the lists. */
+   notice over the list, emptied with the choice. The lists belong to the
+   finder from the call on: Exit releases them, and so does a finder that
+   cannot open (no owner any more, or no memory for its record). */
 TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
 {
     SetCurrentDirectoryA(TempPath("").c_str());
@@ -206,6 +190,16 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
     EXPECT_FALSE(IsWindow(m_hDlg));
     for (void *p : blocs)
         EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, p));
+    for (HWND hProprio : { m_hDlg, m_hOwner }) {
+        szSeqs = Copies(SEQS), szNames = Copies(NAMES), blocs = { szSeqs, szNames, szSeqs[3] };
+        BoxAnswerer answer({ IDOK });
+        MyAllocFailAfter(hProprio == m_hOwner ? 0 : -1);
+        EXPECT_EQ(nullptr, CreeFindPatWnd(hInst, hProprio, szSeqs, szNames, NSEQS, 1, ""));
+        MyAllocFailAfter(-1);
+        for (void *p : blocs)
+            EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, p));
+        EXPECT_EQ(hProprio == m_hOwner ? 1u : 0u, answer.Seen().size()) << "the memory notice";
+    }
 }
 
 /* A pattern's item: its name and mask, the inside inverted when selected,

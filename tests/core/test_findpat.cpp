@@ -6,14 +6,14 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "findpat.h"
@@ -28,6 +28,7 @@ namespace {
 typedef std::vector<std::pair<unsigned, unsigned>> Chain;
 typedef std::vector<Chain> Chains;
 typedef std::vector<std::string> Texts;
+typedef std::vector<unsigned> Ids;
 const char *const kTables = HALYARD_FIXTURES "/../../findpat/tables";
 
 std::string ReadBytes(const fs::path &p)
@@ -37,9 +38,9 @@ std::string ReadBytes(const fs::path &p)
     return ss.str();
 }
 
-std::vector<unsigned> NoticeIds()
+Ids NoticeIds()
 {
-    std::vector<unsigned> ids;
+    Ids ids;
     for (const OsNoticeRecord &r : OsNoticeLog())
         ids.push_back(r.idText);
     return ids;
@@ -48,15 +49,13 @@ std::vector<unsigned> NoticeIds()
 /* Each test gets an empty work directory and the tables of tests/data/findpat. */
 class FindPat : public ::testing::Test {
 protected:
-    fs::path dir;
-    std::string szDir; /* with the separator at the end */
+    const fs::path dir = fs::temp_directory_path() / "hlfindpat";
+    const std::string szDir = dir.string() + (char)fs::path::preferred_separator;
 
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("hlfp-" + std::to_string(std::random_device()() % 1000000));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        szDir = dir.string() + (char)fs::path::preferred_separator;
         DefinitRepertoireTables(HALYARD_FIXTURES "/findpat");
         OsNoticeLogClear();
     }
@@ -72,7 +71,6 @@ protected:
         Texts v;
         for (const fs::directory_entry &e : fs::directory_iterator(dir))
             v.push_back(e.path().filename().string());
-        std::sort(v.begin(), v.end());
         return v;
     }
     /* The matches of RESULTS.TMP, parsed on their own; CR LF lines. */
@@ -96,34 +94,27 @@ protected:
     {
         return LanceRecherche(NULL, szDir.c_str(), "seq", szSeq, szTable, szMask);
     }
-    /* A record as LanceRecherche fills it, for the compiler's steps. */
-    pDataGeneralMotif NewRecord(unsigned nLength, const char *szMask, const char *szTable)
+    /* Compiles sMask as LanceRecherche does, up to the sub-mask file: the
+       mask once the table's letters are replaced ("" after a failure), "|"
+       and the file ("<none>"). The notices must be as the result says. */
+    std::string Compile(unsigned nLength, const std::string &sMask, const char *szTable)
     {
+        OsNoticeLogClear();
         pDataGeneralMotif p = (pDataGeneralMotif)MyAlloc(sizeof(DataGeneralMotif));
         p->nTailleSequence = nLength;
-        snprintf(p->mask, sizeof p->mask, "%s", szMask);
+        snprintf(p->mask, sizeof p->mask, "%s", sMask.c_str());
         snprintf(p->szNomFichier, sizeof p->szNomFichier, "%s", szDir.c_str());
         snprintf(p->TableConvert, sizeof p->TableConvert, "%s", szTable);
-        return p;
-    }
-    void FreeRecord(pDataGeneralMotif p)
-    {
+        int nRes = CreeTableDNA(p) && AcheveMasque(p) && RemplaceMultiLettre(p);
+        std::string s = std::string(nRes ? p->mask : "") + "|";
+        nRes = nRes && DecorticMotif(p);
+        s += fs::exists(dir / "SSMASK.TMP") ? ReadBytes(dir / "SSMASK.TMP") : "<none>";
+        EXPECT_EQ(nRes ? Ids{} : Ids{IDS_BADPATTERN}, NoticeIds()) << sMask.substr(0, 40);
+        EXPECT_EQ(nRes == 1, s.find("<none>") == std::string::npos);
         EffaceFichiersTMP(p);
         EffacePointeurs(p);
-        MyFree(p->Sequence);
         MyFree(p);
-    }
-    /* Compiles szMask up to the sub-mask file: the mask once the table's
-       letters are replaced ("" after a failure) and the file ("<none>"). */
-    int Compile(unsigned nLength, const char *szMask, const char *szTable, std::string *pExpanded, std::string *pFile)
-    {
-        pDataGeneralMotif p = NewRecord(nLength, szMask, szTable);
-        int nRes = CreeTableDNA(p) && AcheveMasque(p) && RemplaceMultiLettre(p);
-        *pExpanded = nRes ? p->mask : "";
-        nRes = nRes && DecorticMotif(p);
-        *pFile = fs::exists(dir / "SSMASK.TMP") ? ReadBytes(dir / "SSMASK.TMP") : "<none>";
-        FreeRecord(p);
-        return nRes;
+        return s;
     }
     Texts ResultsTexts(const std::string &sFile, const char *szSeq, int nExpected = 1)
     {
@@ -136,7 +127,7 @@ protected:
     }
 };
 
-TEST_F(FindPat, MasksCompileOrAreRefused)
+TEST_F(FindPat, MasksCompileOrAreRefusedAndTheTables)
 {
     std::string sub50, long149(149, 'A'), grow499;
     for (int i = 0; i < 49; i++)
@@ -145,48 +136,35 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
     /* Each B gives 4: four pieces of 30 B and three limits make 489, plus "{5}" and "{0}". */
     for (int i = 0; i < 4; i++)
         grow499 += std::string(30, 'B') + (i < 3 ? "{1}" : "AAAA");
-    struct Case {
-        const char *szTable;
-        unsigned nLength;
-        std::string sMask;
-        const char *szExpanded, *szFile; /* NULL: not checked; file "<none>": refused */
-    };
-    std::vector<Case> cases = {
-        {"VIDE", 120, "C(DE)X{3}H", "{120}C(DE)X{3}H{0}", "1 120 C(DE)X\r\n2 3 H\r\n"},
+    /* table, sequence length, mask, what it gives; "*": compiles, "!": refused */
+    std::vector<std::tuple<const char *, unsigned, std::string, std::string>> cases = {
+        {"VIDE", 120, "C(DE)X{3}H", "{120}C(DE)X{3}H{0}|1 120 C(DE)X\r\n2 3 H\r\n"},
         /* {0}, or a limit without digits, ends the mask */
-        {"VIDE", 9, "A{2}B{0}C{3}D", "{9}A{2}B{0}C{3}D{0}", "1 9 A\r\n2 2 B\r\n"},
-        {"VIDE", 9, "A{x}B", "{9}A{x}B{0}", "1 9 A\r\n"},
-        {"VIDE", 7, "A{12}(XC){1}G", "{7}A{12}(XC){1}G{0}", "1 7 A\r\n2 12 (XC)\r\n3 1 G\r\n"},
+        {"VIDE", 9, "A{2}B{0}C{3}D", "{9}A{2}B{0}C{3}D{0}|1 9 A\r\n2 2 B\r\n"},
+        {"VIDE", 9, "A{x}B", "{9}A{x}B{0}|1 9 A\r\n"}, {"VIDE", 0, "A", "!"},
+        {"VIDE", 7, "A{12}(XC){1}G", "{7}A{12}(XC){1}G{0}|1 7 A\r\n2 12 (XC)\r\n3 1 G\r\n"},
         /* table letters expand; inside a group a class adds its letters */
-        {"ESSAI", 5, "ABC", "{5}A(DN)C{0}", NULL},
-        {"ESSAI", 5, "(BA)C", "{5}(DNA)C{0}", NULL},
-        {"ESSAI", 5, "O{2}B", "{5}X{2}(DN){0}", NULL},
+        {"ESSAI", 5, "ABC", "{5}A(DN)C{0}|1 5 A(DN)C\r\n"},
+        {"ESSAI", 5, "(BA)C", "{5}(DNA)C{0}|1 5 (DNA)C\r\n"},
+        {"ESSAI", 5, "O{2}B", "{5}X{2}(DN){0}|1 5 X\r\n2 2 (DN)\r\n"},
         /* the first row of a letter wins, odd rows and line ends; a replacement
            longer than 29 characters is cut (and so unclosed) */
-        {"FORMES", 5, "BZV", "{5}(DN)(EQ)V{0}", NULL},
-        {"UNE", 5, "BZ", "{5}B(EQ){0}", NULL},
-        {"FORMES", 5, "L", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZAB{0}", "<none>"},
-        {"FORMES", 5, "M", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZA){0}", NULL},
+        {"FORMES", 5, "BZV", "{5}(DN)(EQ)V{0}|1 5 (DN)(EQ)V\r\n"},
+        {"UNE", 5, "BZ", "{5}B(EQ){0}|1 5 B(EQ)\r\n"},
+        {"FORMES", 5, "L", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZAB{0}|<none>"},
+        {"FORMES", 5, "M", "{5}(ABCDEFGHIJKLMNOPQRSTUVWXYZA){0}|1 5 (ABCDEFGHIJKLMNOPQRSTUVWXYZA)\r\n"},
         /* limits: 50 sub-masks, 149 characters, 499 once expanded */
-        {"ESSAI", 5, sub50, NULL, NULL},
-        {"ESSAI", 5, sub50 + "{1}A", NULL, "<none>"},
-        {"ESSAI", 5, long149, NULL, NULL},
-        {"ESSAI", 5, long149 + "A", NULL, "<none>"},
-        {"ESSAI", 5, grow499, NULL, NULL},
-        {"ESSAI", 5, grow499 + "A", NULL, "<none>"},
+        {"ESSAI", 5, sub50, "*"}, {"ESSAI", 5, sub50 + "{1}A", "!"},
+        {"ESSAI", 5, long149, "*"}, {"ESSAI", 5, long149 + "A", "!"},
+        {"ESSAI", 5, grow499, "*"}, {"ESSAI", 5, grow499 + "A", "!"},
     };
     for (const char *szBad : {"A{3", "(AB", "A()B", "{3}A", "A{3}", "A{3}{4}B", "A)B", "A}B", "(A{2}B)", "((A))",
                               "(A(B)", "{0}A"})
-        cases.push_back({"ESSAI", 5, szBad, NULL, "<none>"});
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.sMask.substr(0, 40) + " (" + std::to_string(c.sMask.size()) + ")");
-        OsNoticeLogClear();
-        std::string sExpanded, sFile;
-        bool bOk = c.szFile == NULL || strcmp(c.szFile, "<none>") != 0;
-        EXPECT_EQ(bOk, Compile(c.nLength, c.sMask.c_str(), c.szTable, &sExpanded, &sFile) == 1);
-        EXPECT_EQ(bOk ? std::vector<unsigned>{} : std::vector<unsigned>{IDS_BADPATTERN}, NoticeIds());
-        EXPECT_EQ(c.szExpanded ? c.szExpanded : sExpanded, sExpanded);
-        EXPECT_EQ(c.szFile ? c.szFile : sFile, sFile);
+        cases.push_back({"ESSAI", 5, szBad, "!"});
+    for (const auto &c : cases) {
+        std::string s = Compile(std::get<1>(c), std::get<2>(c), std::get<0>(c)), sWant = std::get<3>(c);
+        EXPECT_EQ(sWant, sWant.size() > 1 ? s : s.find("<none>") == std::string::npos ? "*" : "!")
+            << std::get<2>(c).substr(0, 40);
     }
     EXPECT_EQ(RECH_TROUVE, Search(std::string(50, 'A').c_str(), sub50.c_str()));
     fs::remove(dir / "RESULTS.TMP");
@@ -195,86 +173,50 @@ TEST_F(FindPat, MasksCompileOrAreRefused)
     for (const std::string &sMask : Texts{"", "   ", "A{3}", "(AB", std::string(600, 'A')}) {
         OsNoticeLogClear();
         EXPECT_EQ(RECH_ERREUR, Search("ABAB", sMask.c_str())) << "[" << sMask << "]";
-        EXPECT_EQ(std::vector<unsigned>{IDS_BADPATTERN}, NoticeIds());
+        EXPECT_EQ(Ids{IDS_BADPATTERN}, NoticeIds());
         EXPECT_TRUE(Files().empty());
     }
-}
 
-/* Every class of the program's tables compiles alone and inside a group; a
-   missing table, or a tables directory too long or unnamed (beside the
-   executable, where the tests have none), ends the search. */
-TEST_F(FindPat, TablesOfTheProgramAndMissingOnes)
-{
+    /* Every class of the program's tables compiles alone and inside a group.
+       A missing table, or a tables directory too long, ends the search; by
+       default the tables are beside the executable. */
     DefinitRepertoireTables(kTables);
     for (const char *szTable : {"ADN", "PROTEINE", "SPECIAL"}) {
-        pDataGeneralMotif p = NewRecord(10, "A", szTable);
-        ASSERT_EQ(1, CreeTableDNA(p)) << szTable;
-        EXPECT_LT(0, p->nEntreeDnaTbl) << szTable;
-        std::string sLetters;
-        for (int i = 0; i < p->nEntreeDnaTbl; i++)
-            sLetters += p->pTableDNA[i].cLettre;
-        FreeRecord(p);
-        for (char c : sLetters) {
-            std::string sMask = std::string(1, c) + "{2}(A" + c + ")", e, f;
-            EXPECT_EQ(1, Compile(10, sMask.c_str(), szTable, &e, &f)) << szTable << " " << c;
-        }
+        std::istringstream rows(ReadBytes(kTables + std::string("/") + szTable + ".TBL"));
+        for (std::string row; std::getline(rows, row);)
+            EXPECT_EQ(std::string::npos, Compile(10, row.substr(0, 1) + "{2}(A" + row[0] + ")", szTable).find("<none>"))
+                << szTable << " " << row;
     }
-    std::string sExpanded, sFile;
-    ASSERT_EQ(1, Compile(10, "BZJ", "PROTEINE", &sExpanded, &sFile));
-    EXPECT_EQ("{10}(DN)(EQ)(IL){0}", sExpanded);
-    EXPECT_TRUE(OsNoticeLog().empty());
+    EXPECT_EQ("{10}(DN)(EQ)(IL){0}|1 10 (DN)(EQ)(IL)\r\n", Compile(10, "BZJ", "PROTEINE"));
 
+    char szExe[300];
+    ASSERT_LT(0, OsGetModulePath(szExe, sizeof szExe));
+    const fs::path table = fs::path(szExe).parent_path() / "HLVIDE.TBL";
+    fs::copy_file(HALYARD_FIXTURES "/findpat/VIDE.TBL", table, fs::copy_options::overwrite_existing);
     const std::string sLong(250, 'd');
     for (const auto &c : {std::make_pair(HALYARD_FIXTURES "/findpat", "ABSENT"),
-                          std::make_pair(sLong.c_str(), "PROTEINE"), std::make_pair((const char *)NULL, "VIDE")}) {
+                          std::make_pair(sLong.c_str(), "PROTEINE"), std::make_pair((const char *)NULL, "HLVIDE")}) {
         OsNoticeLogClear();
         DefinitRepertoireTables(c.first);
-        EXPECT_EQ(RECH_ERREUR, Search("ABC", "A", c.second)) << c.second;
-        EXPECT_EQ(std::vector<unsigned>{IDS_NOPROTTBL}, NoticeIds());
-        EXPECT_TRUE(Files().empty());
+        bool bOk = c.first == NULL;
+        EXPECT_EQ(bOk ? RECH_TROUVE : RECH_ERREUR, Search("ABC", "A", c.second)) << c.second;
+        EXPECT_EQ(bOk ? Ids{} : Ids{IDS_NOPROTTBL}, NoticeIds());
+        EXPECT_EQ(bOk ? Texts{"RESULTS.TMP"} : Texts{}, Files());
     }
+    fs::remove(table);
 }
 
-TEST_F(FindPat, MatchesOfWholeMasks)
+/* Blanks in a mask are dropped; table letters expand, the table named in
+   full or cut to its field. Only the results file stays, whatever fails. */
+TEST_F(FindPat, WholeSearchesAndTheirWorkFiles)
 {
-    const struct {
-        const char *szSeq, *szMask;
-        int nRes;
-        Chains matches;
-        const char *szTable = "VIDE";
-    } cases[] = {
-        /* the plain matcher below covers the rest; here blanks in the mask */
-        {"A", "AB", RECH_ABSENT, {}},
-        {"MKDEAAH", "k(de) x{3}h", RECH_TROUVE, {{{1, 3}, {6, 6}}}},
-        /* B expands to (DN) through the table, named in full or cut to its field */
-        {"CNCD", "CB", RECH_TROUVE, {{{0, 1}}, {{2, 3}}}, "ESSAI"},
-        {"CNCD", "CB", RECH_TROUVE, {{{0, 1}}, {{2, 3}}}, "TABLEAU123"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.szMask) + " in " + c.szSeq);
-        OsNoticeLogClear();
-        EXPECT_EQ(c.nRes, Search(c.szSeq, c.szMask, c.szTable));
-        EXPECT_TRUE(OsNoticeLog().empty());
-        EXPECT_EQ(c.nRes == RECH_TROUVE ? Texts{"RESULTS.TMP"} : Texts{}, Files());
-        if (c.nRes == RECH_TROUVE) {
-            EXPECT_EQ(c.matches, Results());
-        }
-        fs::remove(dir / "RESULTS.TMP");
+    for (const auto &c : {std::make_tuple("MKDEAAH", "k(de) x{3}h", "VIDE", Chains{{{1, 3}, {6, 6}}}),
+                          std::make_tuple("CNCD", "CB", "TABLEAU123", Chains{{{0, 1}}, {{2, 3}}})}) {
+        EXPECT_EQ(RECH_TROUVE, Search(std::get<0>(c), std::get<1>(c), std::get<2>(c)));
+        EXPECT_EQ(Texts{"RESULTS.TMP"}, Files());
+        EXPECT_EQ(std::get<3>(c), Results());
     }
-
-    /* A first sub-mask found nowhere ends the search before the others are looked for. */
-    pDataGeneralMotif p = NewRecord(6, "Z{3}A{3}B", "VIDE");
-    p->Sequence = (char *)MyAlloc(7);
-    memcpy(p->Sequence, "ABABAB", 7);
-    ASSERT_EQ(1, CreeTableDNA(p) && AcheveMasque(p) && RemplaceMultiLettre(p));
-    EXPECT_EQ(2, FindSousMask(p));
-    EXPECT_EQ((Texts{"MFIND1.TMP", "SSMASK.TMP"}), Files());
-    FreeRecord(p);
-    EXPECT_TRUE(Files().empty());
-}
-
-TEST_F(FindPat, OnlyTheResultsFileStays)
-{
+    EXPECT_TRUE(OsNoticeLog().empty());
     /* A results file of an earlier search never passes for a new one. */
     std::ofstream(dir / "RESULTS.TMP", std::ios::binary) << "0 0\r\n-\r\n";
     EXPECT_EQ(RECH_ABSENT, Search("CCC", "A"));
@@ -283,25 +225,21 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     /* Each memory failure in turn: the search fails or goes through, leaving no work file but the results. */
     const char *szSeq = "ABCABCXAB", *szMask = "A{2}(BC){4}A{9}B";
     ASSERT_EQ(RECH_TROUVE, Search(szSeq, szMask));
-    Chains reference = Results();
+    const Chains reference = Results();
     EXPECT_LT(2u, reference.size());
     for (int n = 0;; n++) {
-        SCOPED_TRACE(testing::Message() << "failure " << n);
         OsNoticeLogClear();
         MyAllocFailAfter(n);
         int nRes = Search(szSeq, szMask);
         MyAllocFailAfter(-1);
-        bool bHit = false;
-        for (const OsNoticeRecord &r : OsNoticeLog())
-            bHit |= r.nKind == OS_NOTICE_MEMORY;
-        Texts files = Files();
-        if (!bHit) {
+        if (OsNoticeLog().empty() || OsNoticeLog()[0].nKind != OS_NOTICE_MEMORY) {
             EXPECT_EQ(RECH_TROUVE, nRes);
             EXPECT_EQ(reference, Results());
             EXPECT_LT(5, n);
             break;
         }
-        EXPECT_TRUE(files.empty() || (nRes != RECH_ERREUR && files == Texts{"RESULTS.TMP"})) << files.size();
+        const Texts files = Files();
+        EXPECT_TRUE(files.empty() || (nRes != RECH_ERREUR && files == Texts{"RESULTS.TMP"})) << "failure " << n;
         fs::remove(dir / "RESULTS.TMP");
         ASSERT_LT(n, 200);
     }
@@ -309,16 +247,13 @@ TEST_F(FindPat, OnlyTheResultsFileStays)
     OsNoticeLogClear();
     std::string szGone = (dir / "gone").string() + (char)fs::path::preferred_separator;
     EXPECT_EQ(RECH_ERREUR, LanceRecherche(NULL, szGone.c_str(), "s", "AAA", "VIDE", "A"));
-    EXPECT_EQ(std::vector<unsigned>{IDS_NOCREATESSMASK}, NoticeIds());
+    EXPECT_EQ(Ids{IDS_NOCREATESSMASK}, NoticeIds());
 
     /* The separator is added when the directory has none, of the kind it
        holds; a path that does not fit is refused and leaves the buffer. */
-    EXPECT_EQ(RECH_TROUVE, LanceRecherche(NULL, dir.string().c_str(), "s", "AAA", "VIDE", "A"));
-    EXPECT_EQ(Texts{"RESULTS.TMP"}, Files());
     const struct { const char *szDir; int cch; const char *szWant; } paths[] = {
-        {"/a/b", 20, "/a/b/X.TMP"}, {"/a/b/", 20, "/a/b/X.TMP"}, {"C:\\a", 20, "C:\\a\\X.TMP"},
-        {"C:\\a\\", 20, "C:\\a\\X.TMP"}, {"", 20, "X.TMP"}, {NULL, 20, "X.TMP"}, {"a", 20, "a/X.TMP"},
-        {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}, {"/a/b/", 10, ""}, {"", 5, ""}, {"", 0, ""}};
+        {"/a/b", 20, "/a/b/X.TMP"}, {"/a/b/", 11, "/a/b/X.TMP"}, {"C:\\a", 20, "C:\\a\\X.TMP"},
+        {"C:\\a\\", 20, "C:\\a\\X.TMP"}, {NULL, 20, "X.TMP"}, {"/a/b", 11, "/a/b/X.TMP"}, {"/a/b", 10, ""}};
     for (const auto &c : paths) {
         char sz[40];
         memset(sz, 'x', sizeof sz - 1), sz[sizeof sz - 1] = '\0';
@@ -345,15 +280,11 @@ TEST_F(FindPat, TooManyMatchesAreCutAndTheFindLoop)
     EXPECT_EQ((size_t)MAXRESULTATS, Results().size());
     EXPECT_TRUE(OsNoticeLog().empty());
 
-    /* Millions of chains, and dead ends everywhere: cut, and quickly. */
+    /* Millions of chains, and dead ends everywhere: cut (in the Find loop below), and quickly. */
     std::string rich = "AAAA";
     std::mt19937 rng(7);
     for (int i = 0; i < 3000; i++)
         rich += (rng() % 4) ? 'A' : 'C';
-    EXPECT_EQ(RECH_TRONQUE, Search(rich.c_str(), "A{50}A{50}A{50}A"));
-    Chains r = Results();
-    ASSERT_EQ((size_t)MAXRESULTATS, r.size());
-    EXPECT_EQ((Chain{{0, 0}, {1, 1}, {2, 2}, {3, 3}}), r[0]);
     EXPECT_EQ(RECH_TROUVE, Search(("W" + rich).c_str(), "A{50}A{50}A{50}A{50}A{50}A{50}W"));
     EXPECT_TRUE(Results().empty());
 
@@ -370,7 +301,7 @@ TEST_F(FindPat, TooManyMatchesAreCutAndTheFindLoop)
         std::vector<int> idx, answers;
         int nRes;
         Calls calls;
-        std::vector<unsigned> notices;
+        Ids ids;
     } cases[] = {
         {{rich.c_str(), "CAC", rich.c_str()}, {"A{50}A{50}A{50}A", "A"}, {0, 1, 2}, {}, 1,
          {{0, RECH_TRONQUE}, {1, T}, {10, T}, {11, T}, {20, RECH_TRONQUE}, {21, T}}, {IDS_FP_TOOMANY}},
@@ -387,8 +318,8 @@ TEST_F(FindPat, TooManyMatchesAreCutAndTheFindLoop)
                                                   (int)c.idx.size(), (char **)c.masks.data(), (int)c.masks.size(), pfn,
                                                   &calls));
         EXPECT_EQ(c.calls, calls);
-        EXPECT_EQ(c.notices, NoticeIds());
-        EXPECT_EQ(c.notices[0] == IDS_FP_TOOMANY ? OS_NOTICE_INFO : OS_NOTICE_ERROR, OsNoticeLog()[0].nKind);
+        EXPECT_EQ(c.ids, NoticeIds());
+        EXPECT_EQ(c.ids[0] == IDS_FP_TOOMANY ? OS_NOTICE_INFO : OS_NOTICE_ERROR, OsNoticeLog()[0].nKind);
         EXPECT_TRUE(Files().empty());
     }
 }
@@ -399,8 +330,6 @@ TEST_F(FindPat, ResultsTexts)
     /* CR LF or LF lines; an empty match shows nothing. */
     EXPECT_EQ((Texts{"   1 : -- 4<KDE>6 ---- 10<H>10 --", "   2 : -- 11<KDE>13 --", "   3 : -- 1<M>1 --"}),
               ResultsTexts("3 5\r\n9 9\r\n-\r\n10 12\r\n-\r\n-\r\n0 0\n-\n", szSeq));
-    EXPECT_EQ(RECH_TROUVE, Search(szSeq, "K(DE)E{4}H"));
-    EXPECT_EQ(Texts{"   1 : -- 4<KDE>6 ---- 10<H>10 --"}, ResultsTexts("", szSeq));
     fs::remove(dir / "RESULTS.TMP");
     EXPECT_EQ(Texts{}, ResultsTexts("", szSeq, 0));
 
@@ -425,53 +354,38 @@ TEST_F(FindPat, ResultsTexts)
     EXPECT_EQ(Texts{"   1 : -- 6<>9001 --"}, ResultsTexts("5 9000\r\n-\r\n", "ABC"));
 }
 
-/* A plain matcher written from the matching rules. Per sub-mask: the
-   residues each element accepts, and the gap limit written before it. */
-struct SubMask {
-    std::vector<std::string> elements;
-    unsigned nLimit;
-};
-
-/* Every chain: occurrences of each sub-mask, tried from the left and looked
-   for again after the end of one found, linked when the next starts after
-   the previous one's end and at most its limit away. */
-void Link(const Chains &occ, const std::vector<SubMask> &subs, Chain &chain, Chains &out)
-{
-    size_t d = chain.size();
-    if (d == subs.size())
-        return out.push_back(chain);
-    for (const auto &o : occ[d]) {
-        long long gap = d == 0 ? 1 : (long long)o.first - (long long)chain.back().second;
-        if (gap <= 0 || (d > 0 && gap > (long long)subs[d].nLimit))
-            continue;
-        chain.push_back(o);
-        Link(occ, subs, chain, out);
-        chain.pop_back();
-    }
-}
-
-int Expected(const std::string &seq, const std::vector<SubMask> &subs, Chains *pOut)
+/* A plain matcher written from the matching rules, for masks of
+   sub-masks separated by gap limits: the chains as the engine must give
+   them. Per sub-mask: a regular expression of its residues, its limit.
+   Occurrences of each sub-mask are tried from the left and looked for
+   again after the end of one found; then every chain, one occurrence per
+   sub-mask, each starting after the previous one's end and at most its
+   limit away. */
+typedef std::vector<std::pair<std::string, unsigned>> SubMasks;
+int Expected(const std::string &seq, const SubMasks &subs, Chains *pOut)
 {
     Chains occ;
-    Chain chain;
-    pOut->clear();
-    for (const SubMask &s : subs) {
+    for (const auto &s : subs) {
         occ.push_back(Chain());
-        size_t n = s.elements.size();
-        for (size_t p = 0; p + n <= seq.size();) {
-            bool bAll = true;
-            for (size_t i = 0; i < n && bAll; i++) {
-                char r = seq[p + i];
-                bAll = r != '-' && r != '.' && (r == 'X' || s.elements[i].find_first_of(std::string("X") + r) != std::string::npos);
-            }
-            if (bAll)
-                occ.back().push_back({(unsigned)p, (unsigned)(p + n - 1)});
-            p += bAll ? n : 1;
-        }
+        const std::regex re(s.first);
+        for (std::sregex_iterator it(seq.begin(), seq.end(), re), end; it != end; ++it)
+            occ.back().push_back({(unsigned)it->position(), (unsigned)(it->position() + it->length() - 1)});
         if (occ.back().empty())
             return RECH_ABSENT;
     }
-    Link(occ, subs, chain, *pOut);
+    Chain chain;
+    std::function<void()> Link = [&]() {
+        size_t d = chain.size();
+        if (d == subs.size())
+            return pOut->push_back(chain);
+        for (const auto &o : occ[d])
+            if (d == 0 || (o.first > chain.back().second && o.first - chain.back().second <= subs[d].second)) {
+                chain.push_back(o);
+                Link();
+                chain.pop_back();
+            }
+    };
+    Link();
     return RECH_TROUVE;
 }
 
@@ -484,22 +398,19 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
     for (int nCase = 0; nCase < nCases && nFailures < 10; nCase++) {
         /* 1 to 4 sub-masks of 1 to 4 elements, most of one residue, letters
            sometimes lower case; up to 30 residues with X, gaps and stops. */
-        std::vector<SubMask> subs(1 + rng() % 4);
+        SubMasks subs(1 + rng() % 4);
         std::string mask, seq(rng() % 31, ' ');
         for (size_t s = 0; s < subs.size(); s++) {
-            subs[s].nLimit = s == 0 ? 0 : 1 + rng() % 5;
-            if (s > 0)
-                mask += "{" + std::to_string(subs[s].nLimit) + "}";
+            subs[s].second = s == 0 ? 0 : 1 + rng() % 5;
+            mask += s == 0 ? "" : "{" + std::to_string(subs[s].second) + "}";
             for (size_t e = 0, nEl = 1 + rng() % 4; e < nEl; e++) {
                 std::string el, text;
                 for (size_t nCh = rng() % 10 < 7 ? 1 : 1 + rng() % 3; el.size() < nCh;) {
                     char c = "ACGX"[rng() % 4];
                     if (el.find(c) == std::string::npos)
-                        el += c;
+                        el += c, text += rng() % 5 == 0 ? (char)tolower(c) : c;
                 }
-                subs[s].elements.push_back(el);
-                for (char c : el)
-                    text += rng() % 5 == 0 ? (char)tolower((unsigned char)c) : c;
+                subs[s].first += el.find('X') != std::string::npos ? "[^-.]" : "[X" + el + "]";
                 mask += el.size() == 1 && rng() % 4 ? text : "(" + text + ")";
             }
         }
@@ -513,11 +424,10 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
             got = Results();
         fs::remove(dir / "RESULTS.TMP");
         nMatches += (int)got.size();
-        if (nRes != nExpected || got != expected || !OsNoticeLog().empty()) {
-            nFailures++;
-            ADD_FAILURE() << "mask " << mask << " in [" << seq << "]\n  expected " << nExpected << " "
-                          << testing::PrintToString(expected) << "\n  got " << nRes << " " << testing::PrintToString(got);
-        }
+        if (nRes != nExpected || got != expected || !OsNoticeLog().empty())
+            nFailures++, ADD_FAILURE() << "mask " << mask << " in [" << seq << "]\n  expected " << nExpected << " "
+                                       << testing::PrintToString(expected) << "\n  got " << nRes << " "
+                                       << testing::PrintToString(got);
         ASSERT_TRUE(fs::is_empty(dir)) << "work files left by " << mask;
     }
     EXPECT_LT(nCases / 2, nMatches) << "the cases must exercise chains, not only misses";
@@ -525,11 +435,10 @@ TEST_F(FindPat, EngineAgreesWithPlainMatcher)
 
 /* motifs.mot mixes line ends; orphan lines before the first "#MOTIF" and
    lines with a colon are ignored; "PA C(DE)X{3}H" is a mask though it holds
-   "DE". Masks are kept as written, a long description cut, a mask too long
-   for its field left empty. Reading another file drops the choice; a file
-   that cannot be read, or without "#MOTIF", leaves no pattern. Every
-   pattern of the shipped sample finds its own example. */
-TEST_F(FindPat, PatternFiles)
+   "DE", and a "DE" line with "#MOTIF" starts a pattern. Masks are kept as
+   written, a long description cut, a mask too long for its field left
+   empty. */
+TEST_F(FindPat, PatternFilesAndTheChoiceOfPatterns)
 {
     MotifDecript m = {};
     auto Read = [&m](const char *szPath) {
@@ -545,48 +454,16 @@ TEST_F(FindPat, PatternFiles)
     for (int i = 0; i < m.nMotifs; i++)
         got.push_back(m.pDonneeMotif[i].mask), got.push_back(m.pDonneeMotif[i].nom);
     EXPECT_EQ((Texts{"C(DE)X{3}H", "1. First pattern", "c(de)x", sLong, "", "3. Mask too long for the field",
-                     std::string(99, 'C'), "4. "}),
+                     std::string(99, 'C'), "4. ", "", ""}),
               got);
-    m.pListIdx = (int *)MyAlloc(2 * sizeof(int));
-    m.nIdx = 2;
-    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/../../findpat/tables/sample.mot"));
-    EXPECT_EQ(std::make_tuple((int *)NULL, 0, 10), std::make_tuple(m.pListIdx, m.nIdx, m.nMotifs));
-    static const char szSeq[] = "NASSAKSAADRKASGAAAAGKSRGDAGKKLAAAAAALAAAAAALAAAAAALCAACAAALAAAAAAAAHAAAHKDEL";
-    DefinitRepertoireTables(kTables);
-    for (int i = 0; i < m.nMotifs; i++) {
-        EXPECT_EQ(RECH_TROUVE, Search(szSeq, m.pDonneeMotif[i].mask, "PROTEINE")) << m.pDonneeMotif[i].nom;
-        EXPECT_LT(0u, Results().size()) << "no match of " << m.pDonneeMotif[i].nom;
-    }
-    EXPECT_EQ("1. N-glycosylation site", std::string(m.pDonneeMotif[0].nom));
-    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/absent.mot"));
-    EXPECT_EQ(std::make_pair(0, (MotifData *)NULL), std::make_pair(m.nMotifs, m.pDonneeMotif));
-    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/ESSAI.TBL"));
-    EXPECT_EQ(0, m.nMotifs);
-    EXPECT_TRUE(OsNoticeLog().empty());
-    LibereMotifs(&m);
-    MyAllocFailAfter(0);
-    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
-    EXPECT_EQ(std::make_pair(0, (size_t)1), std::make_pair(m.nMotifs, OsNoticeLog().size())) << "memory refused";
-    LibereMotifs(&m);
-    EXPECT_EQ((Texts{"ADN", "PROTEINE", "SPECIAL", "PROTEINE"}),
-              (Texts{NomTableConvert(0), NomTableConvert(1), NomTableConvert(2), NomTableConvert(7)}));
-}
 
-/* A choice in "List of patterns": one pattern shows itself and a Find
-   searches what is typed; several are named and a Find searches them,
-   whatever the case of the name; a choice with no item of the file, or
-   without memory, keeps the one before. */
-TEST_F(FindPat, ChoiceOfPatternsAndWhatAFindSearches)
-{
-    MotifDecript motifs = {};
-    snprintf(motifs.szFilePath, sizeof motifs.szFilePath, "%s", HALYARD_FIXTURES "/findpat_gui/patterns.mot");
-    ASSERT_EQ(1, ReadMotifs(NULL, &motifs));
+    /* A choice in "List of patterns": one pattern shows itself and a Find
+       searches what is typed; several are named and a Find searches them,
+       whatever the case of the name; a choice with no item of the file, or
+       without memory, keeps the one before. */
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat_gui/patterns.mot"));
     /* items, taken (-1: no memory), name|mask shown, masks a Find searches by that name */
-    const struct {
-        std::vector<int> sel;
-        int nTaken;
-        std::string szShown, szSearched;
-    } cases[] = {
+    const struct { std::vector<int> sel; int nTaken; std::string szShown, szSearched; } cases[] = {
         {{1}, 1, "2. N-glycosylation site|nx(st)", "typed"},
         {{0, 1, 2}, 1, "All patterns|", "K(DE)E{4}H nx(st) RGD"},
         {{}, 0, "All patterns|", "K(DE)E{4}H nx(st) RGD"},
@@ -597,18 +474,39 @@ TEST_F(FindPat, ChoiceOfPatternsAndWhatAFindSearches)
     char szTyped[] = "typed", *szMotifs[3];
     for (const auto &c : cases) {
         MyAllocFailAfter(c.nTaken < 0 ? 0 : -1);
-        EXPECT_EQ(c.nTaken > 0, ChoisitMotifsListe(&motifs, c.sel.data(), (int)c.sel.size()));
+        EXPECT_EQ(c.nTaken > 0, ChoisitMotifsListe(&m, c.sel.data(), (int)c.sel.size()));
         MyAllocFailAfter(-1);
-        EXPECT_EQ(c.szShown, std::string(motifs.DonneeMotif.nom) + "|" + motifs.DonneeMotif.mask);
-        std::string szDescription = motifs.DonneeMotif.nom, szSearched;
+        EXPECT_EQ(c.szShown, std::string(m.DonneeMotif.nom) + "|" + m.DonneeMotif.mask);
+        std::string szDescription = m.DonneeMotif.nom, szSearched;
         szDescription[0] = (char)tolower((unsigned char)szDescription[0]);
-        for (int i = 0; i < MotifsRecherches(&motifs, szDescription.c_str(), szTyped, szMotifs); i++)
+        for (int i = 0; i < MotifsRecherches(&m, szDescription.c_str(), szTyped, szMotifs); i++)
             szSearched += (i ? " " : "") + std::string(szMotifs[i]);
         EXPECT_EQ(c.szSearched, szSearched) << c.szShown;
     }
     for (const char *sz : {"Some pattern", "Some patterns.", "3. All patterns", ""})
-        EXPECT_EQ(1, MotifsRecherches(&motifs, sz, szTyped, szMotifs)) << sz;
-    LibereMotifs(&motifs);
+        EXPECT_EQ(1, MotifsRecherches(&m, sz, szTyped, szMotifs)) << sz;
+
+    /* Reading another file drops the choice; every pattern of the shipped
+       sample finds its own example. A file that cannot be read, or without
+       "#MOTIF", leaves no pattern. */
+    OsNoticeLogClear();
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/../../findpat/tables/sample.mot"));
+    EXPECT_EQ(std::make_tuple((int *)NULL, 0, 10), std::make_tuple(m.pListIdx, m.nIdx, m.nMotifs));
+    static const char szSeq[] = "NASSAKSAADRKASGAAAAGKSRGDAGKKLAAAAAALAAAAAALAAAAAALCAACAAALAAAAAAAAHAAAHKDEL";
+    DefinitRepertoireTables(kTables);
+    for (int i = 0; i < m.nMotifs; i++) {
+        EXPECT_EQ(RECH_TROUVE, Search(szSeq, m.pDonneeMotif[i].mask, "PROTEINE")) << m.pDonneeMotif[i].nom;
+        EXPECT_LT(0u, Results().size()) << "no match of " << m.pDonneeMotif[i].nom;
+    }
+    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/absent.mot"));
+    EXPECT_EQ(std::make_pair(0, (MotifData *)NULL), std::make_pair(m.nMotifs, m.pDonneeMotif));
+    ASSERT_EQ(1, Read(HALYARD_FIXTURES "/findpat/ESSAI.TBL"));
+    EXPECT_EQ(0, m.nMotifs);
+    EXPECT_TRUE(OsNoticeLog().empty());
+    MyAllocFailAfter(0);
+    EXPECT_EQ(0, Read(HALYARD_FIXTURES "/findpat/motifs.mot"));
+    EXPECT_EQ(std::make_pair(0, (size_t)1), std::make_pair(m.nMotifs, OsNoticeLog().size())) << "memory refused";
+    LibereMotifs(&m);
 }
 
 } // namespace

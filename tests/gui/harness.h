@@ -18,12 +18,10 @@
 
 /* What one modal box showed, read just before it was answered. */
 struct BoxSeen {
-    HWND        hWnd = NULL;
-    HWND        hOwner = NULL;
-    std::string szCaption;
-    std::string szText;       /* the message text (static control 0xFFFF) */
+    HWND        hWnd = NULL, hOwner = NULL;
+    std::string szCaption, szText; /* text: static control 0xFFFF      */
     bool        bOk = false, bYes = false;
-    HICON       hIcon = NULL; /* the icon shown, NULL when none           */
+    HICON       hIcon = NULL;      /* the icon shown, NULL when none   */
 };
 
 /* What to do with a modal box: fill its controls, then press a button. */
@@ -55,9 +53,9 @@ private:
 
     std::vector<BoxAction> m_actions;
     std::vector<BoxSeen> m_seen;
-    std::vector<HWND>    m_answered;
-    int                  m_nUnexpected = 0;
-    UINT_PTR             m_idTimer = 0;
+    std::vector<HWND> m_answered;
+    int m_nUnexpected = 0;
+    UINT_PTR m_idTimer = 0;
 };
 
 /* Presses button id of hDlg as a click does: the handler runs (and any
@@ -83,28 +81,16 @@ std::string WriteTemp(const std::string &szName, const std::string &szText);
 struct EmfText {
     std::wstring szText;
     POINT        pt;           /* reference point                         */
-    COLORREF     crText, crBk; /* colours in effect                       */
-    UINT         nAlign;       /* text alignment in effect                */
+    COLORREF     crText, crBk; /* colours, alignment, mode and font face  */
+    UINT         nAlign;       /* in effect                               */
     int          nBkMode;
-    std::wstring szFace;       /* face of the font in effect              */
+    std::wstring szFace;
     std::string  A() const { return std::string(szText.begin(), szText.end()); }
 };
-struct EmfSegment {            /* one LineTo, from a to b                 */
-    POINT    a, b;
-    COLORREF cr;
-    bool     bNullPen;
-};
-struct EmfFill {               /* PatBlt with the current brush (FillRect,
-                                  FrameRect), or a Rectangle              */
-    RECT     rc;               /* exclusive right and bottom              */
-    COLORREF cr;
-    bool     bNullBrush;
-};
-struct EmfPolygon {
-    std::vector<POINT> pts;
-    COLORREF cr;               /* brush colour                            */
-    bool     bNullBrush, bNullPen;
-};
+struct EmfSegment { POINT a, b; COLORREF cr; bool bNullPen; };   /* a LineTo  */
+/* PatBlt with the current brush (FillRect, FrameRect), or a Rectangle. */
+struct EmfFill { RECT rc; /* exclusive right and bottom */ COLORREF cr; bool bNullBrush; };
+struct EmfPolygon { std::vector<POINT> pts; COLORREF cr; /* brush */ bool bNullBrush, bNullPen; };
 struct EmfDrawing {
     std::vector<EmfText>    texts;
     std::vector<EmfSegment> segments;
@@ -127,8 +113,7 @@ EmfDrawing DecodeEmf(HENHMETAFILE hEmf);
 /* Records what pfnDraw draws on a metafile DC made for the screen. */
 template <typename F> EmfDrawing Record(F pfnDraw)
 {
-    HDC hdcRef = GetDC(NULL);
-    HDC hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
+    HDC hdcRef = GetDC(NULL), hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
     pfnDraw(hdcEmf);
     HENHMETAFILE hEmf = CloseEnhMetaFile(hdcEmf);
     ReleaseDC(NULL, hdcRef);

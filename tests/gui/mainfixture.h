@@ -19,9 +19,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static bool bRegistered = false;
-        if (!bRegistered)
-            bRegistered = InitApplication(GetModuleHandleA(NULL)) != FALSE;
+        static bool bRegistered = InitApplication(GetModuleHandleA(NULL)) != FALSE;
         ASSERT_TRUE(bRegistered) << "InitApplication failed, error " << GetLastError();
     }
 
@@ -36,8 +34,7 @@ protected:
         if (IsWindow(hWndMain))
             DestroyWindow(hWndMain);
         /* The window posts WM_QUIT when it goes: take it off the queue. */
-        MSG msg;
-        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        for (MSG msg; PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE);) {
         }
         hWndMain = NULL;
     }
@@ -49,8 +46,7 @@ protected:
 
     static void Command(HWND hWnd, int id) { SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-    /* A function key through the accelerator table, as the message loop
-       does it. */
+    /* A function key through the accelerator table, as the message loop does. */
     static void Key(UINT vk)
     {
         HACCEL hAccel = LoadAcceleratorsA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(6000));

@@ -61,8 +61,7 @@ void CALLBACK BoxAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 static std::string ClassOf(HWND h)
 {
     char sz[32] = "";
-    GetClassNameA(h, sz, sizeof sz);
-    return sz;
+    return std::string(sz, GetClassNameA(h, sz, sizeof sz));
 }
 
 /* Answers the first visible, enabled dialog-class window not answered
@@ -82,13 +81,8 @@ void BoxAnswerer::Poll()
     HWND h = found.second;
     if (h == NULL)
         return;
-    BoxSeen seen;
-    seen.hWnd = h;
-    seen.hOwner = GetWindow(h, GW_OWNER);
-    seen.szCaption = WindowText(h);
-    seen.szText = WindowText(GetDlgItem(h, 0xFFFF));
-    seen.bOk = GetDlgItem(h, IDOK) != NULL;
-    seen.bYes = GetDlgItem(h, IDYES) != NULL;
+    BoxSeen seen{ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
+                  GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL };
     EnumChildWindows(h, [](HWND hc, LPARAM l) -> BOOL {
         if (_stricmp(ClassOf(hc).c_str(), "Static") != 0 || (GetWindowLongA(hc, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
             return TRUE;
@@ -115,10 +109,8 @@ static void TreeLevel(HWND hTree, HTREEITEM h, int nLevel, std::string *ps)
         it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         it.hItem = h, it.pszText = sz, it.cchTextMax = sizeof sz;
         SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&it);
-        *ps += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage);
-        if (it.iSelectedImage != it.iImage)
-            *ps += " sel " + std::to_string(it.iSelectedImage);
-        *ps += "]\n";
+        *ps += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage)
+               + (it.iSelectedImage != it.iImage ? " sel " + std::to_string(it.iSelectedImage) : "") + "]\n";
         TreeLevel(hTree, TreeView_GetChild(hTree, h), nLevel + 1, ps);
     }
 }
@@ -146,9 +138,7 @@ void PumpMessages(DWORD nMs)
 std::string WindowText(HWND hWnd)
 {
     char sz[1024] = "";
-    if (hWnd != NULL)
-        GetWindowTextA(hWnd, sz, sizeof sz);
-    return sz;
+    return hWnd != NULL ? std::string(sz, GetWindowTextA(hWnd, sz, sizeof sz)) : "";
 }
 
 std::string TempPath(const std::string &szName)
@@ -173,12 +163,7 @@ std::string WriteTemp(const std::string &szName, const std::string &szText)
 namespace {
 
 /* A pen, brush or font of the metafile's object table, or a stock one. */
-struct Objet {
-    enum Sorte { PEN, BRUSH, FONT } sorte;
-    bool         bNull;
-    COLORREF     cr;
-    std::wstring szFace;
-};
+struct Objet { enum Sorte { PEN, BRUSH, FONT } sorte; bool bNull; COLORREF cr; std::wstring szFace; };
 
 /* Stock objects: brushes 0 to 5 (white, light grey, grey, dark grey,
    black, null), pens 6 to 8 (white, black, null), fonts from 10. */
@@ -192,11 +177,11 @@ Objet Stock(DWORD id)
 struct Etat {
     EmfDrawing d;
     std::map<DWORD, Objet> table;
-    Objet    pen = Stock(BLACK_PEN), brush = Stock(WHITE_BRUSH), font = Stock(SYSTEM_FONT);
+    Objet pen = Stock(BLACK_PEN), brush = Stock(WHITE_BRUSH), font = Stock(SYSTEM_FONT);
     COLORREF crText = 0, crBk = 0xFFFFFF;
-    UINT     nAlign = 0;
-    int      nBkMode = OPAQUE;
-    POINT    ptCur = { 0, 0 };
+    UINT nAlign = 0;
+    int nBkMode = OPAQUE;
+    POINT ptCur = { 0, 0 };
     void Cree(DWORD ih, Objet::Sorte sorte, bool bNull, COLORREF cr, const wchar_t *szFace = L"")
     {
         table[ih] = Objet{ sorte, bNull, cr, szFace };
@@ -280,8 +265,6 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
             p->d.fills.push_back(f);
         break;
     }
-    default:
-        break;
     }
     return 1;
 #undef R

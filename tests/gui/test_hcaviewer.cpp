@@ -3,6 +3,7 @@
    paint of a plot, from enhanced metafiles, against the portable geometry
    tested natively: what it draws, and what it creates. */
 #include <algorithm>
+#include <memory>
 
 #include "hcawin.h"
 #include "mainfixture.h"
@@ -57,31 +58,25 @@ protected:
     {
         pHalyardHSPData h = Doc()->pVhspData;
         ASSERT_EQ(2u, Prg()->nDiag);
-        EXPECT_EQ(2, NbEnfants()) << "old plots destroyed";
-        EXPECT_STREQ(h->szQuery, Seq(0)->Sequence);
-        EXPECT_STREQ(h->szSubject, Seq(1)->Sequence);
-        EXPECT_STREQ(Doc()->FichierBlast.szQuerySeqName, Seq(0)->SeqName);
-        EXPECT_STREQ(Doc()->pHSPResultat[h->noAlign - 1]->szAccessNb, Seq(1)->SeqName);
-        EXPECT_EQ((Ints{ (int)h->StartQuery, (int)h->StartSubject, 0, 0, 0, Prg()->nHauteurDiag }),
-                  (Ints{ Seq(0)->pInfoAA[0].ValeurEchRel, Seq(1)->pInfoAA[0].ValeurEchRel, PosH(0), PosH(1),
-                         GetScrollPos(HWNDHCAFRAME, SB_HORZ), Top(1) - Top(0) }));
+        EXPECT_EQ((std::vector<std::string>{ h->szQuery, h->szSubject, Doc()->FichierBlast.szQuerySeqName,
+                                             Doc()->pHSPResultat[h->noAlign - 1]->szAccessNb }),
+                  (std::vector<std::string>{ Seq(0)->Sequence, Seq(1)->Sequence, Seq(0)->SeqName, Seq(1)->SeqName }));
+        EXPECT_EQ((Ints{ 2, (int)h->StartQuery, (int)h->StartSubject, 0, 0, 0, Prg()->nHauteurDiag }),
+                  (Ints{ NbEnfants(), Seq(0)->pInfoAA[0].ValeurEchRel, Seq(1)->pInfoAA[0].ValeurEchRel, PosH(0),
+                         PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ), Top(1) - Top(0) }));
     }
     /* A row of the viewer's fonts in several colours, every switch on. */
-    struct Ligne {
-        pInfoSequence p;
-        Ligne(const char *szRow, int nPremier)
-        {
-            std::vector<unsigned> txt(strlen(szRow)), bk(strlen(szRow));
-            for (size_t i = 0; i < txt.size(); i++)
-                txt[i] = 2 + i % 12, bk[i] = i % 7 ? 1 : 5 + i % 10;
-            p = PrepSequenceHCA(szRow, txt.data(), bk.data(), nPremier, "TEST", "", &Prg()->GrObj);
-            GraphHCAData &h = p->HcaData;
-            h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
-        }
-        ~Ligne() { FreeDataSequence(p); }
-        pInfoSequence operator->() const { return p; }
-        operator pInfoSequence() const { return p; }
-    };
+    typedef std::unique_ptr<InfoSequence, void (*)(pInfoSequence)> Ligne;
+    static Ligne Rangee(const char *szRow, int nPremier)
+    {
+        std::vector<unsigned> txt(strlen(szRow)), bk(txt.size());
+        for (size_t i = 0; i < txt.size(); i++)
+            txt[i] = 2 + i % 12, bk[i] = i % 7 ? 1 : 5 + i % 10;
+        Ligne p(PrepSequenceHCA(szRow, txt.data(), bk.data(), nPremier, "TEST", "", &Prg()->GrObj), FreeDataSequence);
+        GraphHCAData &h = p->HcaData;
+        h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
+        return p;
+    }
     /* One paint of residues 0..nLast, as a plot window does it. */
     static EmfDrawing Dessine(pInfoSequence p, int nOffset, int nLast, RECT rc, int *pnRet)
     {
@@ -135,15 +130,11 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
     Scroll(WM_HSCROLL, SB_LINERIGHT);
     PumpMessages(30);
     const GraphObjData &g = Prg()->GrObj;
-    for (unsigned i = 0; i < 2; i++) {
-        HWND hWndPlot = Plot(i);
+    for (HWND hWndPlot : { Plot(0), Plot(1) }) {
         EmfDrawing d = Record([&](HDC hdc) { SendMessageA(hWndPlot, WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT); });
-        char c = Seq(i)->Sequence[10];
-        unsigned char codes[2];
         EXPECT_TRUE(std::any_of(d.texts.begin(), d.texts.end(), [&](const EmfText &t) {
-            return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == 6 * g.cxCharDiag + g.nLineHeightAAs * 8
-                   && (SymboleAA(c, codes) > 0 || t.szText == std::wstring(1, (wchar_t)c));
-        })) << "plot " << i << ": residue 10 (" << c << ")";
+            return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == 6 * g.cxCharDiag + g.nLineHeightAAs * 8;
+        })) << "residue 10";
     }
     /* code, times, thumb place, position after */
     const struct { UINT code; int nFois, nThumb, nPos; } pas[] = {
@@ -250,99 +241,84 @@ TEST_F(HcaViewerTest, EveryAllocationFailureWhileAddingAPlotLeavesTheViewerAsItW
         MyAllocFailAfter(n);
         r = AjouteQuery();
         MyAllocFailAfter(-1);
-        EXPECT_EQ(r == 1 ? 0u : 1u, answerer.Seen().size()) << "one notice per failure";
-        EXPECT_EQ((Ints{ 1 + r, 1 + r, 1, 0 }), (Ints{ (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
-                                                      strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
+        EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
+                  (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
+                         strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
     }
     EXPECT_GE(n, 7) << "record, its four arrays and the plot list at least";
 }
 
 /* Each residue's letter or symbols (a shape where Wine's Wingdings lacks
    the glyph) in both copies, its cells and contour; scale numbers and
-   ticks; chevrons; nothing else. In colour and draft, scrolled or not. */
+   ticks; chevrons; nothing else; every pen and brush deleted. */
 TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
 {
     const char *szRow = "ACDGKPSTWLAAALAKLVDEIFGHKWALALAA";
-    const int n = (int)strlen(szRow);
-    GraphObjData &g = Prg()->GrObj;
+    const int n = (int)strlen(szRow), nOffset = 10;
+    const GraphObjData &g = Prg()->GrObj;
     const int cx = (int)g.cxCharDiag;
-    const struct { int bDraft, nOffset, nPremier; RECT rc; } cases[] = { { 0, 0, 1, { 3, 10, 500, 200 } },
-                                                                         { 1, 10, 95, { 7, 3, 300, 200 } } };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.bDraft);
-        Ligne p(szRow, c.nPremier);
-        ASSERT_GT(p->nZigZag, 0u);
-        p->HcaData.IsDrawDraft = c.bDraft;
-        int nRet = 0;
-        EmfDrawing d = Dessine(p, c.nOffset, n - 1, c.rc, &nRet);
-        EXPECT_EQ((Ints{ 1, d.nCreated }), (Ints{ nRet, d.nDeleted })) << "pens and brushes deleted";
-        RectHCA rc = { c.rc.left, c.rc.top, c.rc.right, c.rc.bottom };
-        size_t nTextes = 0, nSegments = 0;
-        auto segment = [&](PointHCA a, PointHCA b) {
-            nSegments++;
-            return d.HasSegment({ a.x, a.y }, { b.x, b.y }, 0);
-        };
-        for (int k = 0; k < n; k++) {
-            SCOPED_TRACE(testing::Message() << "residue " << k << " " << szRow[k]);
-            int X, Y[2];
-            PositionEcranAA(p, k, c.nOffset, rc, g, &X, &Y[0], &Y[1]);
-            unsigned char codes[2];
-            const int nCodes = SymboleAA(szRow[k], codes);
-            const COLORREF cr = CouleurLettreAA(p, k);
-            unsigned long crFond;
-            const bool bFond = FondAA(p, k, &crFond) != 0;
-            for (int y : Y) {
-                std::vector<const EmfText *> ici;
-                for (const EmfText &t : d.texts)
-                    if (t.pt.x == X && t.pt.y == y)
-                        ici.push_back(&t);
-                nTextes += ici.size();
-                /* the symbol code page maps code c to U+F000 + c */
-                for (size_t i = 0; i < ici.size() && i < (size_t)std::max(nCodes, 1); i++) {
-                    wchar_t wc = ici[i]->szText[0];
-                    EXPECT_TRUE(nCodes ? wc == codes[i] || wc == 0xF000 + codes[i] : wc == (wchar_t)szRow[k]) << wc;
-                    EXPECT_EQ(nCodes ? L"Wingdings" : L"Times New Roman", ici[i]->szFace);
-                    EXPECT_EQ(cr, ici[i]->crText);
-                }
-                if ((int)ici.size() != std::max(nCodes, 1)) {   /* drawn as shapes */
-                    EXPECT_GT(nCodes, 0) << "a letter missing";
-                    EXPECT_TRUE(std::any_of(d.polygons.begin(), d.polygons.end(),
-                                            [&](const EmfPolygon &e) { return !e.bNullBrush && e.cr == cr && e.pts[0].x == X; })
-                                || std::any_of(d.segments.begin(), d.segments.end(),
-                                               [&](const EmfSegment &s) { return s.cr == cr && abs(s.a.x - X) < cx; }));
-                }
-                PointHCA cell[6], hex[6], seg[12];
-                CelluleEcran(p->pInfoAA[k].PolyGon, X, y, g, cell);
-                EXPECT_EQ(bFond, std::any_of(d.polygons.begin(), d.polygons.end(), [&](const EmfPolygon &e) {
-                    return e.pts.size() == 6 && e.bNullPen && e.cr == crFond
-                           && std::equal(e.pts.begin(), e.pts.end(), cell,
-                                         [](POINT a, PointHCA b) { return a.x == b.x && a.y == b.y; });
-                })) << "cell at y " << y;
-                CelluleEcran(g.ptAmas, X, y, g, hex);
-                for (int i = 0, nSeg = SegmentsContour(p->pInfoAA[k].TabHydro, hex, seg); i < nSeg; i++)
-                    EXPECT_TRUE(segment(seg[2 * i], seg[2 * i + 1])) << "contour segment " << i;
+    const RectHCA rc = { 7, 3, 300, 200 };
+    Ligne p = Rangee(szRow, 95);
+    ASSERT_GT(p->nZigZag, 0u);
+    int nRet = 0;
+    EmfDrawing d = Dessine(p.get(), nOffset, n - 1, { rc.left, rc.top, rc.right, rc.bottom }, &nRet);
+    EXPECT_EQ((Ints{ 1, d.nCreated }), (Ints{ nRet, d.nDeleted }));
+    size_t nTextes = 0, nSegments = 0;
+    auto segment = [&](PointHCA a, PointHCA b) { return ++nSegments, d.HasSegment({ a.x, a.y }, { b.x, b.y }, 0); };
+    for (int k = 0; k < n; k++) {
+        SCOPED_TRACE(testing::Message() << "residue " << k << " " << szRow[k]);
+        int X, Y[2];
+        PositionEcranAA(p.get(), k, nOffset, rc, g, &X, &Y[0], &Y[1]);
+        unsigned char codes[2];
+        const int nCodes = SymboleAA(szRow[k], codes);
+        const COLORREF cr = CouleurLettreAA(p.get(), k);
+        unsigned long crFond;
+        const bool bFond = FondAA(p.get(), k, &crFond) != 0;
+        for (int y : Y) {
+            std::vector<const EmfText *> ici;
+            for (const EmfText &t : d.texts)
+                if (t.pt.x == X && t.pt.y == y)
+                    ici.push_back(&t);
+            nTextes += ici.size();
+            /* the symbol code page maps code c to U+F000 + c */
+            for (size_t i = 0; i < ici.size() && i < (size_t)std::max(nCodes, 1); i++) {
+                wchar_t wc = ici[i]->szText[0];
+                EXPECT_TRUE(nCodes ? wc == codes[i] || wc == 0xF000 + codes[i] : wc == (wchar_t)szRow[k]) << wc;
+                EXPECT_EQ(nCodes ? L"Wingdings" : L"Times New Roman", ici[i]->szFace);
+                EXPECT_EQ(cr, ici[i]->crText);
             }
-            const int nGrad = GraduationAA(p, k), yTrait = c.rc.top + 3 * cx;
-            if (nGrad != HCA_GRAD_AUCUNE) {
-                const EmfText *t = d.TextAt(std::to_wstring(p->pInfoAA[k].ValeurEchRel), X,
-                                            nGrad == HCA_GRAD_FIN ? yTrait : c.rc.top);
-                ASSERT_NE(nullptr, t) << "scale number";
-                EXPECT_EQ((UINT)(nGrad == HCA_GRAD_FIN ? TA_LEFT | TA_TOP : TA_CENTER | TA_TOP), t->nAlign);
-                EXPECT_EQ(0u, t->crText);
-                EXPECT_EQ(nGrad == HCA_GRAD_TRAIT, segment({ X, yTrait }, { X, yTrait + 2 * cx }));
-                nTextes++, nSegments -= nGrad != HCA_GRAD_TRAIT;
-            }
+            bool bForme = std::any_of(d.polygons.begin(), d.polygons.end(), [&](const EmfPolygon &e) {
+                return !e.bNullBrush && e.cr == cr && e.pts[0].x == X;
+            }) || std::any_of(d.segments.begin(), d.segments.end(), [&](const EmfSegment &e) { return e.cr == cr && abs(e.a.x - X) < cx; });
+            EXPECT_TRUE((int)ici.size() == std::max(nCodes, 1) || (nCodes > 0 && bForme)) << "drawn as a shape";
+            PointHCA cell[6], hex[6], seg[12];
+            CelluleEcran(p->pInfoAA[k].PolyGon, X, y, g, cell);
+            EXPECT_EQ(bFond, std::any_of(d.polygons.begin(), d.polygons.end(), [&](const EmfPolygon &e) {
+                return e.pts.size() == 6 && e.bNullPen && e.cr == crFond
+                       && std::equal(e.pts.begin(), e.pts.end(), cell, [](POINT a, PointHCA b) { return a.x == b.x && a.y == b.y; });
+            })) << "cell at y " << y;
+            CelluleEcran(g.ptAmas, X, y, g, hex);
+            for (int i = 0, nSeg = SegmentsContour(p->pInfoAA[k].TabHydro, hex, seg); i < nSeg; i++)
+                EXPECT_TRUE(segment(seg[2 * i], seg[2 * i + 1])) << "contour segment " << i;
         }
-        for (unsigned z = 0; z < p->nZigZag; z++) {
-            PointHCA pts[6];
-            ChevronZigZag(p, (int)p->TableauZigZag[z] - 1, c.nOffset, rc, g, pts);
-            for (int i : { 0, 1, 3, 4 })
-                EXPECT_TRUE(segment(pts[i], pts[i + 1])) << "chevron " << z;
+        const int nGrad = GraduationAA(p.get(), k), yTrait = rc.top + 3 * cx;
+        if (nGrad != HCA_GRAD_AUCUNE) {
+            const EmfText *t = d.TextAt(std::to_wstring(p->pInfoAA[k].ValeurEchRel), X, nGrad == HCA_GRAD_FIN ? yTrait : rc.top);
+            ASSERT_NE(nullptr, t) << "scale number";
+            EXPECT_EQ((Ints{ nGrad == HCA_GRAD_FIN ? TA_LEFT | TA_TOP : TA_CENTER | TA_TOP, 0, nGrad == HCA_GRAD_TRAIT }),
+                      (Ints{ (int)t->nAlign, (int)t->crText, segment({ X, yTrait }, { X, yTrait + 2 * cx }) }));
+            nTextes++, nSegments -= nGrad != HCA_GRAD_TRAIT;
         }
-        EXPECT_EQ(nTextes, d.texts.size()) << "texts elsewhere";
-        EXPECT_LE(nSegments, d.segments.size());
-        EXPECT_GE(nSegments + 20, d.segments.size()) << "segments elsewhere";
     }
+    for (unsigned z = 0; z < p->nZigZag; z++) {
+        PointHCA pts[6];
+        ChevronZigZag(p.get(), (int)p->TableauZigZag[z] - 1, nOffset, rc, g, pts);
+        for (int i : { 0, 1, 3, 4 })
+            EXPECT_TRUE(segment(pts[i], pts[i + 1])) << "chevron " << z;
+    }
+    EXPECT_EQ(nTextes, d.texts.size()) << "texts elsewhere";
+    EXPECT_LE(nSegments, d.segments.size());
+    EXPECT_GE(nSegments + 20, d.segments.size()) << "segments elsewhere";
 }
 
 /* Without either work array a paint draws nothing, with one notice;
@@ -350,13 +326,13 @@ TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
    selected. */
 TEST_F(HcaViewerTest, PaintsWithoutMemoryDrawNothingAndKeepTheCallersObjects)
 {
-    Ligne p("ALALAAGPSTKLLVEDWWAKLI", 1);
+    Ligne p = Rangee("ALALAAGPSTKLLVEDWWAKLI", 1);
     RECT rc = { 0, 0, 500, 200 };
     for (int nOk : { 0, 1 }) {
         BoxAnswerer answerer({ IDOK });
         MyAllocFailAfter(nOk);
         int nRet = -1;
-        EmfDrawing d = Dessine(p, 0, 21, rc, &nRet);
+        EmfDrawing d = Dessine(p.get(), 0, 21, rc, &nRet);
         MyAllocFailAfter(-1);
         EXPECT_EQ((Ints{ 0, 0, 1 }), (Ints{ nRet, (int)(d.texts.size() + d.polygons.size() + d.segments.size()),
                                             (int)answerer.Seen().size() })) << nOk;
@@ -365,7 +341,7 @@ TEST_F(HcaViewerTest, PaintsWithoutMemoryDrawNothingAndKeepTheCallersObjects)
     HDC hdc = CreateCompatibleDC(NULL);
     PrepHCADC(hdc, &g);
     HGDIOBJ hPen = (HGDIOBJ)g.hPens, hBr = (HGDIOBJ)g.hBrs;
-    EXPECT_EQ(1, DessineDiagramme2(hdc, p, 0, 0, 21, &rc, g, HCA_MODE_ECRAN));
+    EXPECT_EQ(1, DessineDiagramme2(hdc, p.get(), 0, 0, 21, &rc, g, HCA_MODE_ECRAN));
     EXPECT_TRUE(hPen == GetCurrentObject(hdc, OBJ_PEN) && hBr == GetCurrentObject(hdc, OBJ_BRUSH));
     CleanHCADC(hdc, &g);
     EXPECT_NE(hPen, GetCurrentObject(hdc, OBJ_PEN));

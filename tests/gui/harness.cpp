@@ -2,13 +2,10 @@
    metafiles for the GUI tests. */
 #include <windows.h>
 #include <commctrl.h>
-
 #include <stdio.h>
 #include <string.h>
-
 #include <algorithm>
 #include <map>
-
 #include "harness.h"
 
 static BoxAnswerer *g_pAnswerer = NULL;

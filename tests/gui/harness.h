@@ -1,17 +1,14 @@
-/* harness.h: helpers for the GUI tests that run under Wine.
- *
- * The test program creates the real windows in its own thread and drives
- * them with messages. Modal boxes (message boxes, dialogs) run their own
- * message loop inside the call that opens them, so they are answered from
- * a thread timer that fires inside that loop: arm a BoxAnswerer before the
- * call, read what the box showed after it. Drawing is checked by recording
- * it into an enhanced metafile and decoding the records (Record).
- */
+/* harness.h: helpers for the GUI tests that run under Wine. The test
+ * program creates the real windows in its own thread and drives them with
+ * messages. Modal boxes run their own message loop inside the call that
+ * opens them, so they are answered from a thread timer that fires inside
+ * that loop: arm a BoxAnswerer before the call, read what the box showed
+ * after it. Drawing is checked by recording it into an enhanced metafile
+ * and decoding the records (Record). */
 #ifndef HALYARD_TEST_HARNESS_H
 #define HALYARD_TEST_HARNESS_H
 
 #include <windows.h>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -61,17 +58,13 @@ private:
 /* Presses button id of hDlg as a click does: the handler runs (and any
    box it opens) before this returns. */
 void Click(HWND hDlg, int id);
-
 /* A tree view as text: one line per item, two blanks of indent per level,
    its image in brackets (and the selected image when it differs). */
 std::string TreeText(HWND hTree);
-
 /* Runs the thread's message loop for about nMs milliseconds. */
 void PumpMessages(DWORD nMs);
-
 /* Text of a window, as the A function gives it. */
 std::string WindowText(HWND hWnd);
-
 /* A file of the temporary directory, and one written there. */
 std::string TempPath(const std::string &szName);
 std::string WriteTemp(const std::string &szName, const std::string &szText);
@@ -109,7 +102,6 @@ struct EmfDrawing {
 };
 
 EmfDrawing DecodeEmf(HENHMETAFILE hEmf);
-
 /* Records what pfnDraw draws on a metafile DC made for the screen. */
 template <typename F> EmfDrawing Record(F pfnDraw)
 {

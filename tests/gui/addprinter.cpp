@@ -6,7 +6,6 @@
  */
 #include <windows.h>
 #include <winspool.h>
-
 #include <cstdio>
 #include <string>
 

@@ -17,10 +17,7 @@ BoxAction Press(int id)
 
 BoxAction TypeAndPress(int idEdit, std::string szText, int id)
 {
-    return [idEdit, szText, id](HWND h) {
-        SetDlgItemTextA(h, idEdit, szText.c_str());
-        Press(id)(h);
-    };
+    return [idEdit, szText, id](HWND h) { SetDlgItemTextA(h, idEdit, szText.c_str()), Press(id)(h); };
 }
 
 BoxAnswerer::BoxAnswerer(std::initializer_list<int> answers) : BoxAnswerer(std::vector<BoxAction>())
@@ -278,10 +275,8 @@ EmfDrawing DecodeEmf(HENHMETAFILE hEmf)
 
 const EmfText *EmfDrawing::TextAt(const std::wstring &sz, long x, long y) const
 {
-    for (const EmfText &t : texts)
-        if (t.szText == sz && t.pt.x == x && t.pt.y == y)
-            return &t;
-    return NULL;
+    auto it = std::find_if(texts.begin(), texts.end(), [&](const EmfText &t) { return t.szText == sz && t.pt.x == x && t.pt.y == y; });
+    return it == texts.end() ? NULL : &*it;
 }
 
 int EmfDrawing::FillsOn(const RECT &rc) const

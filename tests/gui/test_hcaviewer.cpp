@@ -4,7 +4,6 @@
    tested natively: what it draws, and what it creates. */
 #include <algorithm>
 #include <memory>
-
 #include "hcawin.h"
 #include "mainfixture.h"
 
@@ -104,17 +103,15 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
         EXPECT_EQ((std::vector<long>{ cx, nHaut, rcF.right - 2 * Prg()->GrObj.cxCharDiag }),
                   (std::vector<long>{ rc.right - rc.left, rc.bottom - rc.top, rcP.right - rcP.left }));
     }
-    const char *tips[] = { "Print HCA alignment", "Printer setup" };
-    for (int i = 0; i < 2; i++) {
+    for (int i = 0; i < 2; i++) {   /* the toolbar's buttons and their tips */
         TBBUTTON tb = {};
-        ASSERT_TRUE(SendMessageA(HWNDHCATOOLBAR, TB_GETBUTTON, i, (LPARAM)&tb));
         TOOLTIPTEXTA ttt = {};
-        ttt.hdr = { (HWND)SendMessageA(HWNDHCATOOLBAR, TB_GETTOOLTIPS, 0, 0), (UINT_PTR)tb.idCommand, (UINT)TTN_NEEDTEXTA };
+        SendMessageA(HWNDHCATOOLBAR, TB_GETBUTTON, i, (LPARAM)&tb);
+        ttt.hdr = { HWNDHCATOOLBAR, (UINT_PTR)tb.idCommand, (UINT)TTN_NEEDTEXTA };
         SendMessageA(HWNDHCAMAIN, WM_NOTIFY, 0, (LPARAM)&ttt);
         char sz[64] = "";
-        if (IS_INTRESOURCE(ttt.lpszText))
-            LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
-        EXPECT_EQ(std::to_string(i ? 3023 : 3027) + tips[i], std::to_string(tb.idCommand) + sz);
+        LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
+        EXPECT_EQ(i ? "3023 Printer setup" : "3027 Print HCA alignment", std::to_string(tb.idCommand) + " " + sz);
     }
 }
 

@@ -4,7 +4,6 @@
    printer at all. */
 #include <fstream>
 #include <iterator>
-
 #include "hcawin.h"
 #include "mainfixture.h"
 #include "print.h"

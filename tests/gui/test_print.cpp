@@ -116,8 +116,7 @@ protected:
     {
         std::string szLong = WriteTemp("halyard-print-long.bla", RapportLong());
         EXPECT_EQ(1, Open(szLong));
-        Progression prog;
-        prog.bAnnule = bAnnule;
+        Progression prog{ {}, {}, bAnnule };
         g_pProg = &prog;
         HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, Espionne, NULL, GetCurrentThreadId());
         Command(hWndMain, 3024);

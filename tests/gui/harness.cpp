@@ -191,10 +191,6 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
     case EMR_CREATEPEN:
         p->Cree(R(EMRCREATEPEN).ihPen, Objet::PEN, R(EMRCREATEPEN).lopn.lopnStyle == PS_NULL, R(EMRCREATEPEN).lopn.lopnColor);
         break;
-    case EMR_EXTCREATEPEN:
-        p->Cree(R(EMREXTCREATEPEN).ihPen, Objet::PEN, (R(EMREXTCREATEPEN).elp.elpPenStyle & PS_STYLE_MASK) == PS_NULL,
-                R(EMREXTCREATEPEN).elp.elpColor);
-        break;
     case EMR_CREATEBRUSHINDIRECT:
         p->Cree(R(EMRCREATEBRUSHINDIRECT).ihBrush, Objet::BRUSH, R(EMRCREATEBRUSHINDIRECT).lb.lbStyle == BS_NULL,
                 R(EMRCREATEBRUSHINDIRECT).lb.lbColor);

@@ -2,30 +2,22 @@
    metafiles for the GUI tests. */
 #include <windows.h>
 #include <commctrl.h>
-
 #include <stdio.h>
 #include <string.h>
-
 #include <algorithm>
 #include <map>
-
 #include "harness.h"
 
 static BoxAnswerer *g_pAnswerer = NULL;
 
 BoxAction Press(int id)
 {
-    return [id](HWND hBox) {
-        PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hBox, id));
-    };
+    return [id](HWND h) { PostMessageA(h, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(h, id)); };
 }
 
 BoxAction TypeAndPress(int idEdit, std::string szText, int id)
 {
-    return [idEdit, szText, id](HWND hBox) {
-        SetDlgItemTextA(hBox, idEdit, szText.c_str());
-        Press(id)(hBox);
-    };
+    return [idEdit, szText, id](HWND h) { SetDlgItemTextA(h, idEdit, szText.c_str()), Press(id)(h); };
 }
 
 BoxAnswerer::BoxAnswerer(std::initializer_list<int> answers) : BoxAnswerer(std::vector<BoxAction>())
@@ -60,54 +52,40 @@ void CALLBACK BoxAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD)
         g_pAnswerer->Poll();
 }
 
-/* The first visible, enabled dialog-class window not answered yet. */
-static BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam)
+static std::string ClassOf(HWND h)
 {
-    std::pair<const std::vector<HWND> *, HWND> *p = (std::pair<const std::vector<HWND> *, HWND> *)lParam;
-    char szClass[32];
-
-    GetClassNameA(hWnd, szClass, sizeof szClass);
-    if (!IsWindowVisible(hWnd) || !IsWindowEnabled(hWnd) || strcmp(szClass, "#32770") != 0
-        || std::find(p->first->begin(), p->first->end(), hWnd) != p->first->end())
-        return TRUE;
-    p->second = hWnd;
-    return FALSE;
+    char sz[32] = "";
+    return std::string(sz, GetClassNameA(h, sz, sizeof sz));
 }
 
-/* The icon of a box: the first static child showing one. */
-static BOOL CALLBACK FindIcon(HWND hWnd, LPARAM lParam)
-{
-    char szClass[32];
-
-    GetClassNameA(hWnd, szClass, sizeof szClass);
-    if (_stricmp(szClass, "Static") == 0 && (GetWindowLongA(hWnd, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        *(HICON *)lParam = (HICON)SendMessageA(hWnd, STM_GETICON, 0, 0);
-        return FALSE;
-    }
-    return TRUE;
-}
-
+/* Answers the first visible, enabled dialog-class window not answered
+   yet, after reading what it shows (its icon: the first static child
+   showing one). */
 void BoxAnswerer::Poll()
 {
     std::pair<const std::vector<HWND> *, HWND> found(&m_answered, NULL);
-    BoxSeen seen;
-    BoxAction action = Press(IDCANCEL);
-
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, (LPARAM)&found);
-    if (found.second == NULL)
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
+        auto *p = (std::pair<const std::vector<HWND> *, HWND> *)l;
+        if (!IsWindowVisible(h) || !IsWindowEnabled(h) || ClassOf(h) != "#32770"
+            || std::find(p->first->begin(), p->first->end(), h) != p->first->end())
+            return TRUE;
+        p->second = h;
+        return FALSE;
+    }, (LPARAM)&found);
+    HWND h = found.second;
+    if (h == NULL)
         return;
-    HWND h = seen.hWnd = found.second;
-    seen.hOwner = GetWindow(h, GW_OWNER);
-    seen.szCaption = WindowText(h);
-    seen.szText = WindowText(GetDlgItem(h, 0xFFFF));
-    seen.bOk = GetDlgItem(h, IDOK) != NULL;
-    seen.bYes = GetDlgItem(h, IDYES) != NULL;
-    EnumChildWindows(h, FindIcon, (LPARAM)&seen.hIcon);
+    BoxSeen seen{ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
+                  GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL };
+    EnumChildWindows(h, [](HWND hc, LPARAM l) -> BOOL {
+        if (_stricmp(ClassOf(hc).c_str(), "Static") != 0 || (GetWindowLongA(hc, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            return TRUE;
+        *(HICON *)l = (HICON)SendMessageA(hc, STM_GETICON, 0, 0);
+        return FALSE;
+    }, (LPARAM)&seen.hIcon);
     m_answered.push_back(h);
-    if (m_seen.size() < m_actions.size())
-        action = m_actions[m_seen.size()];
-    else
-        m_nUnexpected++;
+    BoxAction action = m_seen.size() < m_actions.size() ? m_actions[m_seen.size()] : Press(IDCANCEL);
+    m_nUnexpected += m_seen.size() >= m_actions.size();
     m_seen.push_back(seen);
     action(h);
 }
@@ -125,10 +103,8 @@ static void TreeLevel(HWND hTree, HTREEITEM h, int nLevel, std::string *ps)
         it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         it.hItem = h, it.pszText = sz, it.cchTextMax = sizeof sz;
         SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&it);
-        *ps += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage);
-        if (it.iSelectedImage != it.iImage)
-            *ps += " sel " + std::to_string(it.iSelectedImage);
-        *ps += "]\n";
+        *ps += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage)
+               + (it.iSelectedImage != it.iImage ? " sel " + std::to_string(it.iSelectedImage) : "") + "]\n";
         TreeLevel(hTree, TreeView_GetChild(hTree, h), nLevel + 1, ps);
     }
 }
@@ -144,7 +120,6 @@ void PumpMessages(DWORD nMs)
 {
     DWORD dwEnd = GetTickCount() + nMs;
     MSG msg;
-
     do {
         while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
             TranslateMessage(&msg);
@@ -157,10 +132,7 @@ void PumpMessages(DWORD nMs)
 std::string WindowText(HWND hWnd)
 {
     char sz[1024] = "";
-
-    if (hWnd != NULL)
-        GetWindowTextA(hWnd, sz, sizeof sz);
-    return sz;
+    return hWnd != NULL ? std::string(sz, GetWindowTextA(hWnd, sz, sizeof sz)) : "";
 }
 
 std::string TempPath(const std::string &szName)
@@ -173,8 +145,7 @@ std::string TempPath(const std::string &szName)
 std::string WriteTemp(const std::string &szName, const std::string &szText)
 {
     std::string szPath = TempPath(szName);
-    FILE *f = fopen(szPath.c_str(), "wb");
-    if (f != NULL) {
+    if (FILE *f = fopen(szPath.c_str(), "wb")) {
         fwrite(szText.data(), 1, szText.size(), f);
         fclose(f);
     }
@@ -186,12 +157,7 @@ std::string WriteTemp(const std::string &szName, const std::string &szText)
 namespace {
 
 /* A pen, brush or font of the metafile's object table, or a stock one. */
-struct Objet {
-    enum Sorte { PEN, BRUSH, FONT } sorte;
-    bool         bNull;
-    COLORREF     cr;
-    std::wstring szFace;
-};
+struct Objet { enum Sorte { PEN, BRUSH, FONT } sorte; bool bNull; COLORREF cr; std::wstring szFace; };
 
 /* Stock objects: brushes 0 to 5 (white, light grey, grey, dark grey,
    black, null), pens 6 to 8 (white, black, null), fonts from 10. */
@@ -205,45 +171,36 @@ Objet Stock(DWORD id)
 struct Etat {
     EmfDrawing d;
     std::map<DWORD, Objet> table;
-    Objet    pen = Stock(BLACK_PEN), brush = Stock(WHITE_BRUSH), font = Stock(SYSTEM_FONT);
+    Objet pen = Stock(BLACK_PEN), brush = Stock(WHITE_BRUSH), font = Stock(SYSTEM_FONT);
     COLORREF crText = 0, crBk = 0xFFFFFF;
-    UINT     nAlign = 0;
-    int      nBkMode = OPAQUE;
-    POINT    ptCur = { 0, 0 };
-    void Cree(DWORD ih, Objet::Sorte sorte, bool bNull, COLORREF cr)
+    UINT nAlign = 0;
+    int nBkMode = OPAQUE;
+    POINT ptCur = { 0, 0 };
+    void Cree(DWORD ih, Objet::Sorte sorte, bool bNull, COLORREF cr, const wchar_t *szFace = L"")
     {
-        table[ih] = Objet{ sorte, bNull, cr, L"" };
-        d.nCreated++;
+        table[ih] = Objet{ sorte, bNull, cr, szFace };
+        d.nCreated += sorte != Objet::FONT;
     }
 };
 
 int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM lParam)
 {
+#define R(T) (*(const T *)pRec)
     Etat *p = (Etat *)lParam;
-
     switch (pRec->iType) {
-    case EMR_CREATEPEN: {
-        const EMRCREATEPEN *r = (const EMRCREATEPEN *)pRec;
-        p->Cree(r->ihPen, Objet::PEN, r->lopn.lopnStyle == PS_NULL, r->lopn.lopnColor);
+    case EMR_CREATEPEN:
+        p->Cree(R(EMRCREATEPEN).ihPen, Objet::PEN, R(EMRCREATEPEN).lopn.lopnStyle == PS_NULL, R(EMRCREATEPEN).lopn.lopnColor);
         break;
-    }
-    case EMR_EXTCREATEPEN: {
-        const EMREXTCREATEPEN *r = (const EMREXTCREATEPEN *)pRec;
-        p->Cree(r->ihPen, Objet::PEN, (r->elp.elpPenStyle & PS_STYLE_MASK) == PS_NULL, r->elp.elpColor);
+    case EMR_CREATEBRUSHINDIRECT:
+        p->Cree(R(EMRCREATEBRUSHINDIRECT).ihBrush, Objet::BRUSH, R(EMRCREATEBRUSHINDIRECT).lb.lbStyle == BS_NULL,
+                R(EMRCREATEBRUSHINDIRECT).lb.lbColor);
         break;
-    }
-    case EMR_CREATEBRUSHINDIRECT: {
-        const EMRCREATEBRUSHINDIRECT *r = (const EMRCREATEBRUSHINDIRECT *)pRec;
-        p->Cree(r->ihBrush, Objet::BRUSH, r->lb.lbStyle == BS_NULL, r->lb.lbColor);
+    case EMR_EXTCREATEFONTINDIRECTW:
+        p->Cree(R(EMREXTCREATEFONTINDIRECTW).ihFont, Objet::FONT, false, 0,
+                R(EMREXTCREATEFONTINDIRECTW).elfw.elfLogFont.lfFaceName);
         break;
-    }
-    case EMR_EXTCREATEFONTINDIRECTW: {
-        const LOGFONTW &lf = ((const EMREXTCREATEFONTINDIRECTW *)pRec)->elfw.elfLogFont;
-        p->table[((const EMREXTCREATEFONTINDIRECTW *)pRec)->ihFont] = Objet{ Objet::FONT, false, 0, lf.lfFaceName };
-        break;
-    }
     case EMR_SELECTOBJECT: {
-        DWORD ih = ((const EMRSELECTOBJECT *)pRec)->ihObject;
+        DWORD ih = R(EMRSELECTOBJECT).ihObject;
         if (!(ih & 0x80000000u) && !p->table.count(ih))
             break;
         Objet o = ih & 0x80000000u ? Stock(ih & 0x7FFFFFFFu) : p->table[ih];
@@ -251,66 +208,56 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
         break;
     }
     case EMR_DELETEOBJECT: {
-        DWORD ih = ((const EMRDELETEOBJECT *)pRec)->ihObject;
-        if (p->table.count(ih) && p->table[ih].sorte != Objet::FONT)
-            p->d.nDeleted++;
+        DWORD ih = R(EMRDELETEOBJECT).ihObject;
+        p->d.nDeleted += p->table.count(ih) && p->table[ih].sorte != Objet::FONT;
         p->table.erase(ih);
         break;
     }
-    case EMR_SETTEXTCOLOR: p->crText = ((const EMRSETTEXTCOLOR *)pRec)->crColor; break;
-    case EMR_SETBKCOLOR: p->crBk = ((const EMRSETBKCOLOR *)pRec)->crColor; break;
-    case EMR_SETTEXTALIGN: p->nAlign = ((const EMRSETTEXTALIGN *)pRec)->iMode; break;
-    case EMR_SETBKMODE: p->nBkMode = (int)((const EMRSETBKMODE *)pRec)->iMode; break;
+    case EMR_SETTEXTCOLOR: p->crText = R(EMRSETTEXTCOLOR).crColor; break;
+    case EMR_SETBKCOLOR: p->crBk = R(EMRSETBKCOLOR).crColor; break;
+    case EMR_SETTEXTALIGN: p->nAlign = R(EMRSETTEXTALIGN).iMode; break;
+    case EMR_SETBKMODE: p->nBkMode = (int)R(EMRSETBKMODE).iMode; break;
+    case EMR_MOVETOEX: p->ptCur = { R(EMRMOVETOEX).ptl.x, R(EMRMOVETOEX).ptl.y }; break;
     case EMR_EXTTEXTOUTW: {
-        const EMREXTTEXTOUTW *r = (const EMREXTTEXTOUTW *)pRec;
-        const WCHAR *pch = (const WCHAR *)((const BYTE *)pRec + r->emrtext.offString);
-        POINT pt = { r->emrtext.ptlReference.x, r->emrtext.ptlReference.y };
-        p->d.texts.push_back({ std::wstring(pch, r->emrtext.nChars), pt, p->crText, p->crBk, p->nAlign,
-                               p->nBkMode, p->font.szFace });
+        const EMRTEXT &t = R(EMREXTTEXTOUTW).emrtext;
+        const WCHAR *pch = (const WCHAR *)((const BYTE *)pRec + t.offString);
+        p->d.texts.push_back({ std::wstring(pch, t.nChars), { t.ptlReference.x, t.ptlReference.y }, p->crText,
+                               p->crBk, p->nAlign, p->nBkMode, p->font.szFace });
         break;
     }
     case EMR_POLYGON16: {
-        const EMRPOLYGON16 *r = (const EMRPOLYGON16 *)pRec;
         EmfPolygon g = { {}, p->brush.cr, p->brush.bNull, p->pen.bNull };
-        for (DWORD i = 0; i < r->cpts; i++)
-            g.pts.push_back({ r->apts[i].x, r->apts[i].y });
+        for (DWORD i = 0; i < R(EMRPOLYGON16).cpts; i++)
+            g.pts.push_back({ R(EMRPOLYGON16).apts[i].x, R(EMRPOLYGON16).apts[i].y });
         p->d.polygons.push_back(g);
         break;
     }
-    case EMR_MOVETOEX:
-        p->ptCur = { ((const EMRMOVETOEX *)pRec)->ptl.x, ((const EMRMOVETOEX *)pRec)->ptl.y };
-        break;
     case EMR_LINETO: {
-        POINT b = { ((const EMRLINETO *)pRec)->ptl.x, ((const EMRLINETO *)pRec)->ptl.y };
+        POINT b = { R(EMRLINETO).ptl.x, R(EMRLINETO).ptl.y };
         p->d.segments.push_back({ p->ptCur, b, p->pen.cr, p->pen.bNull });
         p->ptCur = b;
         break;
     }
     case EMR_RECTANGLE: {   /* the box holds the last pixels inside */
-        const RECTL &r = ((const EMRRECTANGLE *)pRec)->rclBox;
+        const RECTL &r = R(EMRRECTANGLE).rclBox;
         p->d.rectangles.push_back({ { r.left, r.top, r.right + 1, r.bottom + 1 }, p->brush.cr, p->brush.bNull });
         break;
     }
     case EMR_BITBLT: {
         /* Without a source bitmap it is a PatBlt; a negative extent
            paints towards the origin. */
-        const EMRBITBLT *r = (const EMRBITBLT *)pRec;
-        LONG x = r->xDest, y = r->yDest, cx = r->cxDest, cy = r->cyDest;
-        if (cx < 0)
-            x += cx, cx = -cx;
-        if (cy < 0)
-            y += cy, cy = -cy;
-        EmfFill f = { { x, y, x + cx, y + cy }, p->brush.cr, p->brush.bNull };
-        if (r->cbBmiSrc != 0)
+        const EMRBITBLT &r = R(EMRBITBLT);
+        LONG x = std::min(r.xDest, r.xDest + r.cxDest), y = std::min(r.yDest, r.yDest + r.cyDest);
+        EmfFill f = { { x, y, x + abs(r.cxDest), y + abs(r.cyDest) }, p->brush.cr, p->brush.bNull };
+        if (r.cbBmiSrc != 0)
             p->d.blits.push_back(f.rc);
         else
             p->d.fills.push_back(f);
         break;
     }
-    default:
-        break;
     }
     return 1;
+#undef R
 }
 
 } // namespace
@@ -324,10 +271,8 @@ EmfDrawing DecodeEmf(HENHMETAFILE hEmf)
 
 const EmfText *EmfDrawing::TextAt(const std::wstring &sz, long x, long y) const
 {
-    for (const EmfText &t : texts)
-        if (t.szText == sz && t.pt.x == x && t.pt.y == y)
-            return &t;
-    return NULL;
+    auto it = std::find_if(texts.begin(), texts.end(), [&](const EmfText &t) { return t.szText == sz && t.pt.x == x && t.pt.y == y; });
+    return it == texts.end() ? NULL : &*it;
 }
 
 int EmfDrawing::FillsOn(const RECT &rc) const
@@ -337,10 +282,8 @@ int EmfDrawing::FillsOn(const RECT &rc) const
 
 bool EmfDrawing::HasFill(const RECT &rc, COLORREF cr) const
 {
-    for (const EmfFill &f : fills)
-        if (EqualRect(&f.rc, &rc) && !f.bNullBrush && f.cr == cr)
-            return true;
-    return false;
+    return std::any_of(fills.begin(), fills.end(),
+                       [&](const EmfFill &f) { return EqualRect(&f.rc, &rc) && !f.bNullBrush && f.cr == cr; });
 }
 
 /* FrameRect paints the left and right columns over the full height, and
@@ -357,11 +300,8 @@ bool EmfDrawing::HasFrame(const RECT &rc, COLORREF cr) const
 
 bool EmfDrawing::HasSegment(POINT a, POINT b, COLORREF cr) const
 {
-    for (const EmfSegment &s : segments) {
-        bool bMeme = (s.a.x == a.x && s.a.y == a.y && s.b.x == b.x && s.b.y == b.y)
-                     || (s.a.x == b.x && s.a.y == b.y && s.b.x == a.x && s.b.y == a.y);
-        if (bMeme && !s.bNullPen && s.cr == cr)
-            return true;
-    }
-    return false;
+    auto same = [](POINT p, POINT q) { return p.x == q.x && p.y == q.y; };
+    return std::any_of(segments.begin(), segments.end(), [&](const EmfSegment &s) {
+        return ((same(s.a, a) && same(s.b, b)) || (same(s.a, b) && same(s.b, a))) && !s.bNullPen && s.cr == cr;
+    });
 }

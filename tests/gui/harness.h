@@ -1,29 +1,24 @@
-/* harness.h: helpers for the GUI tests that run under Wine.
- *
- * The test program creates the real windows in its own thread and drives
- * them with messages. Modal boxes (message boxes, dialogs) run their own
- * message loop inside the call that opens them, so they are answered from
- * a thread timer that fires inside that loop: arm a BoxAnswerer before the
- * call, read what the box showed after it. Drawing is checked by recording
- * it into an enhanced metafile and decoding the records (Record).
- */
+/* harness.h: helpers for the GUI tests that run under Wine. The test
+ * program creates the real windows in its own thread and drives them with
+ * messages. Modal boxes run their own message loop inside the call that
+ * opens them, so they are answered from a thread timer that fires inside
+ * that loop: arm a BoxAnswerer before the call, read what the box showed
+ * after it. Drawing is checked by recording it into an enhanced metafile
+ * and decoding the records (Record). */
 #ifndef HALYARD_TEST_HARNESS_H
 #define HALYARD_TEST_HARNESS_H
 
 #include <windows.h>
-
 #include <functional>
 #include <string>
 #include <vector>
 
 /* What one modal box showed, read just before it was answered. */
 struct BoxSeen {
-    HWND        hWnd = NULL;
-    HWND        hOwner = NULL;
-    std::string szCaption;
-    std::string szText;       /* the message text (static control 0xFFFF) */
+    HWND        hWnd = NULL, hOwner = NULL;
+    std::string szCaption, szText; /* text: static control 0xFFFF      */
     bool        bOk = false, bYes = false;
-    HICON       hIcon = NULL; /* the icon shown, NULL when none           */
+    HICON       hIcon = NULL;      /* the icon shown, NULL when none   */
 };
 
 /* What to do with a modal box: fill its controls, then press a button. */
@@ -55,25 +50,21 @@ private:
 
     std::vector<BoxAction> m_actions;
     std::vector<BoxSeen> m_seen;
-    std::vector<HWND>    m_answered;
-    int                  m_nUnexpected = 0;
-    UINT_PTR             m_idTimer = 0;
+    std::vector<HWND> m_answered;
+    int m_nUnexpected = 0;
+    UINT_PTR m_idTimer = 0;
 };
 
 /* Presses button id of hDlg as a click does: the handler runs (and any
    box it opens) before this returns. */
 void Click(HWND hDlg, int id);
-
 /* A tree view as text: one line per item, two blanks of indent per level,
    its image in brackets (and the selected image when it differs). */
 std::string TreeText(HWND hTree);
-
 /* Runs the thread's message loop for about nMs milliseconds. */
 void PumpMessages(DWORD nMs);
-
 /* Text of a window, as the A function gives it. */
 std::string WindowText(HWND hWnd);
-
 /* A file of the temporary directory, and one written there. */
 std::string TempPath(const std::string &szName);
 std::string WriteTemp(const std::string &szName, const std::string &szText);
@@ -83,28 +74,16 @@ std::string WriteTemp(const std::string &szName, const std::string &szText);
 struct EmfText {
     std::wstring szText;
     POINT        pt;           /* reference point                         */
-    COLORREF     crText, crBk; /* colours in effect                       */
-    UINT         nAlign;       /* text alignment in effect                */
+    COLORREF     crText, crBk; /* colours, alignment, mode and font face  */
+    UINT         nAlign;       /* in effect                               */
     int          nBkMode;
-    std::wstring szFace;       /* face of the font in effect              */
+    std::wstring szFace;
     std::string  A() const { return std::string(szText.begin(), szText.end()); }
 };
-struct EmfSegment {            /* one LineTo, from a to b                 */
-    POINT    a, b;
-    COLORREF cr;
-    bool     bNullPen;
-};
-struct EmfFill {               /* PatBlt with the current brush (FillRect,
-                                  FrameRect), or a Rectangle              */
-    RECT     rc;               /* exclusive right and bottom              */
-    COLORREF cr;
-    bool     bNullBrush;
-};
-struct EmfPolygon {
-    std::vector<POINT> pts;
-    COLORREF cr;               /* brush colour                            */
-    bool     bNullBrush, bNullPen;
-};
+struct EmfSegment { POINT a, b; COLORREF cr; bool bNullPen; };   /* a LineTo  */
+/* PatBlt with the current brush (FillRect, FrameRect), or a Rectangle. */
+struct EmfFill { RECT rc; /* exclusive right and bottom */ COLORREF cr; bool bNullBrush; };
+struct EmfPolygon { std::vector<POINT> pts; COLORREF cr; /* brush */ bool bNullBrush, bNullPen; };
 struct EmfDrawing {
     std::vector<EmfText>    texts;
     std::vector<EmfSegment> segments;
@@ -123,12 +102,10 @@ struct EmfDrawing {
 };
 
 EmfDrawing DecodeEmf(HENHMETAFILE hEmf);
-
 /* Records what pfnDraw draws on a metafile DC made for the screen. */
 template <typename F> EmfDrawing Record(F pfnDraw)
 {
-    HDC hdcRef = GetDC(NULL);
-    HDC hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
+    HDC hdcRef = GetDC(NULL), hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
     pfnDraw(hdcEmf);
     HENHMETAFILE hEmf = CloseEnhMetaFile(hdcEmf);
     ReleaseDC(NULL, hdcRef);

@@ -1,13 +1,15 @@
 /* The HCA viewer under Wine, on the sample report: opening and closing,
-   size, toolbar, scrolling, another HSP, a plot that cannot be built. */
-#include <string.h>
-
+   size, toolbar, scrolling, another HSP, a plot that cannot be built; a
+   paint of a plot, from enhanced metafiles, against the portable geometry
+   tested natively: what it draws, and what it creates. */
 #include <algorithm>
-
+#include <memory>
 #include "hcawin.h"
 #include "mainfixture.h"
 
 namespace {
+
+typedef std::vector<int> Ints;
 
 class HcaViewerTest : public MainWindowTest {
 protected:
@@ -15,7 +17,6 @@ protected:
     {
         MainWindowTest::SetUp();
         ASSERT_EQ(1, Open(SAMPLE_REPORT));
-        PumpMessages(20);
         Key(VK_F2);
         ASSERT_TRUE(HWNDHCAFRAME != NULL && Prg() != NULL && Prg()->nDiag == 2u);
     }
@@ -37,10 +38,10 @@ protected:
         return rc;
     }
     static int Top(unsigned i) { return (int)Rect(Plot(i), HWNDHCAFRAME).top; }
-    static int NbEnfants(HWND hWnd)
+    static int NbEnfants()
     {
         int n = 0;
-        EnumChildWindows(hWnd, [](HWND, LPARAM l) -> BOOL { return ++*(int *)l > 0; }, (LPARAM)&n);
+        EnumChildWindows(HWNDHCAFRAME, [](HWND, LPARAM l) -> BOOL { return ++*(int *)l > 0; }, (LPARAM)&n);
         return n;
     }
     static void Scroll(UINT uMsg, UINT code, int pos = 0) { SendMessageA(HWNDHCAFRAME, uMsg, MAKEWPARAM(code, (WORD)(short)pos), 0); }
@@ -54,27 +55,45 @@ protected:
        above, the scale counting from each row's first coordinate. */
     void PlotsDuHsp()
     {
-        pHalyardHSPData pHsp = Doc()->pVhspData;
+        pHalyardHSPData h = Doc()->pVhspData;
         ASSERT_EQ(2u, Prg()->nDiag);
-        EXPECT_EQ(2, NbEnfants(HWNDHCAFRAME)) << "old plots destroyed";
-        EXPECT_STREQ(pHsp->szQuery, Seq(0)->Sequence);
-        EXPECT_STREQ(pHsp->szSubject, Seq(1)->Sequence);
-        EXPECT_STREQ(Doc()->FichierBlast.szQuerySeqName, Seq(0)->SeqName);
-        EXPECT_STREQ(Doc()->pHSPResultat[pHsp->noAlign - 1]->szAccessNb, Seq(1)->SeqName);
-        EXPECT_EQ((std::vector<int>{ (int)pHsp->StartQuery, (int)pHsp->StartSubject, 0, 0, 0 }),
-                  (std::vector<int>{ Seq(0)->pInfoAA[0].ValeurEchRel, Seq(1)->pInfoAA[0].ValeurEchRel, PosH(0),
-                                     PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }));
-        EXPECT_EQ(Prg()->nHauteurDiag, Top(1) - Top(0));
+        EXPECT_EQ((std::vector<std::string>{ h->szQuery, h->szSubject, Doc()->FichierBlast.szQuerySeqName,
+                                             Doc()->pHSPResultat[h->noAlign - 1]->szAccessNb }),
+                  (std::vector<std::string>{ Seq(0)->Sequence, Seq(1)->Sequence, Seq(0)->SeqName, Seq(1)->SeqName }));
+        EXPECT_EQ((Ints{ 2, (int)h->StartQuery, (int)h->StartSubject, 0, 0, 0, Prg()->nHauteurDiag }),
+                  (Ints{ NbEnfants(), Seq(0)->pInfoAA[0].ValeurEchRel, Seq(1)->pInfoAA[0].ValeurEchRel, PosH(0),
+                         PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ), Top(1) - Top(0) }));
+    }
+    /* A row of the viewer's fonts in several colours, every switch on. */
+    typedef std::unique_ptr<InfoSequence, void (*)(pInfoSequence)> Ligne;
+    static Ligne Rangee(const char *szRow, int nPremier)
+    {
+        std::vector<unsigned> txt(strlen(szRow)), bk(txt.size());
+        for (size_t i = 0; i < txt.size(); i++)
+            txt[i] = 2 + i % 12, bk[i] = i % 7 ? 1 : 5 + i % 10;
+        Ligne p(PrepSequenceHCA(szRow, txt.data(), bk.data(), nPremier, "TEST", "", &Prg()->GrObj), FreeDataSequence);
+        GraphHCAData &h = p->HcaData;
+        h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
+        return p;
+    }
+    /* One paint of residues 0..nLast, as a plot window does it. */
+    static EmfDrawing Dessine(pInfoSequence p, int nOffset, int nLast, RECT rc, int *pnRet)
+    {
+        return Record([&](HDC hdc) {
+            PrepHCADC(hdc, &Prg()->GrObj);
+            *pnRet = DessineDiagramme2(hdc, p, nOffset, 0, nLast, &rc, Prg()->GrObj, HCA_MODE_ECRAN);
+            CleanHCADC(hdc, &Prg()->GrObj);
+        });
     }
 };
 
+/* Above the main window, of fixed height, the plots as wide as the frame;
+   the toolbar's buttons and tooltips (the printing tests run them). */
 TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
 {
     PlotsDuHsp();
-    EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)));
-    EXPECT_TRUE(Coche3009());
+    EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)) && Coche3009());
     EXPECT_EQ(Rect(HWNDHCAMAIN).bottom, Rect(hWndMain).top) << "main window below the viewer";
-    /* The height is fixed, only the width changes; the plots follow it. */
     const int nHaut = Rect(HWNDHCAMAIN).bottom - Rect(HWNDHCAMAIN).top;
     for (int cx : { 700, 640 }) {
         SetWindowPos(HWNDHCAMAIN, NULL, 0, 0, cx, nHaut + cx - 660, SWP_NOMOVE | SWP_NOZORDER);
@@ -84,25 +103,15 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
         EXPECT_EQ((std::vector<long>{ cx, nHaut, rcF.right - 2 * Prg()->GrObj.cxCharDiag }),
                   (std::vector<long>{ rc.right - rc.left, rc.bottom - rc.top, rcP.right - rcP.left }));
     }
-}
-
-/* The toolbar's buttons and tooltips (the printing tests run the commands). */
-TEST_F(HcaViewerTest, ToolbarButtonsAndTooltips)
-{
-    const struct { int idCommand; const char *szTip; } cases[] = { { 3027, "Print HCA alignment" },
-                                                                    { 3023, "Printer setup" } };
-    for (int i = 0; i < 2; i++) {
+    for (int i = 0; i < 2; i++) {   /* the toolbar's buttons and their tips */
         TBBUTTON tb = {};
-        ASSERT_TRUE(SendMessageA(HWNDHCATOOLBAR, TB_GETBUTTON, i, (LPARAM)&tb));
-        EXPECT_EQ(cases[i].idCommand, tb.idCommand);
         TOOLTIPTEXTA ttt = {};
-        ttt.hdr = { (HWND)SendMessageA(HWNDHCATOOLBAR, TB_GETTOOLTIPS, 0, 0), (UINT_PTR)tb.idCommand,
-                    (UINT)TTN_NEEDTEXTA };
+        SendMessageA(HWNDHCATOOLBAR, TB_GETBUTTON, i, (LPARAM)&tb);
+        ttt.hdr = { HWNDHCATOOLBAR, (UINT_PTR)tb.idCommand, (UINT)TTN_NEEDTEXTA };
         SendMessageA(HWNDHCAMAIN, WM_NOTIFY, 0, (LPARAM)&ttt);
         char sz[64] = "";
-        if (IS_INTRESOURCE(ttt.lpszText))
-            LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
-        EXPECT_STREQ(cases[i].szTip, sz);
+        LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
+        EXPECT_EQ(i ? "3023 Printer setup" : "3027 Print HCA alignment", std::to_string(tb.idCommand) + " " + sz);
     }
 }
 
@@ -114,21 +123,15 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
     const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nLong = Seq(1)->LengthAffich, nPage = Prg()->nPasPage;
     int nMin = 1, nMax = 0;
     GetScrollRange(HWNDHCAFRAME, SB_HORZ, &nMin, &nMax);
-    EXPECT_EQ((std::vector<int>{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + nLong }),
-              (std::vector<int>{ nMin, nMax }));
+    EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + nLong }), (Ints{ nMin, nMax }));
     Scroll(WM_HSCROLL, SB_LINERIGHT);
     PumpMessages(30);
     const GraphObjData &g = Prg()->GrObj;
-    for (unsigned i = 0; i < 2; i++) {
-        HWND hWndPlot = Plot(i);
+    for (HWND hWndPlot : { Plot(0), Plot(1) }) {
         EmfDrawing d = Record([&](HDC hdc) { SendMessageA(hWndPlot, WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT); });
-        char c = Seq(i)->Sequence[10];
-        unsigned char codes[2];
-        long y = 6 * g.cxCharDiag + g.nLineHeightAAs * 8;
         EXPECT_TRUE(std::any_of(d.texts.begin(), d.texts.end(), [&](const EmfText &t) {
-            return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == y
-                   && (SymboleAA(c, codes) > 0 || t.szText == std::wstring(1, (wchar_t)c));
-        })) << "plot " << i << ": residue 10 (" << c << ")";
+            return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == 6 * g.cxCharDiag + g.nLineHeightAAs * 8;
+        })) << "residue 10";
     }
     /* code, times, thumb place, position after */
     const struct { UINT code; int nFois, nThumb, nPos; } pas[] = {
@@ -139,8 +142,7 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
     for (const auto &s : pas) {
         for (int i = 0; i < s.nFois; i++)
             Scroll(WM_HSCROLL, s.code, s.nThumb);
-        EXPECT_EQ((std::vector<int>{ s.nPos, s.nPos, s.nPos }),
-                  (std::vector<int>{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }))
+        EXPECT_EQ((Ints{ s.nPos, s.nPos, s.nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }))
             << "code " << s.code;
     }
 }
@@ -161,7 +163,7 @@ TEST_F(HcaViewerTest, VerticalScrolling)
     ASSERT_GT(nMax, p->nHauteurDiag);
     int nMinB = 1, nMaxB = 0;
     GetScrollRange(HWNDHCAFRAME, SB_VERT, &nMinB, &nMaxB);
-    EXPECT_EQ((std::vector<int>{ 0, nMax, 1, nMax }), (std::vector<int>{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll }));
+    EXPECT_EQ((Ints{ 0, nMax, 1, nMax }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll }));
     EXPECT_EQ(Plot(2), p->hWndActive) << "the new plot in view and active";
     int nAttendu = nMax;
     const struct { UINT code; int n; } pas[] = {
@@ -172,14 +174,14 @@ TEST_F(HcaViewerTest, VerticalScrolling)
         int n = s.code == SB_THUMBTRACK || s.code == SB_THUMBPOSITION ? s.n : nAttendu + s.n;
         nAttendu = std::max(0, std::min(n, nMax));
         Scroll(WM_VSCROLL, s.code, nAttendu);
-        EXPECT_EQ((std::vector<int>{ nAttendu, nAttendu, cy - nAttendu, p->nHauteurDiag + cy - nAttendu }),
-                  (std::vector<int>{ p->nPosVScroll, GetScrollPos(HWNDHCAFRAME, SB_VERT), Top(0), Top(1) }))
+        EXPECT_EQ((Ints{ nAttendu, nAttendu, cy - nAttendu, p->nHauteurDiag + cy - nAttendu }),
+                  (Ints{ p->nPosVScroll, GetScrollPos(HWNDHCAFRAME, SB_VERT), Top(0), Top(1) }))
             << "code " << s.code;
     }
     FermeHCADiag();
-    EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)p->nDiag, NbEnfants(HWNDHCAFRAME) }));
+    EXPECT_EQ((Ints{ 0, 0 }), (Ints{ (int)p->nDiag, NbEnfants() }));
     ASSERT_EQ(1, AjouteQuery());
-    EXPECT_EQ((std::vector<int>{ 0, 0, cy }), (std::vector<int>{ p->bVScroll, p->nPosVScroll, Top(0) }));
+    EXPECT_EQ((Ints{ 0, 0, cy }), (Ints{ p->bVScroll, p->nPosVScroll, Top(0) }));
 }
 
 /* Another hit from the list, then the next HSPs of hit 5, rebuild both
@@ -189,15 +191,14 @@ TEST_F(HcaViewerTest, AnotherHspRebuildsBothPlotsAtPositionZero)
     for (int noHsp : { 1, 2, 3 }) {
         SCOPED_TRACE(noHsp);
         Scroll(WM_HSCROLL, SB_LINERIGHT);
-        if (noHsp == 1) {
-            ListBox_SetCurSel(HWNDRESULT, 4);
+        ListBox_SetCurSel(HWNDRESULT, 4);
+        if (noHsp == 1)
             SendMessageA(hWndMain, WM_COMMAND, MAKEWPARAM(6001, LBN_SELCHANGE), (LPARAM)HWNDRESULT);
-        } else {
+        else
             Command(hWndMain, 6002);
-        }
         PumpMessages(30);
         ASSERT_NE(nullptr, Doc()->pVhspData);
-        EXPECT_EQ((std::vector<int>{ 5, noHsp }), (std::vector<int>{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
+        EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
         PlotsDuHsp();
     }
 }
@@ -214,13 +215,11 @@ TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
             SendMessageA(HWNDHCAMAIN, WM_CLOSE, 0, 0), PumpMessages(20);
         else
             Command(hWndMain, 3001);
-        EXPECT_TRUE(HWNDHCAFRAME == NULL && HWNDHCAMAIN == NULL);
-        EXPECT_FALSE(Coche3009());
+        EXPECT_TRUE(HWNDHCAFRAME == NULL && HWNDHCAMAIN == NULL && !Coche3009());
         EXPECT_EQ(0, Rect(hWndMain).top) << "main window back at the top";
         ASSERT_EQ(1, Open(SAMPLE_REPORT));
         Key(VK_F2);
-        ASSERT_NE(nullptr, HWNDHCAMAIN);
-        EXPECT_TRUE(Coche3009());
+        EXPECT_TRUE(HWNDHCAMAIN != NULL && Coche3009());
     }
 }
 
@@ -232,21 +231,118 @@ TEST_F(HcaViewerTest, EveryAllocationFailureWhileAddingAPlotLeavesTheViewerAsItW
     ASSERT_EQ(1, AjouteQuery());
     HWND hWndQuery = Plot(0);
     int n = 0;
-    for (;; n++) {
+    for (int r = 0; r != 1; n++) {
         ASSERT_LT(n, 400) << "never succeeds";
         SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
         BoxAnswerer answerer({ IDOK, IDOK });
         MyAllocFailAfter(n);
-        int r = AjouteQuery();
+        r = AjouteQuery();
         MyAllocFailAfter(-1);
-        EXPECT_EQ(r == 1 ? 0u : 1u, answerer.Seen().size()) << "one notice per failure";
-        if (r == 1)
-            break;
-        EXPECT_EQ((std::vector<int>{ 1, 1, 1, 0 }), (std::vector<int>{ (int)Prg()->nDiag, NbEnfants(HWNDHCAFRAME),
-                                                                    Plot(0) == hWndQuery, strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
+        EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
+                  (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
+                         strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
     }
-    EXPECT_GE(n, 6) << "record, its four arrays and the plot list at least";
-    EXPECT_EQ((std::vector<int>{ 2, 2 }), (std::vector<int>{ (int)Prg()->nDiag, NbEnfants(HWNDHCAFRAME) }));
+    EXPECT_GE(n, 7) << "record, its four arrays and the plot list at least";
+}
+
+/* Each residue's letter or symbols (a shape where Wine's Wingdings lacks
+   the glyph) in both copies, its cells and contour; scale numbers and
+   ticks; chevrons; nothing else; every pen and brush deleted. */
+TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
+{
+    const char *szRow = "ACDGKPSTWLAAALAKLVDEIFGHKWALALAA";
+    const int n = (int)strlen(szRow), nOffset = 10;
+    const GraphObjData &g = Prg()->GrObj;
+    const int cx = (int)g.cxCharDiag;
+    const RectHCA rc = { 7, 3, 300, 200 };
+    Ligne p = Rangee(szRow, 95);
+    ASSERT_GT(p->nZigZag, 0u);
+    int nRet = 0;
+    EmfDrawing d = Dessine(p.get(), nOffset, n - 1, { rc.left, rc.top, rc.right, rc.bottom }, &nRet);
+    EXPECT_EQ((Ints{ 1, d.nCreated }), (Ints{ nRet, d.nDeleted }));
+    size_t nTextes = 0, nSegments = 0;
+    auto segment = [&](PointHCA a, PointHCA b) { return ++nSegments, d.HasSegment({ a.x, a.y }, { b.x, b.y }, 0); };
+    for (int k = 0; k < n; k++) {
+        SCOPED_TRACE(testing::Message() << "residue " << k << " " << szRow[k]);
+        int X, Y[2];
+        PositionEcranAA(p.get(), k, nOffset, rc, g, &X, &Y[0], &Y[1]);
+        unsigned char codes[2];
+        const int nCodes = SymboleAA(szRow[k], codes);
+        const COLORREF cr = CouleurLettreAA(p.get(), k);
+        unsigned long crFond;
+        const bool bFond = FondAA(p.get(), k, &crFond) != 0;
+        for (int y : Y) {
+            std::vector<const EmfText *> ici;
+            for (const EmfText &t : d.texts)
+                if (t.pt.x == X && t.pt.y == y)
+                    ici.push_back(&t);
+            nTextes += ici.size();
+            /* the symbol code page maps code c to U+F000 + c */
+            for (size_t i = 0; i < ici.size() && i < (size_t)std::max(nCodes, 1); i++) {
+                wchar_t wc = ici[i]->szText[0];
+                EXPECT_TRUE(nCodes ? wc == codes[i] || wc == 0xF000 + codes[i] : wc == (wchar_t)szRow[k]) << wc;
+                EXPECT_EQ(nCodes ? L"Wingdings" : L"Times New Roman", ici[i]->szFace);
+                EXPECT_EQ(cr, ici[i]->crText);
+            }
+            bool bForme = std::any_of(d.polygons.begin(), d.polygons.end(), [&](const EmfPolygon &e) {
+                return !e.bNullBrush && e.cr == cr && e.pts[0].x == X;
+            }) || std::any_of(d.segments.begin(), d.segments.end(), [&](const EmfSegment &e) { return e.cr == cr && abs(e.a.x - X) < cx; });
+            EXPECT_TRUE((int)ici.size() == std::max(nCodes, 1) || (nCodes > 0 && bForme)) << "drawn as a shape";
+            PointHCA cell[6], hex[6], seg[12];
+            CelluleEcran(p->pInfoAA[k].PolyGon, X, y, g, cell);
+            EXPECT_EQ(bFond, std::any_of(d.polygons.begin(), d.polygons.end(), [&](const EmfPolygon &e) {
+                return e.pts.size() == 6 && e.bNullPen && e.cr == crFond
+                       && std::equal(e.pts.begin(), e.pts.end(), cell, [](POINT a, PointHCA b) { return a.x == b.x && a.y == b.y; });
+            })) << "cell at y " << y;
+            CelluleEcran(g.ptAmas, X, y, g, hex);
+            for (int i = 0, nSeg = SegmentsContour(p->pInfoAA[k].TabHydro, hex, seg); i < nSeg; i++)
+                EXPECT_TRUE(segment(seg[2 * i], seg[2 * i + 1])) << "contour segment " << i;
+        }
+        const int nGrad = GraduationAA(p.get(), k), yTrait = rc.top + 3 * cx;
+        if (nGrad != HCA_GRAD_AUCUNE) {
+            const EmfText *t = d.TextAt(std::to_wstring(p->pInfoAA[k].ValeurEchRel), X, nGrad == HCA_GRAD_FIN ? yTrait : rc.top);
+            ASSERT_NE(nullptr, t) << "scale number";
+            EXPECT_EQ((Ints{ nGrad == HCA_GRAD_FIN ? TA_LEFT | TA_TOP : TA_CENTER | TA_TOP, 0, nGrad == HCA_GRAD_TRAIT }),
+                      (Ints{ (int)t->nAlign, (int)t->crText, segment({ X, yTrait }, { X, yTrait + 2 * cx }) }));
+            nTextes++, nSegments -= nGrad != HCA_GRAD_TRAIT;
+        }
+    }
+    for (unsigned z = 0; z < p->nZigZag; z++) {
+        PointHCA pts[6];
+        ChevronZigZag(p.get(), (int)p->TableauZigZag[z] - 1, nOffset, rc, g, pts);
+        for (int i : { 0, 1, 3, 4 })
+            EXPECT_TRUE(segment(pts[i], pts[i + 1])) << "chevron " << z;
+    }
+    EXPECT_EQ(nTextes, d.texts.size()) << "texts elsewhere";
+    EXPECT_LE(nSegments, d.segments.size());
+    EXPECT_GE(nSegments + 20, d.segments.size()) << "segments elsewhere";
+}
+
+/* Without either work array a paint draws nothing, with one notice;
+   between PrepHCADC and CleanHCADC the caller's pen and brush stay
+   selected. */
+TEST_F(HcaViewerTest, PaintsWithoutMemoryDrawNothingAndKeepTheCallersObjects)
+{
+    Ligne p = Rangee("ALALAAGPSTKLLVEDWWAKLI", 1);
+    RECT rc = { 0, 0, 500, 200 };
+    for (int nOk : { 0, 1 }) {
+        BoxAnswerer answerer({ IDOK });
+        MyAllocFailAfter(nOk);
+        int nRet = -1;
+        EmfDrawing d = Dessine(p.get(), 0, 21, rc, &nRet);
+        MyAllocFailAfter(-1);
+        EXPECT_EQ((Ints{ 0, 0, 1 }), (Ints{ nRet, (int)(d.texts.size() + d.polygons.size() + d.segments.size()),
+                                            (int)answerer.Seen().size() })) << nOk;
+    }
+    GraphObjData &g = Prg()->GrObj;
+    HDC hdc = CreateCompatibleDC(NULL);
+    PrepHCADC(hdc, &g);
+    HGDIOBJ hPen = (HGDIOBJ)g.hPens, hBr = (HGDIOBJ)g.hBrs;
+    EXPECT_EQ(1, DessineDiagramme2(hdc, p.get(), 0, 0, 21, &rc, g, HCA_MODE_ECRAN));
+    EXPECT_TRUE(hPen == GetCurrentObject(hdc, OBJ_PEN) && hBr == GetCurrentObject(hdc, OBJ_BRUSH));
+    CleanHCADC(hdc, &g);
+    EXPECT_NE(hPen, GetCurrentObject(hdc, OBJ_PEN));
+    DeleteDC(hdc);
 }
 
 } // namespace

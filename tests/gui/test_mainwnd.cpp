@@ -78,7 +78,7 @@ TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
         EXPECT_EQ(c.szTitle, WindowText(hWndMain));
         EXPECT_EQ(nullptr, FindWindowA(NULL, "Reading BLAST file")) << "the progress box outlived the read";
         EXPECT_EQ((std::vector<unsigned>{ c.nHits, c.nHits, c.nHits ? 1u : 0u, c.nResult == 0 && c.nHits }),
-                  (std::vector<unsigned>{ Doc()->pHSPResultat ? Doc()->nHSP : 0u, (unsigned)ListBox_GetCount(HWNDRESULT), (unsigned)CountIndexFiles(), Exists(szAvant) }))
+                  (std::vector<unsigned>{ Doc()->pHSPResultat ? Doc()->nHSP : 0u, (unsigned)ListBox_GetCount(HWNDRESULT), (unsigned)(CountIndexFiles() - nAvant), Exists(szAvant) }))
             << "hits, rows, index files, the first report's index file";
         const HalyardHSPData *p = Doc()->pVhspData;
         EXPECT_TRUE(!c.nHits || (p != NULL && ListBox_GetCurSel(HWNDRESULT) == 0 && p->noAlign == 1 && p->noHsp == 1)) << "the first HSP shown";

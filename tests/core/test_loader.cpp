@@ -1,10 +1,8 @@
 /* The HSP loader: blocks read back into rows and coordinates, damaged
-   blocks, colours, every HSP of the shared reports. */
+   blocks, colours. */
 #include "test_reader_util.h"
 
 #include <algorithm>
-#include <map>
-#include <sstream>
 
 #include "colors.h"
 #include "halyardrc.h"
@@ -175,98 +173,6 @@ TEST(AssignColorForAA, SchemesAndBackgroundOption)
     for (const auto &c : cases)
         EXPECT_EQ(c.rows, Coloured(c.szQuery, c.szComp, c.szSubject, c.bCfg ? cfg.szPath : gone.szPath, c.nScheme, c.nBk))
             << c.nScheme << " " << c.nBk << " " << c.szQuery;
-}
-
-/* Per HSP, query start, stop, subject start, stop as printed, read
-   independently of the reader. */
-std::vector<std::vector<unsigned>> PrintedHsps(const std::string &sText)
-{
-    std::vector<std::vector<unsigned>> v;
-    size_t nList = sText.find("Sequences producing");
-    std::istringstream in(sText.substr(nList, sText.find("Parameters:", nList) - nList));
-    bool bInHit = false;
-    for (std::string sLine; std::getline(in, sLine);) {
-        unsigned a, b;
-        char szSeg[200];
-        if (!sLine.empty() && sLine[0] == '>')
-            bInHit = true;
-        else if (bInHit && sLine.compare(0, 7, " Score ") == 0)
-            v.push_back(std::vector<unsigned>(4, 0));
-        else if (!v.empty() &&
-                 (sLine.compare(0, 6, "Query:") == 0 || sLine.compare(0, 6, "Sbjct:") == 0) &&
-                 sscanf(sLine.c_str() + 6, "%u %199s %u", &a, szSeg, &b) == 3) {
-            unsigned *p = &v.back()[sLine[0] == 'Q' ? 0 : 2];
-            if (p[1] == 0)
-                p[0] = a;
-            p[1] = b;
-        }
-    }
-    return v;
-}
-
-struct Expected { int nResult; unsigned nHits, nHsps; bool bResidues; /* false: made without sequences */ };
-
-/* Counted by reading each file: ">" blocks after the hit list, " Score" lines in them. */
-const std::map<std::string, Expected> legacy = {
-    {"ncbi14_blastp_1.4.11_email.bla", {LB_OK, 50, 212, true}}, {"ncbi14_blastp_1.4.8_gcg.bla", {LB_OK, 62, 234, true}},
-    {"paracel_megablast_1.4.13.bla", {LB_NOLIST, 0, 0, true}}, /* its list after its last "Database:" */
-    {"wu20a19_blastn_biojava.bla", {LB_OK, 4, 15, true}}, {"wu20a19_blastn_bioperl_2.bla", {LB_OK, 6, 8, true}},
-    {"wu20a19_blastp_biojava.bla", {LB_OK, 4, 4, true}}, {"wu20a19_blastp_bioperl_2.bla", {LB_OK, 12, 13, true}},
-    {"wu20a19_blastp_bioperl_2_junkprefix.bla", {LB_OK, 12, 13, true}}, {"wu20a19_blastp_bioperl_2a.bla", {LB_OK, 217, 231, true}},
-    {"wu20a19_blastp_bioperl_2b.bla", {LB_OK, 107, 376, true}}, {"wu20a19_blastx_biojava.bla", {LB_OK, 4, 29, true}},
-    {"wu20a19_tblastn_biojava.bla", {LB_OK, 250, 1598, true}}, {"wu20a19_tblastx_biojava.bla", {LB_OK, 4, 59, true}},
-    {"wu20mp_blastn_brassica_ATH.bla", {LB_OK, 2, 5, true}}, {"wu20mp_blastn_echofilter.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_blastp_contig-by-hand.bla", {LB_OK, 1, 1, true}}, {"wu20mp_blastp_contig-by-hand_crlf.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_blastp_dcr1_sp.bla", {LB_OK, 19, 108, true}}, {"wu20mp_blastp_ecolitst.bla", {LB_OK, 4, 5, true}},
-    {"wu20mp_blastp_ecolitst_noseqs.bla", {LB_OK, 3, 3, false}},
-    {"wu20mp_blastp_emblbork_truncated.bla", {LB_NODATABASE, 0, 0, true}}, /* cut after the query header */
-    {"wu20mp_blastp_no_hsps.bla", {LB_ZERO, 0, 0, true}},                  /* 415 hits listed, no hit block */
-    {"wu20mp_blastp_test1.bla", {LB_OK, 3, 3, true}},
-    {"wu20mp_blastp_tricky.bla", {LB_OK, 1, 7, false}}, /* "Symbol: None" in the first hit line */
-    {"wu20mp_blastx_bug2942.bla", {LB_OK, 1, 11, true}}, {"wu20mp_blastx_dnaEbsub_ecoli.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_tblastn_dnaEbsub_ecoli.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_tblastn_emboss_truncated.bla", {LB_ZERO, 0, 0, true}}, /* cut inside the hit list header */
-    {"wu20mp_tblastx_dnaEbsub_ecoli.bla", {LB_OK, 2, 14, true}}};
-
-TEST(SharedReports, EveryLegacyReportReadsAndLoadsBack)
-{
-    std::vector<std::string> files = SharedReports(SharedBlast());
-    if (files.empty())
-        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
-    EXPECT_EQ(legacy.size(), files.size()) << "a report was added or removed";
-
-    for (const std::string &sName : files) {
-        SCOPED_TRACE(sName);
-        auto it = legacy.find(sName);
-        ASSERT_NE(legacy.end(), it) << "no expectation for this report";
-        const Expected &e = it->second;
-        std::string sPath = SharedBlast() + "/" + sName;
-        EXPECT_EQ(TF_OK, TestFichier(sPath.c_str()));
-        ReadReport r(sPath, true);
-        ASSERT_EQ(e.nResult, r.nResult);
-        EXPECT_EQ((std::vector<size_t>{e.nHits, e.nHsps, e.nResult == LB_OK ? 0u : 1u}),
-                  (std::vector<size_t>{r.pData->nAlign, r.pData->nAlignTotal, OsNoticeLog().size()}));
-        if (e.nResult != LB_OK)
-            continue;
-
-        std::vector<std::vector<unsigned>> printed = PrintedHsps(ReadFile(sPath));
-        ASSERT_EQ(e.nHsps, printed.size());
-        FILE *f = fopen(r.index.szPath, "rb");
-        ASSERT_NE(nullptr, f);
-        for (unsigned h = 0, i = 0; h < r.pData->nAlign; h++) {
-            for (unsigned k = 1; k <= r.Hit(h)->unHSP; k++, i++) {
-                SCOPED_TRACE(testing::Message() << "hit " << h + 1 << " HSP " << k);
-                LoadedHsp l(f, h + 1, k);
-                ASSERT_NE(nullptr, l.p);
-                size_t nCols = e.bResidues ? (size_t)l.p->tailleAlign : 0;
-                for (const char *szRow : {l.p->szQuery, l.p->szComp, l.p->szSubject})
-                    EXPECT_EQ(nCols, strlen(szRow));
-                EXPECT_EQ(printed[i], (std::vector<unsigned>{l.p->StartQuery, l.p->StopQuery,
-                                                             l.p->StartSubject, l.p->StopSubject}));
-            }
-        }
-        fclose(f);
-    }
 }
 
 } // namespace

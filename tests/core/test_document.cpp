@@ -1,9 +1,11 @@
 /* The document record and the services under it: memory blocks and their
-   failures, paths, releasing what the document owns, settings integers. */
+   failures, paths, releasing what the document owns, settings integers
+   and the settings file that ships with the program. */
 #include "test_reader_util.h"
 
 #include <tuple>
 
+#include "colors.h"
 #include "profilecases.h"
 
 using namespace readertest;
@@ -139,6 +141,25 @@ TEST(Profile, PortableReaderAnswersAsWin32Does)
             << "[" << c.szSection << "] " << c.szKey;
     remove(sPath.c_str());
     EXPECT_EQ(42, OsGetProfileInt("Couleurs_HCA", "A", 42, sPath.c_str())) << "missing file";
+}
+
+/* Every key of the shipped file at the value taken when it is missing
+   (read with -1, no colour, a missing key shows). */
+TEST(Profile, ShippedSettingsAtTheirDefaults)
+{
+    const std::string szCfg = HALYARD_FIXTURES "/../../samples/halyard-defaults.cfg", szAucun = szCfg + ".absent";
+    int txt[NBLETTRES], bk[2][NBLETTRES], n[3];
+    ReadColorConfFile(txt, bk[0], n, n + 1, n + 2, COULEUR_HCA, szAucun.c_str());
+    ReadColorConfFile(txt, bk[1], n, n + 1, n + 2, COULEUR_SIMIDEN, szAucun.c_str());
+    const char *const szCles[] = {"IDENT", "SIMIL", "AUTRE"};
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(n[i], OsGetProfileInt("Couleurs_SimIden", szCles[i], -1, szCfg.c_str())) << szCles[i];
+    for (int i = 0; i < NBLETTRES; i++) {
+        const char sz[2] = {(char)('A' + i), '\0'};
+        EXPECT_EQ((std::vector<int>{txt[i], bk[0][i], bk[1][i]}),
+                  (std::vector<int>{OsGetProfileInt("Couleurs_HCA", sz, -1, szCfg.c_str()), OsGetProfileInt("Couleur_Fond_HCA", sz, -1, szCfg.c_str()),
+                                    OsGetProfileInt("Couleur_Fond_SimIden", sz, -1, szCfg.c_str())})) << sz;
+    }
 }
 
 } // namespace

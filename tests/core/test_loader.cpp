@@ -101,31 +101,6 @@ TEST(LitUnAlignHsp, DamagedBlocks)
     }
 }
 
-TEST(Colors, SettingsFileAndDefaults)
-{
-    TempFile gone("", true);
-    TempFile cfg("; colour settings\r\n[couleurs_hca]\r\nw = 3\r\nA=16\r\nC=-1\r\nD=  12 blue\r\nE=x\r\nZ=13\r\n"
-                 "[Couleur_Fond_HCA]\r\nW=7\r\nZ=0\r\n[Couleurs_SimIden]\r\nIDENT=0\r\nsimil=15\r\nAUTRE=99\r\n"
-                 "[Couleur_Fond_SimIden]\r\nK=14\r\nZ=15\r\n");
-    /* scheme, file, letter ('*': all), its text and background, identity, similarity, other; -1: untouched */
-    const struct { int nScheme; bool bFile; char c; int txt, bk, ident, simil, autre; } cases[] = {
-        {COULEUR_HCA, false, '*', 0, 1, -1, -1, -1}, {COULEUR_SIMIDEN, false, '*', -1, 1, 2, 4, 0},
-        {COULEUR_NOIRBLANC, false, '*', 0, 1, 0, 0, 0}, {40, false, '*', -1, -1, -1, -1, -1}, {COULEUR_NOIRBLANC, true, 'W', 0, 1, 0, 0, 0},
-        /* names in any case; 16, -1 and no digits: default colours */
-        {COULEUR_HCA, true, 'W', 3, 7, -1, -1, -1}, {COULEUR_HCA, true, 'A', 0, 1, -1, -1, -1}, {COULEUR_HCA, true, 'C', 0, 1, -1, -1, -1},
-        {COULEUR_HCA, true, 'D', 12, 1, -1, -1, -1}, {COULEUR_HCA, true, 'E', 0, 1, -1, -1, -1}, {COULEUR_HCA, true, 'Z', 13, 0, -1, -1, -1},
-        {COULEUR_SIMIDEN, true, 'K', -1, 14, 0, 15, 0}, {COULEUR_SIMIDEN, true, 'Z', -1, 15, 0, 15, 0}, {COULEUR_SIMIDEN, true, 'W', -1, 1, 0, 15, 0}};
-    for (const auto &c : cases) {
-        int txt[NBLETTRES], bk[NBLETTRES], ident = -1, simil = -1, autre = -1;
-        std::fill(txt, txt + NBLETTRES, -1), std::fill(bk, bk + NBLETTRES, -1);
-        ReadColorConfFile(txt, bk, &ident, &simil, &autre, c.nScheme, c.bFile ? cfg.szPath : gone.szPath);
-        for (int i = 0; i < NBLETTRES; i++)
-            EXPECT_TRUE((c.c != '*' && c.c != 'A' + i) || (c.txt == txt[i] && c.bk == bk[i]))
-                    << "scheme " << c.nScheme << " letter " << (char)('A' + i) << (c.bFile ? "" : " without file");
-        EXPECT_EQ((std::vector<int>{c.ident, c.simil, c.autre}), (std::vector<int>{ident, simil, autre})) << c.nScheme;
-    }
-}
-
 typedef std::vector<std::string> V;
 
 /* "text/background" of every column of the three rows of a hand-made HSP
@@ -159,12 +134,15 @@ std::vector<V> Coloured(const char *szQuery, const char *szComp, const char *szS
 TEST(AssignColorForAA, SchemesAndBackgroundOption)
 {
     TempFile gone("", true);
-    TempFile cfg("[Couleurs_HCA]\nW=3\nA=2\nZ=9\n[Couleur_Fond_HCA]\nW=5\nZ=8\n[Couleur_Fond_SimIden]\nA=6\nZ=11\n");
+    /* K: colours that name none (16, -1) fall back to the defaults */
+    TempFile cfg("[Couleurs_HCA]\nW=3\nA=2\nZ=9\nK=16\n[Couleur_Fond_HCA]\nW=5\nZ=8\nK=-1\n[Couleurs_SimIden]\nIDENT=7\nAUTRE=99\n"
+                 "[Couleur_Fond_SimIden]\nA=6\nZ=11\nK=16\n");
     const struct { int nScheme, nBk; const char *szQuery, *szComp, *szSubject; bool bCfg; std::vector<V> rows; /* query, match, subject */ } cases[] = {
         {COULEUR_HCA, 1, "AW-Z", "A  +", "AWKW", true, {{"2/1", "3/5", "0/1", "9/8"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/5", "0/1", "3/5"}}},
         {COULEUR_HCA, 0, "AW-W", "A  +", "AWKZ", true, {{"2/1", "3/1", "0/1", "3/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/1", "0/1", "9/1"}}},
-        {COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKZ", true, {{"2/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/6", "0/1", "0/1", "4/11"}}},
-        {COULEUR_SIMIDEN, 0, "AW-W", "A  +", "AWKW", true, {{"2/1", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "0/1", "0/1", "4/1"}}},
+        {COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKZ", true, {{"7/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"7/6", "0/1", "0/1", "4/11"}}},
+        {COULEUR_SIMIDEN, 0, "AW-W", "A  +", "AWKW", true, {{"7/1", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"7/1", "0/1", "0/1", "4/1"}}},
+        {40, 1, "AW-W", "A  +", "AWKW", true, {{"0/1", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}}, /* no such scheme */
         {COULEUR_NOIRBLANC, 1, "AW-W", "A  +", "AWKW", true, {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}},
         /* identity, similarity, nothing, gap under the default colours */
         {COULEUR_SIMIDEN, 1, "AKW-", "A+  ", "ARFG", false, {{"2/1", "4/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "4/1", "0/1", "0/1"}}},

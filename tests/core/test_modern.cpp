@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <sstream>
 
 #include "blastmodern.h"
@@ -80,12 +79,12 @@ std::vector<Coords> LoadedHsps(const ReadReport &r, const std::string &sName, in
             snprintf(szTag, sizeof szTag, "ALIGN %u HSP %u\n", h, k);
             EXPECT_STREQ(szTag, MYFGETS(f, sizeof szLigne, szLigne));
             fseek(f, 0, SEEK_END);
-            std::unique_ptr<HalyardHSPData, void (*)(pHalyardHSPData)> l(ChargeHspIndex(r.pData, f, h, k), LibereHalyardHsp);
-            if (l == nullptr) {
+            LoadedHsp l(f, h, k, r.pData);
+            if (l.p == nullptr) {
                 ADD_FAILURE() << "not loaded";
                 continue;
             }
-            const HalyardHSPData &d = *l;
+            const HalyardHSPData &d = *l.p;
             v.push_back({d.StartQuery, d.StopQuery, d.StartSubject, d.StopSubject});
             if (pHits != NULL)
                 pHits->push_back(r.Hit(h - 1)->szAccessNb);
@@ -144,19 +143,21 @@ const Modern modern[] = {
 
 TEST(SharedReports, EveryQueryReadAndLoadedAsPrinted)
 {
-    std::vector<std::string> legacy = SharedReports(SharedBlast()), modernFiles = SharedReports(SharedBlast("/modern"));
-    if (legacy.size() != 29 || modernFiles.size() != 5)
-        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
+    const std::string sDir = HALYARD_SHARED_TESTDATA "/blast/";
+    std::vector<std::string> legacy = SharedReports(sDir), modernFiles = SharedReports(sDir + "modern");
+    if (legacy.empty())
+        GTEST_SKIP() << "no shared test reports in " << sDir;
+    EXPECT_EQ(std::make_pair((size_t)29, (size_t)5), std::make_pair(legacy.size(), modernFiles.size())) << "a report added or removed";
     std::vector<std::pair<std::string, unsigned>> queries; /* path, query */
     for (const std::string &s : legacy)
-        queries.push_back({SharedBlast("/") + s, 0});
+        queries.push_back({sDir + s, 0});
     for (const std::string &s : modernFiles) {
         pRequeteBlast pListe;
-        unsigned n = ListeRequetesBlast((SharedBlast("/modern/") + s).c_str(), &pListe);
+        unsigned n = ListeRequetesBlast((sDir + "modern/" + s).c_str(), &pListe);
         MyFree(pListe);
         EXPECT_LE(1u, n) << s;
         for (unsigned q = 0; q < n; q++)
-            queries.push_back({SharedBlast("/modern/") + s, q});
+            queries.push_back({sDir + "modern/" + s, q});
     }
     for (const auto &pq : queries) {
         const std::string sName = pq.first.substr(pq.first.rfind('/') + 1);

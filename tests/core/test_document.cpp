@@ -108,18 +108,13 @@ TEST(Document, CreationReleaseAndPaths)
     EXPECT_EQ(nullptr, InitDataProgram());
     EXPECT_EQ(1u, Notices().size());
 
-    const char *paths[][2] = {
-        {"C:\\Program Files\\h\\halyard.exe", "C:\\Program Files\\h\\"}, {"/usr/bin/halyard", "/usr/bin/"},
-        {"C:halyard.exe", "C:"}, {"halyard.exe", ""}, {"Z:/mixed\\seps/h.exe", "Z:/mixed\\seps/"}};
+    const struct { const char *szPath; int cch; const char *szDir; } paths[] = { /* 5: cut to a buffer too small */
+        {"C:\\Program Files\\h\\halyard.exe", 99, "C:\\Program Files\\h\\"}, {"/usr/bin/halyard", 99, "/usr/bin/"}, {"C:halyard.exe", 99, "C:"},
+        {"halyard.exe", 99, ""}, {"Z:/mixed\\seps/h.exe", 99, "Z:/mixed\\seps/"}, {"/abcdef/g", 5, "/abc"}, {"/abc/g", 5, "/abc"}, {"/abcd/g", 5, "/abc"}};
     for (const auto &c : paths) {
-        char sz[HL_MAX_PATH];
-        int n = PathDirectoryPart(c[0], sz, sizeof sz);
-        EXPECT_EQ(c[1], std::string(sz, n) + (sz[n] ? "<no NUL>" : "")) << c[0];
-    }
-    for (const char *sz : {"/abcdef/g", "/abc/g", "/abcd/g"}) { /* cut to a buffer too small */
-        char szSmall[5];
-        EXPECT_EQ(4, PathDirectoryPart(sz, szSmall, sizeof szSmall));
-        EXPECT_EQ(std::string(sz, 4), szSmall);
+        std::vector<char> sz(c.cch, 'x');
+        int n = PathDirectoryPart(c.szPath, sz.data(), c.cch);
+        EXPECT_EQ(c.szDir, std::string(sz.data(), n) + (sz[n] ? "<no NUL>" : "")) << c.szPath;
     }
 }
 

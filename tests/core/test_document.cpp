@@ -3,6 +3,8 @@
    and the settings file that ships with the program. */
 #include "test_reader_util.h"
 
+#include <map>
+#include <regex>
 #include <tuple>
 
 #include "colors.h"
@@ -139,7 +141,8 @@ TEST(Profile, PortableReaderAnswersAsWin32Does)
 }
 
 /* Every key of the shipped file at the value taken when it is missing
-   (read with -1, no colour, a missing key shows). */
+   (read with -1, no colour, a missing key shows); the colours its
+   comment names by index are the ones drawn (COLORREF 0xBBGGRR). */
 TEST(Profile, ShippedSettingsAtTheirDefaults)
 {
     const std::string szCfg = HALYARD_FIXTURES "/../../samples/halyard-defaults.cfg", szAucun = szCfg + ".absent";
@@ -155,6 +158,17 @@ TEST(Profile, ShippedSettingsAtTheirDefaults)
                   (std::vector<int>{OsGetProfileInt("Couleurs_HCA", sz, -1, szCfg.c_str()), OsGetProfileInt("Couleur_Fond_HCA", sz, -1, szCfg.c_str()),
                                     OsGetProfileInt("Couleur_Fond_SimIden", sz, -1, szCfg.c_str())})) << sz;
     }
+    const std::map<std::string, unsigned long> rgb = {
+        {"black", 0}, {"white", 0xFFFFFF}, {"red", 0x0000FF}, {"green", 0x00FF00}, {"blue", 0xFF0000}, {"yellow", 0x00FFFF},
+        {"magenta", 0xFF00FF}, {"cyan", 0xFFFF00}, {"dark red", 0x000080}, {"dark green", 0x008000}, {"dark blue", 0x800000},
+        {"olive", 0x008080}, {"purple", 0x800080}, {"teal", 0x808000}, {"light grey", 0xC0C0C0}, {"grey", 0x808080}};
+    std::string sText = ReadFile(szCfg);
+    sText = sText.substr(0, sText.find("A value outside"));
+    const std::regex re("(\\d+) ([a-z]+( [a-z]+)?)[,.]");
+    int nNamed = 0;
+    for (std::sregex_iterator it(sText.begin(), sText.end(), re), end; it != end; ++it, nNamed++)
+        EXPECT_EQ(rgb.at((*it)[2]), TABCOLOR[std::stoi((*it)[1])]) << (*it)[0];
+    EXPECT_EQ(NBCOULEURS, nNamed);
 }
 
 } // namespace

@@ -57,16 +57,13 @@ std::pair<unsigned, std::vector<Hsp>> Printed(const std::string &sText, unsigned
     return v;
 }
 
-unsigned Residues(const char *sz) { return (unsigned)(strlen(sz) - std::count(sz, sz + strlen(sz), '-')); }
-
 /* Every HSP of a read report, in index order, loaded through the place
    the reader kept for it (which must hold its tag) from a file left at
-   its end. The rows must agree with the
-   coordinates (as many residues as they span, at the bases per residue
-   of the program naming sName) and with each other (a match mark only
-   where the two residues agree). nRows: 0, a report made without
-   sequences (empty rows); 1, rows of the alignment's length only (the
-   older dialect's rows need not agree). */
+   its end. The rows must agree with the coordinates (as many residues as
+   they span, at the bases per residue of the program naming sName) and
+   with each other (a match mark only where the two residues agree).
+   nRows: 0, made without sequences (empty rows); 1, rows of the
+   alignment's length only (the older dialect's need not agree). */
 std::vector<Hsp> LoadedHsps(const ReadReport &r, const std::string &sName, int nRows = 2)
 {
     std::vector<Hsp> v;
@@ -91,16 +88,14 @@ std::vector<Hsp> LoadedHsps(const ReadReport &r, const std::string &sName, int n
             for (const char *szRow : {d.szQuery, d.szComp, d.szSubject})
                 EXPECT_EQ(nRows > 0 ? (size_t)d.tailleAlign : 0, strlen(szRow));
             auto span = [](unsigned a, unsigned b) { return (a > b ? a - b : b - a) + 1; };
-            if (nRows == 2) {
-                EXPECT_EQ(span(d.StartQuery, d.StopQuery), Residues(d.szQuery) * nStepQ);
-                EXPECT_EQ(span(d.StartSubject, d.StopSubject), Residues(d.szSubject) * nStepS);
-            }
+            auto residues = [](const char *sz) { return (unsigned)(strlen(sz) - std::count(sz, sz + strlen(sz), '-')); };
+            EXPECT_TRUE(nRows < 2 || std::make_pair(span(d.StartQuery, d.StopQuery), span(d.StartSubject, d.StopSubject)) ==
+                                         std::make_pair(residues(d.szQuery) * nStepQ, residues(d.szSubject) * nStepS))
+                << d.StartQuery << "-" << d.StopQuery << " " << d.StartSubject << "-" << d.StopSubject;
             for (int c = 0; c < (nRows == 2 ? d.tailleAlign : 0); c++) {
                 char m = d.szComp[c];
-                if (isalpha((unsigned char)m) || m == '|') {
-                    EXPECT_TRUE(d.szQuery[c] == d.szSubject[c] && (m == '|' || m == d.szQuery[c]))
-                        << "column " << c << ": " << d.szQuery[c] << m << d.szSubject[c];
-                }
+                EXPECT_TRUE((!isalpha((unsigned char)m) && m != '|') || (d.szQuery[c] == d.szSubject[c] && (m == '|' || m == d.szQuery[c])))
+                    << "column " << c << ": " << d.szQuery[c] << m << d.szSubject[c];
             }
         }
         EXPECT_EQ(-1, PlaceBlocHsp(r.pData, h, r.Hit(h - 1)->unHSP + 1));

@@ -54,6 +54,7 @@ TEST(MYFGETS, PiecesOfTheBuffersSize)
         {"ab\r\ncd", {"ab\n", "cd"}},                 {"a\rbc\r", {"a ", "bc ", }},
         {"ab\rcd", {"ab ", "cd"}},                    {"\r\r\n\r", {" ", "\n", " "}},
         {std::string("a\0b\nc\0\n", 7), {std::string("a\0b", 3), "\n", std::string("c\0\n", 3)}},
+        {std::string("\0a\na\0\rb", 7), {std::string("\0a\n", 3), std::string("a\0 ", 3), "b"}},
         {"", {}},
     };
     for (const auto &c : cases) {
@@ -101,8 +102,8 @@ TEST(LitBlastForListBox, ReadsTheFixture)
     ASSERT_EQ(LB_OK, r.nResult);
     EXPECT_TRUE(NoticeIds().empty());
     const DataBlastFile &fb = r.pData->FichierBlast;
-    EXPECT_EQ((std::vector<std::string>{"ABC1_TEST", "(1234 lettres)", "FIXTURE.AA 3 sequences; 1,500 total letters.\n", "1234"}),
-              (std::vector<std::string>{fb.szQuerySeqName, fb.szQuerySeqInfo, fb.szDataBankInfo, std::to_string(fb.TailleQuery)}));
+    EXPECT_EQ((std::vector<std::string>{"(1234 lettres)", "FIXTURE.AA 3 sequences; 1,500 total letters.\n"}),
+              (std::vector<std::string>{fb.szQuerySeqInfo, fb.szDataBankInfo}));
     const std::vector<std::string> hits[] = { /* number, identifier, description, score, P, length, N, HSPs */
         {"1", "SP|P00001|FIRST", "FIRST HIT OF THE FIXTURE, THREE HSPS CONTINUED DESCRIPTION LINE ", "300", "1.0E-30", "14819", "", "3 12"},
         {"2", "SP|P00002|SECOND", "SECOND HIT OF THE FIXTURE ", "100", "2.0E-05", "250", "", "1 4"}};
@@ -132,9 +133,16 @@ TEST(LitBlastForListBox, ReadsTheFixture)
 TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
 {
     std::string b = Fixture("base.bla");
-    const struct { std::string sReport; int nResult; std::vector<unsigned> notices; unsigned nAlign, nAlignTotal; bool bIndex; } cases[] = {
-        /* report, result, notices, hits, HSPs, index file kept */
-        {b, LB_OK, {}, 2, 4, true},
+    auto Query = [&](const char *szLines) { return b.substr(0, b.find("Query=")) + szLines + "\n" + b.substr(b.find("Database:")); };
+    const struct { std::string sReport; int nResult; std::vector<unsigned> notices; unsigned nAlign, nAlignTotal; bool bIndex; const char *szQuery = NULL; } cases[] = {
+        /* report, result, notices, hits, HSPs, index file kept, query name and length read */
+        {b, LB_OK, {}, 2, 4, true, "ABC1_TEST 1234"},
+        {Query("Query=  abc1_test description\n        (820 letters)\n"), LB_OK, {}, 2, 4, true, "ABC1_TEST 820"},
+        {Query("Query=  q1 (AE000111) on the same line (33 letters)\n\n"), LB_OK, {}, 2, 4, true, "Q1 33"},
+        {Query("Query=  q2 desc (AE000111)\n    more (2Fe-2S)\n        (601 letters; record 1)\n"), LB_OK, {}, 2, 4, true, "Q2 601"},
+        {Query("Query=  q3\n    a\n    b\n        (14,601 letters)\n"), LB_OK, {}, 2, 4, true, "Q3 14601"},
+        {Query("Query=  \tq4\tx\n        (5 letters)\n"), LB_OK, {}, 2, 4, true, " 5"},
+        {Query("Query=  q5\xe9z\n        (99999999999 letters)\n"), LB_OK, {}, 2, 4, true, "Q5 2147483647"},
         {Replace(b, "Query=", "Quarry="), LB_NOQUERY, {IDS_NOTBLAST}, 0, 0, false},
         {Replace(b, "Database:", "Datenbank:", true), LB_NODATABASE, {IDS_BADFORMAT}, 0, 0, false},
         {Replace(b, "Sequences producing", "Sequences making"), LB_NOLIST, {IDS_BADFORMAT}, 0, 0, false},
@@ -174,6 +182,9 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
             EXPECT_EQ(std::string::npos, ReadFile(r.index.szPath).find("STRAY"));
         }
         EXPECT_FALSE(OsProgressState().bOpen);
+        if (c.szQuery != NULL) {
+            EXPECT_EQ(c.szQuery, r.pData->FichierBlast.szQuerySeqName + (" " + std::to_string(r.pData->FichierBlast.TailleQuery)));
+        }
     }
 
     TempFile gone("", true);
@@ -191,25 +202,6 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         EXPECT_EQ(std::vector<unsigned>{n < 0 ? IDS_NOOPENTEMP : 0u}, NoticeIds());
         EXPECT_EQ(std::make_tuple(0u, 0u, (pDataHSP *)NULL, false),
                   std::make_tuple(ok.pData->nHSP, ok.pData->nAlignTotal, n < 0 ? NULL : ok.pData->pHSPResultat, n >= 0 && FileExists(ok.index.szPath)));
-    }
-}
-
-TEST(LitBlastForListBox, QueryNameAndLength)
-{
-    std::string b = Fixture("base.bla");
-    const struct { const char *szQueryLines; const char *szName; int nLength; } cases[] = {
-        {"Query=  abc1_test description\n        (820 letters)\n", "ABC1_TEST", 820},
-        {"Query=  q1 (AE000111) on the same line (33 letters)\n\n", "Q1", 33},
-        {"Query=  q2 desc (AE000111)\n    more (2Fe-2S)\n        (601 letters; record 1)\n", "Q2", 601},
-        {"Query=  q3\n    a\n    b\n        (14,601 letters)\n", "Q3", 14601},
-        {"Query=  \tq4\tx\n        (5 letters)\n", "", 5},
-        {"Query=  q5\xe9z\n        (99999999999 letters)\n", "Q5", 2147483647}};
-    size_t nFrom = b.find("Query="), nTo = b.find("Database:");
-    for (const auto &c : cases) {
-        ReadReport r(b.substr(0, nFrom) + c.szQueryLines + "\n" + b.substr(nTo));
-        EXPECT_EQ(LB_OK, r.nResult) << c.szQueryLines;
-        EXPECT_EQ(std::make_pair(std::string(c.szName), c.nLength),
-                  std::make_pair(std::string(r.pData->FichierBlast.szQuerySeqName), r.pData->FichierBlast.TailleQuery));
     }
 }
 

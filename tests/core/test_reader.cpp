@@ -74,6 +74,7 @@ TEST(MYFGETS, PiecesOfTheBuffersSize)
     FILE *p = fopen(f.szPath, "rb");
     char buf[4];
     EXPECT_TRUE(MYFGETS(p, 1, buf) == NULL && MYFGETS(NULL, 4, buf) == NULL && MYFGETS(p, 4, NULL) == NULL); /* nothing to read into */
+    EXPECT_STREQ("a", MYFGETS(p, 2, buf)); /* room for one */
     fclose(p);
 }
 
@@ -157,6 +158,8 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         {CutBefore(b, ">sp|P00001") + ">\n", LB_INCOMPLETE, {IDS_INCOMPLETE}, 0, 0, true},
         {"Sequences producing, said the mail.\n" + b, LB_OK, {}, 2, 4, true},
         {Replace(b, "\n\n\n>sp|P00001", "\nParameters:\n\n>sp|P00001"), LB_OK, {}, 0, 0, true},
+        /* "Score" beyond the line's first 9 characters: no HSP */
+        {Replace(b, " Score = 100 (40.0 bits)", "     Score = 100 (40.0 bits)"), LB_OK, {}, 2, 3, true},
         /* stray lines: ">" lines the first pass did not count or counts alone, query lines before a score */
         {Replace(b, "Score  P(N)      N\n\n", "Score  P(N)      N\n>AB\n"), LB_OK, {}, 2, 4, true},
         {Replace(b, "\n\n\n>sp|P00001", "\n\n123456789>\n>sp|P00001"), LB_OK, {}, 2, 4, true},

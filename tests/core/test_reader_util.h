@@ -1,4 +1,4 @@
-/* Helpers shared by the reader, loader, colour and HCA tests: temporary
+/* Helpers shared by the reader, loader, editor and map tests: temporary
    files, reading a report held in a string, loading HSPs back. */
 #ifndef HALYARD_TEST_READER_UTIL_H
 #define HALYARD_TEST_READER_UTIL_H
@@ -45,8 +45,7 @@ struct TempFile {
     explicit TempFile(const std::string &sContent = std::string(), bool bGone = false)
     {
         EXPECT_EQ(1, OsCreateTempFile("HAL", szPath, sizeof szPath));
-        FILE *f = fopen(szPath, "wb");
-        if (f != NULL) {
+        if (FILE *f = fopen(szPath, "wb")) {
             fwrite(sContent.data(), 1, sContent.size(), f);
             fclose(f);
         }
@@ -77,8 +76,7 @@ struct ReadReport {
         pData = InitDataProgram();
         if (pData == NULL)
             return;
-        snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s",
-                 bPath ? s.c_str() : report.szPath);
+        snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s", bPath ? s.c_str() : report.szPath);
         snprintf(pData->szFileSortie, sizeof pData->szFileSortie, "%s", index.szPath);
         pData->FichierBlast.nRequete = nRequete;
         nResult = LitBlastForListBox(NULL, pData);

@@ -130,16 +130,17 @@ std::vector<V> Coloured(const char *szQuery, const char *szComp, const char *szS
 TEST(AssignColorForAA, SchemesAndBackgroundOption)
 {
     /* A settings file named by one letter, in the current folder; K:
-       colours that name none (16, -1) fall back to the defaults. */
+       colours that name none (16, -1) fall back to the defaults, 0 (Z)
+       is black. */
     TempFile gone("", true);
     const std::filesystem::path cwd = std::filesystem::current_path();
     std::filesystem::current_path(std::filesystem::path(gone.szPath).parent_path());
     FILE *f = fopen("c", "wb");
-    fputs("[Couleurs_HCA]\nW=3\nA=2\nZ=9\nK=16\n[Couleur_Fond_HCA]\nA=4\nW=5\nZ=8\nK=-1\n[Couleurs_SimIden]\nIDENT=7\nAUTRE=99\n"
+    fputs("[Couleurs_HCA]\nW=3\nA=2\nZ=9\nK=16\n[Couleur_Fond_HCA]\nA=4\nW=5\nZ=0\nK=-1\n[Couleurs_SimIden]\nIDENT=7\nAUTRE=99\n"
           "[Couleur_Fond_SimIden]\nA=6\nZ=11\nK=16\n", f);
     fclose(f);
     const struct { int nScheme, nBk; const char *szQuery, *szComp, *szSubject; bool bCfg; std::vector<V> rows; /* query, match, subject */ } cases[] = {
-        {COULEUR_HCA, 1, "AW-Z", "A  +", "AWKW", true, {{"2/4", "3/5", "0/1", "9/8"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/4", "3/5", "0/1", "3/5"}}},
+        {COULEUR_HCA, 1, "AW-Z", "A  +", "AWKW", true, {{"2/4", "3/5", "0/1", "9/0"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/4", "3/5", "0/1", "3/5"}}},
         {COULEUR_HCA, 0, "AW-W", "A  +", "AWKZ", true, {{"2/1", "3/1", "0/1", "3/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/1", "0/1", "9/1"}}},
         {COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKZ", true, {{"7/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"7/6", "0/1", "0/1", "4/11"}}},
         {COULEUR_SIMIDEN, 0, "AW-W", "A  +", "AWKW", true, {{"7/1", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"7/1", "0/1", "0/1", "4/1"}}},

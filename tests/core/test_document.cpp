@@ -3,11 +3,13 @@
    and the settings file that ships with the program. */
 #include "test_reader_util.h"
 
+#include <filesystem>
 #include <map>
 #include <regex>
 #include <tuple>
 
 #include "colors.h"
+#include "halyardrc.h"
 #include "profilecases.h"
 
 using namespace readertest;
@@ -118,6 +120,37 @@ TEST(Document, CreationReleaseAndPaths)
         int n = PathDirectoryPart(c.szPath, sz.data(), c.cch);
         EXPECT_EQ(c.szDir, std::string(sz.data(), n) + (sz[n] ? "<no NUL>" : "")) << c.szPath;
     }
+}
+
+/* The platform layer's answers to buffers too small, and temporary names
+   in a folder given with or without its separator ("\\" one too), or too
+   long for the layer's 262 bytes (natively only: Windows paths stop at
+   260). */
+TEST(Platform, SmallBuffersAndTemporaryNames)
+{
+    char sz[8] = "xxxxxxx", szDir[HL_MAX_PATH], szOut[HL_MAX_PATH];
+    EXPECT_EQ(0, OsLoadString(IDS_HALYARD, sz, 0));
+    EXPECT_TRUE(OsLoadString(IDS_HALYARD, sz, 1) == 0 && sz[0] == '\0');
+    EXPECT_EQ(0, OsGetModulePath(sz, 3));
+    int nDir = OsGetTempDir(szDir, sizeof szDir);
+    ASSERT_GT(nDir, 0);
+    EXPECT_EQ(0, OsCreateTempFileIn(szDir, "HAL", sz, sizeof sz));
+    EXPECT_EQ(0, OsCreateTempFileIn((szDir + std::string("missing")).c_str(), "HAL", szOut, sizeof szOut)); /* the folder refuses */
+    for (std::string sDir : {std::string(szDir), std::string(szDir, nDir - 1), std::string(szDir, nDir - 1) + "\\"}) {
+        TempFile t("", true);
+        EXPECT_EQ(1, OsCreateTempFileIn(sDir.c_str(), "HAL", t.szPath, sizeof t.szPath));
+        EXPECT_TRUE(std::string(szDir, nDir - 1) == std::string(t.szPath, nDir - 1) && strchr("/\\", t.szPath[nDir - 1])) << t.szPath;
+        EXPECT_EQ(std::string::npos, std::string(t.szPath + nDir - 1).find_first_of("/\\", 1)) << t.szPath;
+    }
+#ifndef _WIN32
+    for (size_t n : {260, 261}) { /* the folder's own length */
+        std::string sDir = std::string(szDir) + std::string(n - nDir - 1, 'd') + "/";
+        std::filesystem::create_directory(sDir);
+        char szPath[400];
+        EXPECT_EQ(n == 260, OsCreateTempFileIn(sDir.c_str(), "HAL", szPath, sizeof szPath) == 1) << n;
+        std::filesystem::remove_all(sDir);
+    }
+#endif
 }
 
 /* Halves go toward zero, anything more away from it. */

@@ -115,6 +115,7 @@ TEST(LitBlastForListBox, ReadsTheFixture)
                                                      std::to_string(p->unHSP) + " " + std::to_string(MySize(p->nHSPselected))}));
     }
     const OsProgressRecord &prog = OsProgressState();
+    const int nOpened = prog.nOpened;
     EXPECT_EQ("0 Number of entries: 2 Data aquisition: 2 2",
               std::to_string(prog.bOpen) + " " + prog.szPass + " " + prog.szCount + " " + prog.szAcquire + " " +
                   std::to_string(prog.nMax) + " " + std::to_string(prog.nPos));
@@ -129,6 +130,7 @@ TEST(LitBlastForListBox, ReadsTheFixture)
         EXPECT_EQ(s, szEnd[1] ? o : Replace(o, " \r\n", "\r\n", true)) << (szEnd[1] ? "CR LF" : "CR");
         EXPECT_STREQ(r.Hit(0)->szAccessName, other.Hit(0)->szAccessName);
     }
+    EXPECT_EQ(nOpened + 2, OsProgressState().nOpened) << "one progress box a read";
 }
 
 TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)

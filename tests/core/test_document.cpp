@@ -1,9 +1,15 @@
 /* The document record and the services under it: memory blocks and their
-   failures, paths, releasing what the document owns, settings integers. */
+   failures, paths, releasing what the document owns, settings integers
+   and the settings file that ships with the program. */
 #include "test_reader_util.h"
 
+#include <filesystem>
+#include <map>
+#include <regex>
 #include <tuple>
 
+#include "colors.h"
+#include "halyardrc.h"
 #include "profilecases.h"
 
 using namespace readertest;
@@ -106,19 +112,45 @@ TEST(Document, CreationReleaseAndPaths)
     EXPECT_EQ(nullptr, InitDataProgram());
     EXPECT_EQ(1u, Notices().size());
 
-    const char *paths[][2] = {
-        {"C:\\Program Files\\h\\halyard.exe", "C:\\Program Files\\h\\"}, {"/usr/bin/halyard", "/usr/bin/"},
-        {"C:halyard.exe", "C:"}, {"halyard.exe", ""}, {"Z:/mixed\\seps/h.exe", "Z:/mixed\\seps/"}};
+    const struct { const char *szPath; int cch; const char *szDir; } paths[] = { /* 5: cut to a buffer too small */
+        {"C:\\Program Files\\h\\halyard.exe", 99, "C:\\Program Files\\h\\"}, {"/usr/bin/halyard", 99, "/usr/bin/"}, {"C:halyard.exe", 99, "C:"},
+        {"halyard.exe", 99, ""}, {"Z:/mixed\\seps/h.exe", 99, "Z:/mixed\\seps/"}, {"/abcdef/g", 5, "/abc"}, {"/abc/g", 5, "/abc"}, {"/abcd/g", 5, "/abc"}};
     for (const auto &c : paths) {
-        char sz[HL_MAX_PATH];
-        int n = PathDirectoryPart(c[0], sz, sizeof sz);
-        EXPECT_EQ(c[1], std::string(sz, n) + (sz[n] ? "<no NUL>" : "")) << c[0];
+        std::vector<char> sz(c.cch, 'x');
+        int n = PathDirectoryPart(c.szPath, sz.data(), c.cch);
+        EXPECT_EQ(c.szDir, std::string(sz.data(), n) + (sz[n] ? "<no NUL>" : "")) << c.szPath;
     }
-    for (const char *sz : {"/abcdef/g", "/abc/g", "/abcd/g"}) { /* cut to a buffer too small */
-        char szSmall[5];
-        EXPECT_EQ(4, PathDirectoryPart(sz, szSmall, sizeof szSmall));
-        EXPECT_EQ(std::string(sz, 4), szSmall);
+}
+
+/* The platform layer's answers to buffers too small, and temporary names
+   in a folder given with or without its separator ("\\" one too), or too
+   long for the layer's 262 bytes (natively only: Windows paths stop at
+   260). */
+TEST(Platform, SmallBuffersAndTemporaryNames)
+{
+    char sz[8] = "xxxxxxx", szDir[HL_MAX_PATH], szOut[HL_MAX_PATH];
+    EXPECT_EQ(0, OsLoadString(IDS_HALYARD, sz, 0));
+    EXPECT_TRUE(OsLoadString(IDS_HALYARD, sz, 1) == 0 && sz[0] == '\0');
+    EXPECT_EQ(0, OsGetModulePath(sz, 3));
+    int nDir = OsGetTempDir(szDir, sizeof szDir);
+    ASSERT_GT(nDir, 0);
+    EXPECT_EQ(0, OsCreateTempFileIn(szDir, "HAL", sz, sizeof sz));
+    EXPECT_EQ(0, OsCreateTempFileIn((szDir + std::string("missing")).c_str(), "HAL", szOut, sizeof szOut)); /* the folder refuses */
+    for (std::string sDir : {std::string(szDir), std::string(szDir, nDir - 1), std::string(szDir, nDir - 1) + "\\"}) {
+        TempFile t("", true);
+        EXPECT_EQ(1, OsCreateTempFileIn(sDir.c_str(), "HAL", t.szPath, sizeof t.szPath));
+        EXPECT_TRUE(std::string(szDir, nDir - 1) == std::string(t.szPath, nDir - 1) && strchr("/\\", t.szPath[nDir - 1])) << t.szPath;
+        EXPECT_EQ(std::string::npos, std::string(t.szPath + nDir - 1).find_first_of("/\\", 1)) << t.szPath;
     }
+#ifndef _WIN32
+    for (size_t n : {260, 261}) { /* the folder's own length */
+        std::string sDir = std::string(szDir) + std::string(n - nDir - 1, 'd') + "/";
+        std::filesystem::create_directory(sDir);
+        char szPath[400];
+        EXPECT_EQ(n == 260, OsCreateTempFileIn(sDir.c_str(), "HAL", szPath, sizeof szPath) == 1) << n;
+        std::filesystem::remove_all(sDir);
+    }
+#endif
 }
 
 /* Halves go toward zero, anything more away from it. */
@@ -139,6 +171,37 @@ TEST(Profile, PortableReaderAnswersAsWin32Does)
             << "[" << c.szSection << "] " << c.szKey;
     remove(sPath.c_str());
     EXPECT_EQ(42, OsGetProfileInt("Couleurs_HCA", "A", 42, sPath.c_str())) << "missing file";
+}
+
+/* Every key of the shipped file at the value taken when it is missing
+   (read with -1, no colour, a missing key shows); the colours its
+   comment names by index are the ones drawn (COLORREF 0xBBGGRR). */
+TEST(Profile, ShippedSettingsAtTheirDefaults)
+{
+    const std::string szCfg = HALYARD_FIXTURES "/../../samples/halyard-defaults.cfg", szAucun = szCfg + ".absent";
+    int txt[NBLETTRES], bk[2][NBLETTRES], n[3];
+    ReadColorConfFile(txt, bk[0], n, n + 1, n + 2, COULEUR_HCA, szAucun.c_str());
+    ReadColorConfFile(txt, bk[1], n, n + 1, n + 2, COULEUR_SIMIDEN, szAucun.c_str());
+    const char *const szCles[] = {"IDENT", "SIMIL", "AUTRE"};
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(n[i], OsGetProfileInt("Couleurs_SimIden", szCles[i], -1, szCfg.c_str())) << szCles[i];
+    for (int i = 0; i < NBLETTRES; i++) {
+        const char sz[2] = {(char)('A' + i), '\0'};
+        EXPECT_EQ((std::vector<int>{txt[i], bk[0][i], bk[1][i]}),
+                  (std::vector<int>{OsGetProfileInt("Couleurs_HCA", sz, -1, szCfg.c_str()), OsGetProfileInt("Couleur_Fond_HCA", sz, -1, szCfg.c_str()),
+                                    OsGetProfileInt("Couleur_Fond_SimIden", sz, -1, szCfg.c_str())})) << sz;
+    }
+    const std::map<std::string, unsigned long> rgb = {
+        {"black", 0}, {"white", 0xFFFFFF}, {"red", 0x0000FF}, {"green", 0x00FF00}, {"blue", 0xFF0000}, {"yellow", 0x00FFFF},
+        {"magenta", 0xFF00FF}, {"cyan", 0xFFFF00}, {"dark red", 0x000080}, {"dark green", 0x008000}, {"dark blue", 0x800000},
+        {"olive", 0x008080}, {"purple", 0x800080}, {"teal", 0x808000}, {"light grey", 0xC0C0C0}, {"grey", 0x808080}};
+    std::string sText = ReadFile(szCfg);
+    sText = sText.substr(0, sText.find("A value outside"));
+    const std::regex re("(\\d+) ([a-z]+( [a-z]+)?)[,.]");
+    int nNamed = 0;
+    for (std::sregex_iterator it(sText.begin(), sText.end(), re), end; it != end; ++it, nNamed++)
+        EXPECT_EQ(rgb.at((*it)[2]), TABCOLOR[std::stoi((*it)[1])]) << (*it)[0];
+    EXPECT_EQ(NBCOULEURS, nNamed);
 }
 
 } // namespace

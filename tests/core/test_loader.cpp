@@ -1,10 +1,9 @@
 /* The HSP loader: blocks read back into rows and coordinates, damaged
-   blocks, colours, every HSP of the shared reports. */
+   blocks, colours. */
 #include "test_reader_util.h"
 
 #include <algorithm>
-#include <map>
-#include <sstream>
+#include <filesystem>
 
 #include "colors.h"
 #include "halyardrc.h"
@@ -22,7 +21,7 @@ std::string Resume(const HalyardHSPData *p)
     return sz;
 }
 
-TEST(LitUnAlignHsp, LoadsHspsInFileOrderOrStraightAway)
+TEST(LitUnAlignHsp, LoadsHspsInFileOrderOrFromTheStart)
 {
     ReadReport r(Fixture("base.bla"));
     ASSERT_EQ(LB_OK, r.nResult);
@@ -32,15 +31,10 @@ TEST(LitUnAlignHsp, LoadsHspsInFileOrderOrStraightAway)
         {1, 3, "1 3 5 400-404 500-504 SCORE = 50 (20.0 BITS), EXPECT = 0.5, SUM P(2) = 0.4\n IDENTITIES = 5/5 (100%), POSITIVES = 5/5 (100%)"},
         {2, 1, "2 1 8 10-17 20-27 SCORE = 100 (40.0 BITS), EXPECT = 2.0E-05, P = 2.0E-05\n IDENTITIES = 8/8 (100%), POSITIVES = 8/8 (100%)"}};
     FILE *f = fopen(r.index.szPath, "rb");
-    for (const auto &h : hsps) { /* from one open file, then each from the start */
-        LoadedHsp l(f, h.nHit, h.nHsp), alone(r.index.szPath, h.nHit, h.nHsp);
-        ASSERT_TRUE(l.p != nullptr && alone.p != nullptr);
+    for (const auto &h : hsps) { /* in file order from one open file */
+        LoadedHsp l(f, h.nHit, h.nHsp);
+        ASSERT_TRUE(l.p != nullptr);
         EXPECT_EQ(h.szResume, Resume(l.p));
-        EXPECT_EQ(h.szResume, Resume(alone.p));
-        EXPECT_EQ(std::string(alone.p->szQuery) + alone.p->szComp + alone.p->szSubject,
-                  std::string(l.p->szQuery) + l.p->szComp + l.p->szSubject);
-        for (const char *szRow : {l.p->szQuery, l.p->szComp, l.p->szSubject})
-            EXPECT_EQ((size_t)l.p->tailleAlign, strlen(szRow));
     }
     /* Forward only: an HSP before the current position is not found. */
     LoadedHsp back(f, 1, 2);
@@ -103,31 +97,6 @@ TEST(LitUnAlignHsp, DamagedBlocks)
     }
 }
 
-TEST(Colors, SettingsFileAndDefaults)
-{
-    TempFile gone("", true);
-    TempFile cfg("; colour settings\r\n[couleurs_hca]\r\nw = 3\r\nA=16\r\nC=-1\r\nD=  12 blue\r\nE=x\r\nZ=13\r\n"
-                 "[Couleur_Fond_HCA]\r\nW=7\r\nZ=0\r\n[Couleurs_SimIden]\r\nIDENT=0\r\nsimil=15\r\nAUTRE=99\r\n"
-                 "[Couleur_Fond_SimIden]\r\nK=14\r\nZ=15\r\n");
-    /* scheme, file, letter ('*': all), its text and background, identity, similarity, other; -1: untouched */
-    const struct { int nScheme; bool bFile; char c; int txt, bk, ident, simil, autre; } cases[] = {
-        {COULEUR_HCA, false, '*', 0, 1, -1, -1, -1}, {COULEUR_SIMIDEN, false, '*', -1, 1, 2, 4, 0},
-        {COULEUR_NOIRBLANC, false, '*', 0, 1, 0, 0, 0}, {40, false, '*', -1, -1, -1, -1, -1}, {COULEUR_NOIRBLANC, true, 'W', 0, 1, 0, 0, 0},
-        /* names in any case; 16, -1 and no digits: default colours */
-        {COULEUR_HCA, true, 'W', 3, 7, -1, -1, -1}, {COULEUR_HCA, true, 'A', 0, 1, -1, -1, -1}, {COULEUR_HCA, true, 'C', 0, 1, -1, -1, -1},
-        {COULEUR_HCA, true, 'D', 12, 1, -1, -1, -1}, {COULEUR_HCA, true, 'E', 0, 1, -1, -1, -1}, {COULEUR_HCA, true, 'Z', 13, 0, -1, -1, -1},
-        {COULEUR_SIMIDEN, true, 'K', -1, 14, 0, 15, 0}, {COULEUR_SIMIDEN, true, 'Z', -1, 15, 0, 15, 0}, {COULEUR_SIMIDEN, true, 'W', -1, 1, 0, 15, 0}};
-    for (const auto &c : cases) {
-        int txt[NBLETTRES], bk[NBLETTRES], ident = -1, simil = -1, autre = -1;
-        std::fill(txt, txt + NBLETTRES, -1), std::fill(bk, bk + NBLETTRES, -1);
-        ReadColorConfFile(txt, bk, &ident, &simil, &autre, c.nScheme, c.bFile ? cfg.szPath : gone.szPath);
-        for (int i = 0; i < NBLETTRES; i++)
-            EXPECT_TRUE((c.c != '*' && c.c != 'A' + i) || (c.txt == txt[i] && c.bk == bk[i]))
-                    << "scheme " << c.nScheme << " letter " << (char)('A' + i) << (c.bFile ? "" : " without file");
-        EXPECT_EQ((std::vector<int>{c.ident, c.simil, c.autre}), (std::vector<int>{ident, simil, autre})) << c.nScheme;
-    }
-}
-
 typedef std::vector<std::string> V;
 
 /* "text/background" of every column of the three rows of a hand-made HSP
@@ -160,113 +129,32 @@ std::vector<V> Coloured(const char *szQuery, const char *szComp, const char *szS
 
 TEST(AssignColorForAA, SchemesAndBackgroundOption)
 {
+    /* A settings file named by one letter, in the current folder; K:
+       colours that name none (16, -1) fall back to the defaults, 0 (Z)
+       is black. */
     TempFile gone("", true);
-    TempFile cfg("[Couleurs_HCA]\nW=3\nA=2\nZ=9\n[Couleur_Fond_HCA]\nW=5\nZ=8\n[Couleur_Fond_SimIden]\nA=6\nZ=11\n");
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::path(gone.szPath).parent_path());
+    FILE *f = fopen("c", "wb");
+    fputs("[Couleurs_HCA]\nW=3\nA=2\nZ=9\nK=16\n[Couleur_Fond_HCA]\nA=4\nW=5\nZ=0\nK=-1\n[Couleurs_SimIden]\nIDENT=7\nAUTRE=99\n"
+          "[Couleur_Fond_SimIden]\nA=6\nZ=11\nK=16\n", f);
+    fclose(f);
     const struct { int nScheme, nBk; const char *szQuery, *szComp, *szSubject; bool bCfg; std::vector<V> rows; /* query, match, subject */ } cases[] = {
-        {COULEUR_HCA, 1, "AW-Z", "A  +", "AWKW", true, {{"2/1", "3/5", "0/1", "9/8"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/5", "0/1", "3/5"}}},
+        {COULEUR_HCA, 1, "AW-Z", "A  +", "AWKW", true, {{"2/4", "3/5", "0/1", "9/0"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/4", "3/5", "0/1", "3/5"}}},
         {COULEUR_HCA, 0, "AW-W", "A  +", "AWKZ", true, {{"2/1", "3/1", "0/1", "3/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/1", "0/1", "9/1"}}},
-        {COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKZ", true, {{"2/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/6", "0/1", "0/1", "4/11"}}},
-        {COULEUR_SIMIDEN, 0, "AW-W", "A  +", "AWKW", true, {{"2/1", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "0/1", "0/1", "4/1"}}},
+        {COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKZ", true, {{"7/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"7/6", "0/1", "0/1", "4/11"}}},
+        {COULEUR_SIMIDEN, 0, "AW-W", "A  +", "AWKW", true, {{"7/1", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"7/1", "0/1", "0/1", "4/1"}}},
+        {40, 1, "AW-W", "A  +", "AWKW", true, {{"0/1", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}}, /* no such scheme */
         {COULEUR_NOIRBLANC, 1, "AW-W", "A  +", "AWKW", true, {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}},
         /* identity, similarity, nothing, gap under the default colours */
         {COULEUR_SIMIDEN, 1, "AKW-", "A+  ", "ARFG", false, {{"2/1", "4/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"2/1", "4/1", "0/1", "0/1"}}},
         /* rows shorter than the alignment (a damaged block) */
         {COULEUR_HCA, 1, "AAAA", "A", "", false, {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}}};
     for (const auto &c : cases)
-        EXPECT_EQ(c.rows, Coloured(c.szQuery, c.szComp, c.szSubject, c.bCfg ? cfg.szPath : gone.szPath, c.nScheme, c.nBk))
+        EXPECT_EQ(c.rows, Coloured(c.szQuery, c.szComp, c.szSubject, c.bCfg ? "c" : gone.szPath, c.nScheme, c.nBk))
             << c.nScheme << " " << c.nBk << " " << c.szQuery;
-}
-
-/* Per HSP, query start, stop, subject start, stop as printed, read
-   independently of the reader. */
-std::vector<std::vector<unsigned>> PrintedHsps(const std::string &sText)
-{
-    std::vector<std::vector<unsigned>> v;
-    size_t nList = sText.find("Sequences producing");
-    std::istringstream in(sText.substr(nList, sText.find("Parameters:", nList) - nList));
-    bool bInHit = false;
-    for (std::string sLine; std::getline(in, sLine);) {
-        unsigned a, b;
-        char szSeg[200];
-        if (!sLine.empty() && sLine[0] == '>')
-            bInHit = true;
-        else if (bInHit && sLine.compare(0, 7, " Score ") == 0)
-            v.push_back(std::vector<unsigned>(4, 0));
-        else if (!v.empty() &&
-                 (sLine.compare(0, 6, "Query:") == 0 || sLine.compare(0, 6, "Sbjct:") == 0) &&
-                 sscanf(sLine.c_str() + 6, "%u %199s %u", &a, szSeg, &b) == 3) {
-            unsigned *p = &v.back()[sLine[0] == 'Q' ? 0 : 2];
-            if (p[1] == 0)
-                p[0] = a;
-            p[1] = b;
-        }
-    }
-    return v;
-}
-
-struct Expected { int nResult; unsigned nHits, nHsps; bool bResidues; /* false: made without sequences */ };
-
-/* Counted by reading each file: ">" blocks after the hit list, " Score" lines in them. */
-const std::map<std::string, Expected> legacy = {
-    {"ncbi14_blastp_1.4.11_email.bla", {LB_OK, 50, 212, true}}, {"ncbi14_blastp_1.4.8_gcg.bla", {LB_OK, 62, 234, true}},
-    {"paracel_megablast_1.4.13.bla", {LB_NOLIST, 0, 0, true}}, /* its list after its last "Database:" */
-    {"wu20a19_blastn_biojava.bla", {LB_OK, 4, 15, true}}, {"wu20a19_blastn_bioperl_2.bla", {LB_OK, 6, 8, true}},
-    {"wu20a19_blastp_biojava.bla", {LB_OK, 4, 4, true}}, {"wu20a19_blastp_bioperl_2.bla", {LB_OK, 12, 13, true}},
-    {"wu20a19_blastp_bioperl_2_junkprefix.bla", {LB_OK, 12, 13, true}}, {"wu20a19_blastp_bioperl_2a.bla", {LB_OK, 217, 231, true}},
-    {"wu20a19_blastp_bioperl_2b.bla", {LB_OK, 107, 376, true}}, {"wu20a19_blastx_biojava.bla", {LB_OK, 4, 29, true}},
-    {"wu20a19_tblastn_biojava.bla", {LB_OK, 250, 1598, true}}, {"wu20a19_tblastx_biojava.bla", {LB_OK, 4, 59, true}},
-    {"wu20mp_blastn_brassica_ATH.bla", {LB_OK, 2, 5, true}}, {"wu20mp_blastn_echofilter.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_blastp_contig-by-hand.bla", {LB_OK, 1, 1, true}}, {"wu20mp_blastp_contig-by-hand_crlf.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_blastp_dcr1_sp.bla", {LB_OK, 19, 108, true}}, {"wu20mp_blastp_ecolitst.bla", {LB_OK, 4, 5, true}},
-    {"wu20mp_blastp_ecolitst_noseqs.bla", {LB_OK, 3, 3, false}},
-    {"wu20mp_blastp_emblbork_truncated.bla", {LB_NODATABASE, 0, 0, true}}, /* cut after the query header */
-    {"wu20mp_blastp_no_hsps.bla", {LB_ZERO, 0, 0, true}},                  /* 415 hits listed, no hit block */
-    {"wu20mp_blastp_test1.bla", {LB_OK, 3, 3, true}},
-    {"wu20mp_blastp_tricky.bla", {LB_OK, 1, 7, false}}, /* "Symbol: None" in the first hit line */
-    {"wu20mp_blastx_bug2942.bla", {LB_OK, 1, 11, true}}, {"wu20mp_blastx_dnaEbsub_ecoli.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_tblastn_dnaEbsub_ecoli.bla", {LB_OK, 1, 1, true}},
-    {"wu20mp_tblastn_emboss_truncated.bla", {LB_ZERO, 0, 0, true}}, /* cut inside the hit list header */
-    {"wu20mp_tblastx_dnaEbsub_ecoli.bla", {LB_OK, 2, 14, true}}};
-
-TEST(SharedReports, EveryLegacyReportReadsAndLoadsBack)
-{
-    std::vector<std::string> files = SharedReports(SharedBlast());
-    if (files.empty())
-        GTEST_SKIP() << "no shared test reports in " << SharedBlast();
-    EXPECT_EQ(legacy.size(), files.size()) << "a report was added or removed";
-
-    for (const std::string &sName : files) {
-        SCOPED_TRACE(sName);
-        auto it = legacy.find(sName);
-        ASSERT_NE(legacy.end(), it) << "no expectation for this report";
-        const Expected &e = it->second;
-        std::string sPath = SharedBlast() + "/" + sName;
-        EXPECT_EQ(TF_OK, TestFichier(sPath.c_str()));
-        ReadReport r(sPath, true);
-        ASSERT_EQ(e.nResult, r.nResult);
-        EXPECT_EQ((std::vector<size_t>{e.nHits, e.nHsps, e.nResult == LB_OK ? 0u : 1u}),
-                  (std::vector<size_t>{r.pData->nAlign, r.pData->nAlignTotal, OsNoticeLog().size()}));
-        if (e.nResult != LB_OK)
-            continue;
-
-        std::vector<std::vector<unsigned>> printed = PrintedHsps(ReadFile(sPath));
-        ASSERT_EQ(e.nHsps, printed.size());
-        FILE *f = fopen(r.index.szPath, "rb");
-        ASSERT_NE(nullptr, f);
-        for (unsigned h = 0, i = 0; h < r.pData->nAlign; h++) {
-            for (unsigned k = 1; k <= r.Hit(h)->unHSP; k++, i++) {
-                SCOPED_TRACE(testing::Message() << "hit " << h + 1 << " HSP " << k);
-                LoadedHsp l(f, h + 1, k);
-                ASSERT_NE(nullptr, l.p);
-                size_t nCols = e.bResidues ? (size_t)l.p->tailleAlign : 0;
-                for (const char *szRow : {l.p->szQuery, l.p->szComp, l.p->szSubject})
-                    EXPECT_EQ(nCols, strlen(szRow));
-                EXPECT_EQ(printed[i], (std::vector<unsigned>{l.p->StartQuery, l.p->StopQuery,
-                                                             l.p->StartSubject, l.p->StopSubject}));
-            }
-        }
-        fclose(f);
-    }
+    remove("c");
+    std::filesystem::current_path(cwd);
 }
 
 } // namespace

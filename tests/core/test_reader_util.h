@@ -1,4 +1,4 @@
-/* Helpers shared by the reader, loader, colour and HCA tests: temporary
+/* Helpers shared by the reader, loader, editor and map tests: temporary
    files, reading a report held in a string, loading HSPs back. */
 #ifndef HALYARD_TEST_READER_UTIL_H
 #define HALYARD_TEST_READER_UTIL_H
@@ -19,27 +19,23 @@
 
 namespace readertest {
 
-/* The bytes of a file; bOpened tells whether it could be opened. */
-inline std::string ReadFile(const std::string &sPath, bool *pbOpened = NULL)
+/* The bytes of a file, none when it cannot be opened. */
+inline std::string ReadFile(const std::string &sPath)
 {
     std::string s;
-    FILE *f = fopen(sPath.c_str(), "rb");
-    if (pbOpened != NULL)
-        *pbOpened = f != NULL;
-    if (f == NULL)
-        return s;
     char buf[65536];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
-        s.append(buf, n);
-    fclose(f);
+    if (FILE *f = fopen(sPath.c_str(), "rb")) {
+        for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
+            s.append(buf, n);
+        fclose(f);
+    }
     return s;
 }
 
 inline bool FileExists(const std::string &sPath)
 {
-    bool b;
-    ReadFile(sPath, &b);
-    return b;
+    FILE *f = fopen(sPath.c_str(), "rb");
+    return f != NULL && fclose(f) == 0;
 }
 
 /* A file in the temporary directory holding sContent, deleted with the
@@ -49,8 +45,7 @@ struct TempFile {
     explicit TempFile(const std::string &sContent = std::string(), bool bGone = false)
     {
         EXPECT_EQ(1, OsCreateTempFile("HAL", szPath, sizeof szPath));
-        FILE *f = fopen(szPath, "wb");
-        if (f != NULL) {
+        if (FILE *f = fopen(szPath, "wb")) {
             fwrite(sContent.data(), 1, sContent.size(), f);
             fclose(f);
         }
@@ -81,8 +76,7 @@ struct ReadReport {
         pData = InitDataProgram();
         if (pData == NULL)
             return;
-        snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s",
-                 bPath ? s.c_str() : report.szPath);
+        snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s", bPath ? s.c_str() : report.szPath);
         snprintf(pData->szFileSortie, sizeof pData->szFileSortie, "%s", index.szPath);
         pData->FichierBlast.nRequete = nRequete;
         nResult = LitBlastForListBox(NULL, pData);
@@ -91,12 +85,8 @@ struct ReadReport {
     pDataHSP Hit(unsigned i) const { return pData->pHSPResultat[i]; }
 };
 
-/* The ".bla" reports of the shared test data folder sSub (none when the
-   folder is absent); Windows builds get a "Z:" path, which opendir takes. */
-inline std::string SharedBlast(const char *szSub = "")
-{
-    return std::string(HALYARD_SHARED_TESTDATA) + "/blast" + szSub;
-}
+/* The ".bla" reports of a folder (none when it is absent); Windows builds
+   get a "Z:" path, which opendir takes. */
 inline std::vector<std::string> SharedReports(const std::string &sDir)
 {
     std::vector<std::string> v;
@@ -148,11 +138,13 @@ inline std::vector<unsigned> NoticeIds()
     return v;
 }
 
-/* One HSP loaded from an open index file or a file name, released with
-   the object. */
+/* One HSP loaded from an open index file (through the place the reader
+   kept for it when pData is given) or from a file name, released with the
+   object. */
 struct LoadedHsp {
     pHalyardHSPData p = NULL;
-    LoadedHsp(FILE *f, unsigned nHit, unsigned nHsp) { p = LitUnAlignHsp(NULL, f, nHit, nHsp); }
+    LoadedHsp(FILE *f, unsigned nHit, unsigned nHsp, pDataGeneralPrg pData = NULL)
+        : p(pData ? ChargeHspIndex(pData, f, nHit, nHsp) : LitUnAlignHsp(NULL, f, nHit, nHsp)) {}
     LoadedHsp(const char *szIndex, unsigned nHit, unsigned nHsp)
     {
         if (FILE *f = fopen(szIndex, "rb")) {

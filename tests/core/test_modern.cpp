@@ -84,6 +84,13 @@ std::vector<Hsp> LoadedHsps(const ReadReport &r, const std::string &sName, int n
                 continue;
             }
             const HalyardHSPData &d = *l.p;
+            auto text = [](const HalyardHSPData &x) {
+                return std::to_string(x.StartQuery) + "-" + std::to_string(x.StopQuery) + " " + std::to_string(x.StartSubject) +
+                       "-" + std::to_string(x.StopSubject) + "|" + x.szQuery + "|" + x.szComp + "|" + x.szSubject;
+            };
+            rewind(f);
+            LoadedHsp top(f, h, k);
+            EXPECT_EQ(text(d), top.p ? text(*top.p) : "") << "not the HSP a search from the top finds";
             v.push_back({r.Hit(h - 1)->szAccessNb, {d.StartQuery, d.StopQuery, d.StartSubject, d.StopSubject}});
             for (const char *szRow : {d.szQuery, d.szComp, d.szSubject})
                 EXPECT_EQ(nRows > 0 ? (size_t)d.tailleAlign : 0, strlen(szRow));

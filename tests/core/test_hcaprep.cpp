@@ -106,8 +106,7 @@ TEST(HcaPrep, HelpersNumbersClassesColoursAndRecord)
     for (int i = 0; i < 5; i++)
         got.push_back(c->pInfoAA[i].CouleurAA), got.push_back(c->pInfoAA[i].CouleurFond);
     EXPECT_EQ((std::vector<unsigned long>{0, 0xFFFFFF, 0x0000FF, 0xC0C0C0, 0, 0xFFFFFF, 0, 0xFFFFFF, 0xFF0000, 0x008000}), got);
-    EXPECT_STREQ("X", c->SeqName);
-    std::string sLong(400, 'N');
+    std::string sLong(HCA_MAX_PATH, 'N'); /* one too many */
     SeqPtr r(PrepSequenceHCA("MKVL-AG", NULL, NULL, 12, sLong.c_str(), "C:\\HAL\\", NULL));
     EXPECT_EQ(std::string(HCA_MAX_PATH - 1, 'N'), std::string(r->SeqName)) << "name clamped";
     SeqPtr pVide = Prepare("");

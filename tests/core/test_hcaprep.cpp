@@ -108,11 +108,13 @@ TEST(HcaPrep, HelpersNumbersClassesColoursAndRecord)
     EXPECT_EQ((std::vector<unsigned long>{0, 0xFFFFFF, 0x0000FF, 0xC0C0C0, 0, 0xFFFFFF, 0, 0xFFFFFF, 0xFF0000, 0x008000}), got);
     std::string sLong(HCA_MAX_PATH, 'N'); /* one too many */
     SeqPtr r(PrepSequenceHCA("MKVL-AG", NULL, NULL, 12, sLong.c_str(), "C:\\HAL\\", NULL));
+    SeqPtr pVide(PrepSequenceHCA("", NULL, NULL, 1, NULL, NULL, NULL)); /* no name, no folder */
     EXPECT_EQ(std::string(HCA_MAX_PATH - 1, 'N'), std::string(r->SeqName)) << "name clamped";
-    SeqPtr pVide = Prepare("");
-    EXPECT_EQ((std::vector<std::string>{"MKVL-AG", "8", "7", "6", "0", "-1"}),
-              (std::vector<std::string>{r->Sequence, std::to_string(MySize(r->Sequence)), std::to_string(r->TailleSeq), std::to_string(r->StopAffich),
-                                        std::to_string(pVide->TailleSeq), std::to_string(pVide->StopAffich)}));
+    /* row, its block, length, shown from, to, how many; an empty row; short names and the folder */
+    auto N = [](long n) { return std::to_string(n); };
+    EXPECT_EQ((std::vector<std::string>{"MKVL-AG", "8", "7", "0", "6", "7", "", "0", "-1", "", "X", "C:\\HAL\\"}),
+              (std::vector<std::string>{r->Sequence, N(MySize(r->Sequence)), N(r->TailleSeq), N(r->StartAffich), N(r->StopAffich), N(r->LengthAffich),
+                                        pVide->Sequence, N(pVide->TailleSeq), N(pVide->StopAffich), pVide->SeqName, c->SeqName, r->szPathFile}));
     EXPECT_TRUE(OsNoticeLog().empty());
 }
 

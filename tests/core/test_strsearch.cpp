@@ -48,10 +48,10 @@ struct Finder {
    notice. */
 TEST(ChercheChaine, FindsCutsAndMemoryFailures)
 {
-    Finder f({"Protein Kinase C alpha", "  ser/thr-protein KINASE 2", "hypothetical protein", "", "cyclin-dependent kinase\tinhibitor"});
+    Finder f({"Protein Kinase C alpha", "  ser/thr-protein KINASE 2", "zinc-alpha glycoprotein", "", "cyclin-dependent kinase\tinhibitor"});
     const struct { const char *szChaine; Textes attendu; } cases[] = {
         {"kinase", {"   1 . PROTEIN", "   2 . SER/THR-PROTEIN", "   5 . CYCLIN-DEPENDENT", "found:    3 /    5."}},
-        {"ase\tInh", {"   5 . CYCLIN-DEPENDENT", "found:    1 /    5."}},
+        {"ase\tInh", {"   5 . CYCLIN-DEPENDENT", "found:    1 /    5."}}, {"ZINC", {"   3 . ZINC-ALPHA", "found:    1 /    5."}},
         {"kinase c alpha x", {"found:    0 /    5."}}};
     for (const auto &c : cases)
         EXPECT_EQ(c.attendu, f.Cherche(c.szChaine)) << "searching \"" << c.szChaine << "\"";

@@ -69,8 +69,11 @@ TEST(ChargeMulBla, LaysSelectedHspsOnTheQueryColumns)
             if (c.nBk == 0) /* the backgrounds: the last 40 characters */
                 wantRows.back().replace(123, 40, std::string(40, '1'));
         }
-        for (int r = 1; r <= n; r++)
+        for (int r = 1; r <= n; r++) { /* nothing written before a row's cells (on their size) */
             wantCalls.push_back({r, n});
+            const MulBlaSeq *s = l.p->pSeqMul[r - 1];
+            EXPECT_EQ((std::vector<size_t>{41, 41}), (std::vector<size_t>{OsHeapSize(s->szSeq), OsHeapSize(s->szComp)}));
+        }
         EXPECT_EQ(std::make_tuple(wantRows, wantNames, wantCalls),
                   std::make_tuple(Rows(l.p), Rows(l.p, true), calls)) << "rows, names, progress";
     }

@@ -526,7 +526,7 @@ TEST(MsfExport, FailureLeavesAnOlderFile)
     const std::string sOut = dir.s + "/sub/out.msf";
     fs::create_directory(dir.s + "/sub");
     { std::ofstream(sOut) << "the older file"; }
-    auto Sauve = [&m](const std::string &s) { return SauveMSF(m.p, 1, s.c_str(), 0, 1, 51, 1, NULL); };
+    auto Sauve = [&m](const std::string &s) { return SauveMSF(m.p, 50, s.c_str(), 0, 1, 51, 1, NULL); };
     for (const char *szPath : {"/missing/out.msf", "/sub", "/sub/out.msf"}) {
         SCOPED_TRACE(szPath);
         const std::string sPath = dir.s + szPath;
@@ -555,7 +555,7 @@ TEST(MsfExport, FailureLeavesAnOlderFile)
     int nRet = 0;
     for (int n = 0; n < 100 && nRet != 1; n++) {
         MyAllocFailAfter(n);
-        nRet = Sauve(sOut);
+        nRet = SauveMSF(m.p, 1, sOut.c_str(), 0, 1, 51, 1, NULL);
         MyAllocFailAfter(-1);
         EXPECT_EQ(nRet == 1, ReadFile(sOut) != "the older file") << "allocation " << n;
         EXPECT_EQ(std::vector<std::string>{"out.msf"}, dir.List("/sub"));

@@ -72,7 +72,8 @@ TEST(ChargeMulBla, LaysSelectedHspsOnTheQueryColumns)
         for (int r = 1; r <= n; r++) { /* nothing written before a row's cells (on their size) */
             wantCalls.push_back({r, n});
             const MulBlaSeq *s = l.p->pSeqMul[r - 1];
-            EXPECT_EQ((std::vector<size_t>{41, 41}), (std::vector<size_t>{OsHeapSize(s->szSeq), OsHeapSize(s->szComp)}));
+            EXPECT_EQ((std::vector<size_t>{41, 41}),
+                      (std::vector<size_t>{OsHeapSize(s->szSeq), OsHeapSize(s->szComp)}));
         }
         EXPECT_EQ(std::make_tuple(wantRows, wantNames, wantCalls),
                   std::make_tuple(Rows(l.p), Rows(l.p, true), calls)) << "rows, names, progress";
@@ -343,8 +344,7 @@ TEST(RowCommands, RemoveMoveAndMerge)
                    : c.nOp == MOVE ? MoveSequence(m.p, c.a, c.b) : MergeSequence(m.p, c.a);
         EXPECT_EQ(std::make_tuple(c.nRet, want, wantNames, c.want.size() > 3 || !m.p->pSeqMul[3]),
                   std::make_tuple(nRet, Rows(m.p), Rows(m.p, true), true))
-            << "command " << c.nOp << " on " << c.a << "," << c.b << ": result, rows, names, "
-            << "freed entry NULL";
+            << "command " << c.nOp << " on " << c.a << "," << c.b << ": result, rows, names, freed entry";
         EXPECT_EQ(std::string(6, '?'), m.p->szConsensus);
     }
     for (const char *sz : {"( 12- 40) 1", "NO"}) { /* a name that is all "(", or has none */

@@ -1,6 +1,5 @@
-/* Helpers shared by the editor's tests: made-up reports, documents that
-   have read them, the editor's record loaded from them, and its rows
-   written out for comparison. */
+/* Helpers shared by the editor's tests: read reports, the editor's record
+   loaded from them, and its rows written out for comparison. */
 #ifndef HALYARD_EDITOR_UTIL_H
 #define HALYARD_EDITOR_UTIL_H
 
@@ -27,9 +26,8 @@ inline const std::vector<Hit> kWide = {
 
 typedef std::vector<std::pair<unsigned, unsigned>> Pairs; /* (hit, HSP), 1-based */
 
-/* A read report under scheme 20, its colours told apart from the
-   defaults, backgrounds on unless nBk is 0, with the HSPs of sel marked
-   in that order. */
+/* A read report under scheme 20, its colours told apart from the defaults,
+   backgrounds on unless nBk is 0, the HSPs of sel marked in that order. */
 struct Doc : ReadReport {
     TempFile cfg{"[Couleurs_SimIden]\nAUTRE=5\n[Couleur_Fond_SimIden]\nM=6\nA=7\n"};
     Doc(const std::string &s, const Pairs &sel, bool bPath = false, int nBk = 1)
@@ -41,8 +39,7 @@ struct Doc : ReadReport {
         for (const auto &p : sel)
             Hit(p.first - 1)->nHSPselected[p.second - 1] = 1;
     }
-    /* The table cut to its first n hits, as a read cut short leaves it:
-       nAlign still counts them all. */
+    /* The table cut to its first n hits as a read cut short leaves it (nAlign counts all). */
     void Cut(unsigned n)
     {
         for (unsigned i = n; i < pData->nHSP; i++)

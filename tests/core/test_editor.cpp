@@ -508,6 +508,23 @@ TEST(MsfExport, Layout)
         EXPECT_EQ(0u, OsNoticeLog().size());
     }
     EXPECT_STREQ("P1 (  12-  40) 1", m.p->pSeqMul[1]->szName); /* the editor keeps its names */
+#ifndef _WIN32
+    /* A reader that is not ours, Clustal Omega, reads every name and row
+       back, in FASTA here without its gaps and line ends (it realigns what
+       it reads). */
+    if (system("clustalo --version > /dev/null 2>&1") != 0)
+        printf("clustalo is not installed: the file is not read back\n");
+    else {
+        std::string sIn = dir.s + "/lf.msf", sFa = dir.s + "/out.fa"; /* it wants LF ends */
+        std::ofstream(sIn, std::ios::binary) << std::regex_replace(ReadFile(sPath), std::regex("\r"), "");
+        int nRet = system(("clustalo -i " + sIn + " --infmt=msf --output-order=input-order -o " + sFa + " > /dev/null 2>&1").c_str());
+        std::string sGot = std::regex_replace(ReadFile(sFa), std::regex("[-\n]"), "");
+        fs::remove(sIn), fs::remove(sFa);
+        EXPECT_EQ(0, nRet);
+        EXPECT_EQ(">QUERYNAME1BCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVWXYZ>P1_(__12_LAAGIWTYMKVLAAIWSTYMKVAAGIWSTYKVLAAGIWTYMKVL"
+                  ">ABCDEXDEXCEXCDXCDECDEXDEXCEXCDXCDECDEXDEXCE>alignmentsCDEFGHKLMNPQSTVWYADEFGHILMNPQRTVWYACEFGHIKMN", sGot);
+    }
+#endif
     remove(sPath.c_str()); /* nothing is written for columns outside the rows, or no line */
     for (const auto &a : {std::vector<int>{50, 0, 52}, {50, 10, 9}, {50, -1, 20}, {0, 0, 51}}) {
         EXPECT_EQ(0, SauveMSF(m.p, a[0], sPath.c_str(), a[1], 1, a[2], 1, NULL))

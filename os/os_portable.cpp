@@ -109,13 +109,15 @@ void OsMemoryNotice(const char *szText)
 
 /* ---- Heap ---------------------------------------------------------- */
 
-/* Each block carries a header in front of the caller's bytes: a tag that
-   lets Free, ReAlloc and Size refuse a pointer that is not the start of a
-   live block, and the size asked for. 16 bytes keep the caller's bytes
+/* Each block carries a header in front of the caller's bytes: the size
+   asked for, and a tag that lets Free, ReAlloc and Size refuse a pointer
+   that is not the start of a live block. The tag comes last, next to the
+   caller's bytes, so that a write just before a block spoils it and is
+   refused at the block's release. 16 bytes keep the caller's bytes
    aligned as malloc's are. */
 struct BlockHeader {
-    unsigned long long tag;
     unsigned long long cb;
+    unsigned long long tag;
 };
 static const unsigned long long BLOCK_LIVE = 0x48414c59424c4b31ULL; /* "HALYBLK1" */
 static const unsigned long long BLOCK_DEAD = 0x48414c5944454144ULL;

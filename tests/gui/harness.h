@@ -45,7 +45,6 @@ public:
     std::vector<std::string> Texts() const;
 
 private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Poll();
 
     std::vector<BoxAction> m_actions;

@@ -281,12 +281,10 @@ bool EmfDrawing::HasFill(const RECT &rc, COLORREF cr) const
    the top and bottom rows between them or over the full width. */
 bool EmfDrawing::HasFrame(const RECT &rc, COLORREF cr) const
 {
-    RECT l = { rc.left, rc.top, rc.left + 1, rc.bottom }, r = { rc.right - 1, rc.top, rc.right, rc.bottom };
-    RECT t = { rc.left, rc.top, rc.right, rc.top + 1 }, b = { rc.left, rc.bottom - 1, rc.right, rc.bottom };
-    RECT tIn = { rc.left + 1, rc.top, rc.right - 1, rc.top + 1 };
-    RECT bIn = { rc.left + 1, rc.bottom - 1, rc.right - 1, rc.bottom };
-    return HasFill(l, cr) && HasFill(r, cr) && (HasFill(t, cr) || HasFill(tIn, cr))
-           && (HasFill(b, cr) || HasFill(bIn, cr));
+    auto has = [&](LONG l, LONG t, LONG r, LONG b) { RECT x = { l, t, r, b }; return HasFill(x, cr); };
+    auto row = [&](LONG t) { return has(rc.left, t, rc.right, t + 1) || has(rc.left + 1, t, rc.right - 1, t + 1); };
+    return has(rc.left, rc.top, rc.left + 1, rc.bottom) && has(rc.right - 1, rc.top, rc.right, rc.bottom)
+           && row(rc.top) && row(rc.bottom - 1);
 }
 
 bool EmfDrawing::HasSegment(POINT a, POINT b, COLORREF cr) const

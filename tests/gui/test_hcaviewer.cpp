@@ -189,10 +189,8 @@ TEST_F(HcaViewerTest, AnotherHspRebuildsBothPlotsAtPositionZero)
         SCOPED_TRACE(noHsp);
         Scroll(WM_HSCROLL, SB_LINERIGHT);
         ListBox_SetCurSel(HWNDRESULT, 4);
-        if (noHsp == 1)
-            SendMessageA(hWndMain, WM_COMMAND, MAKEWPARAM(6001, LBN_SELCHANGE), (LPARAM)HWNDRESULT);
-        else
-            Command(hWndMain, 6002);
+        WPARAM wCmd = noHsp == 1 ? MAKEWPARAM(6001, LBN_SELCHANGE) : 6002;
+        SendMessageA(hWndMain, WM_COMMAND, wCmd, noHsp == 1 ? (LPARAM)HWNDRESULT : 0);
         PumpMessages(30);
         ASSERT_NE(nullptr, Doc()->pVhspData);
         EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));

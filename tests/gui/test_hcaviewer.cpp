@@ -146,8 +146,10 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
 
 /* Plots taller than the frame: the bottom shown after a plot is added;
    lines of half a plot, pages of a frame, within the range. With one plot
-   no bar, and the plot one text line down. */
-TEST_F(HcaViewerTest, VerticalScrolling)
+   no bar, and the plot one text line down. Whichever allocation fails while
+   a second plot is added: one notice, no plot window left over, the first
+   plot untouched. */
+TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
 {
     pDataHcaPrg p = Prg();
     const int cy = (int)p->GrObj.cyCharDiag;
@@ -179,6 +181,19 @@ TEST_F(HcaViewerTest, VerticalScrolling)
     EXPECT_EQ((Ints{ 0, 0 }), (Ints{ (int)p->nDiag, NbEnfants() }));
     ASSERT_EQ(1, AjouteQuery());
     EXPECT_EQ((Ints{ 0, 0, cy }), (Ints{ p->bVScroll, p->nPosVScroll, Top(0) }));
+    HWND hWndQuery = Plot(0);
+    int n = 0;
+    for (int r = 0; r != 1; n++) {
+        ASSERT_LT(n, 400) << "never succeeds";
+        SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
+        BoxAnswerer answerer({ IDOK, IDOK });
+        MyAllocFailAfter(n);
+        r = AjouteQuery();
+        MyAllocFailAfter(-1);
+        EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
+                  (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
+                         strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
+    }
 }
 
 /* Another hit from the list, then the next HSPs of hit 5, rebuild both
@@ -218,30 +233,11 @@ TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
     }
 }
 
-/* Whichever allocation fails while a plot is added: one notice, no plot
-   window left over, the other plot untouched. */
-TEST_F(HcaViewerTest, EveryAllocationFailureWhileAddingAPlotLeavesTheViewerAsItWas)
-{
-    FermeHCADiag();
-    ASSERT_EQ(1, AjouteQuery());
-    HWND hWndQuery = Plot(0);
-    int n = 0;
-    for (int r = 0; r != 1; n++) {
-        ASSERT_LT(n, 400) << "never succeeds";
-        SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
-        BoxAnswerer answerer({ IDOK, IDOK });
-        MyAllocFailAfter(n);
-        r = AjouteQuery();
-        MyAllocFailAfter(-1);
-        EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
-                  (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
-                         strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
-    }
-}
 
 /* Each residue's letter or symbols (a shape where Wine's Wingdings lacks
    the glyph) in both copies, its cells and contour; scale numbers and
-   ticks; chevrons; nothing else; every pen and brush deleted. */
+   ticks; chevrons; nothing else; every pen and brush deleted. Without
+   memory, nothing. */
 TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
 {
     const char *szRow = "ACDGKPSTWLAAALAKLVDEIFGHKWALALAA";
@@ -310,18 +306,10 @@ TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
     EXPECT_EQ(nTextes, d.texts.size()) << "texts elsewhere";
     EXPECT_LE(nSegments, d.segments.size());
     EXPECT_GE(nSegments + 20, d.segments.size()) << "segments elsewhere";
-}
-
-/* Without either work array a paint draws nothing, with one notice. */
-TEST_F(HcaViewerTest, PaintsWithoutMemoryDrawNothing)
-{
-    Ligne p = Rangee("ALALAAGPSTKLLVEDWWAKLI", 1);
-    RECT rc = { 0, 0, 500, 200 };
-    for (int nOk : { 0, 1 }) {
+    for (int nOk : { 0, 1 }) {   /* without either work array: nothing drawn, one notice */
         BoxAnswerer answerer({ IDOK });
         MyAllocFailAfter(nOk);
-        int nRet = -1;
-        EmfDrawing d = Dessine(p.get(), 0, 21, rc, &nRet);
+        d = Dessine(p.get(), nOffset, n - 1, { rc.left, rc.top, rc.right, rc.bottom }, &nRet);
         MyAllocFailAfter(-1);
         EXPECT_EQ((Ints{ 0, 0, 1 }), (Ints{ nRet, (int)(d.texts.size() + d.polygons.size() + d.segments.size()),
                                             (int)answerer.Seen().size() })) << nOk;

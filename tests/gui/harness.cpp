@@ -2,9 +2,9 @@
    metafiles for the GUI tests. */
 #include <windows.h>
 #include <commctrl.h>
-#include <stdio.h>
 #include <string.h>
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include "harness.h"
 
@@ -29,7 +29,7 @@ BoxAnswerer::BoxAnswerer(std::initializer_list<int> answers) : BoxAnswerer(std::
 BoxAnswerer::BoxAnswerer(std::vector<BoxAction> actions) : m_actions(std::move(actions))
 {
     g_pAnswerer = this;
-    m_idTimer = SetTimer(NULL, 0, 30, OnTimer);
+    m_idTimer = SetTimer(NULL, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) { g_pAnswerer->Poll(); });
 }
 
 BoxAnswerer::~BoxAnswerer()
@@ -44,12 +44,6 @@ std::vector<std::string> BoxAnswerer::Texts() const
     for (const BoxSeen &b : m_seen)
         v.push_back(b.szCaption + "|" + b.szText);
     return v;
-}
-
-void CALLBACK BoxAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (g_pAnswerer != NULL)
-        g_pAnswerer->Poll();
 }
 
 static std::string ClassOf(HWND h)
@@ -95,25 +89,25 @@ void Click(HWND hDlg, int id)
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(hDlg, id));
 }
 
-static void TreeLevel(HWND hTree, HTREEITEM h, int nLevel, std::string *ps)
+static std::string TreeLevel(HWND hTree, HTREEITEM h, int nLevel)
 {
+    std::string s;
     for (; h != NULL; h = TreeView_GetNextSibling(hTree, h)) {
         char sz[1024] = "";
         TVITEMA it = {};
         it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         it.hItem = h, it.pszText = sz, it.cchTextMax = sizeof sz;
         SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&it);
-        *ps += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage)
-               + (it.iSelectedImage != it.iImage ? " sel " + std::to_string(it.iSelectedImage) : "") + "]\n";
-        TreeLevel(hTree, TreeView_GetChild(hTree, h), nLevel + 1, ps);
+        s += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage)
+             + (it.iSelectedImage != it.iImage ? " sel " + std::to_string(it.iSelectedImage) : "") + "]\n"
+             + TreeLevel(hTree, TreeView_GetChild(hTree, h), nLevel + 1);
     }
+    return s;
 }
 
 std::string TreeText(HWND hTree)
 {
-    std::string s;
-    TreeLevel(hTree, TreeView_GetRoot(hTree), 0, &s);
-    return s;
+    return TreeLevel(hTree, TreeView_GetRoot(hTree), 0);
 }
 
 void PumpMessages(DWORD nMs)
@@ -145,10 +139,7 @@ std::string TempPath(const std::string &szName)
 std::string WriteTemp(const std::string &szName, const std::string &szText)
 {
     std::string szPath = TempPath(szName);
-    if (FILE *f = fopen(szPath.c_str(), "wb")) {
-        fwrite(szText.data(), 1, szText.size(), f);
-        fclose(f);
-    }
+    std::ofstream(szPath, std::ios::binary) << szText;
     return szPath;
 }
 
@@ -290,12 +281,10 @@ bool EmfDrawing::HasFill(const RECT &rc, COLORREF cr) const
    the top and bottom rows between them or over the full width. */
 bool EmfDrawing::HasFrame(const RECT &rc, COLORREF cr) const
 {
-    RECT l = { rc.left, rc.top, rc.left + 1, rc.bottom }, r = { rc.right - 1, rc.top, rc.right, rc.bottom };
-    RECT t = { rc.left, rc.top, rc.right, rc.top + 1 }, b = { rc.left, rc.bottom - 1, rc.right, rc.bottom };
-    RECT tIn = { rc.left + 1, rc.top, rc.right - 1, rc.top + 1 };
-    RECT bIn = { rc.left + 1, rc.bottom - 1, rc.right - 1, rc.bottom };
-    return HasFill(l, cr) && HasFill(r, cr) && (HasFill(t, cr) || HasFill(tIn, cr))
-           && (HasFill(b, cr) || HasFill(bIn, cr));
+    auto has = [&](LONG l, LONG t, LONG r, LONG b) { RECT x = { l, t, r, b }; return HasFill(x, cr); };
+    auto row = [&](LONG t) { return has(rc.left, t, rc.right, t + 1) || has(rc.left + 1, t, rc.right - 1, t + 1); };
+    return has(rc.left, rc.top, rc.left + 1, rc.bottom) && has(rc.right - 1, rc.top, rc.right, rc.bottom)
+           && row(rc.top) && row(rc.bottom - 1);
 }
 
 bool EmfDrawing::HasSegment(POINT a, POINT b, COLORREF cr) const

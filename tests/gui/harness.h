@@ -1,10 +1,8 @@
-/* harness.h: helpers for the GUI tests that run under Wine. The test
- * program creates the real windows in its own thread and drives them with
- * messages. Modal boxes run their own message loop inside the call that
- * opens them, so they are answered from a thread timer that fires inside
- * that loop: arm a BoxAnswerer before the call, read what the box showed
- * after it. Drawing is checked by recording it into an enhanced metafile
- * and decoding the records (Record). */
+/* harness.h: helpers for the GUI tests under Wine, which drive the real
+ * windows with messages. A modal box is answered from a thread timer firing
+ * in its own message loop: arm a BoxAnswerer before the call that opens it,
+ * read what it showed after. Drawing is recorded into an enhanced metafile
+ * and its records decoded (Record). */
 #ifndef HALYARD_TEST_HARNESS_H
 #define HALYARD_TEST_HARNESS_H
 
@@ -24,10 +22,9 @@ struct BoxSeen {
 /* What to do with a modal box: fill its controls, then press a button. */
 typedef std::function<void(HWND hBox)> BoxAction;
 
-/* Presses button id (IDOK, IDYES, IDNO, IDCANCEL...). */
-BoxAction Press(int id);
-/* Sets the text of control idEdit, then presses button id: answers the
+/* Presses button id; or sets the text of control idEdit first, as for the
    Open and Save dialogs (their file name box is 0x47C). */
+BoxAction Press(int id);
 BoxAction TypeAndPress(int idEdit, std::string szText, int id);
 const int IDC_OPEN_FILENAME = 0x47C;
 
@@ -45,7 +42,6 @@ public:
     std::vector<std::string> Texts() const;
 
 private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Poll();
 
     std::vector<BoxAction> m_actions;

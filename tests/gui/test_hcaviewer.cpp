@@ -1,7 +1,6 @@
-/* The HCA viewer under Wine, on the sample report: opening and closing,
-   size, toolbar, scrolling, another HSP, a plot that cannot be built; a
-   paint of a plot, from enhanced metafiles, against the portable geometry
-   tested natively: what it draws, and what it creates. */
+/* The HCA viewer under Wine, on the sample report: opening, closing,
+   scrolling, another HSP, a plot that cannot be built; a paint of a plot,
+   from enhanced metafiles, against the portable geometry. */
 #include <algorithm>
 #include <memory>
 #include "hcawin.h"
@@ -76,43 +75,41 @@ protected:
         h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
         return p;
     }
-    /* One paint of residues 0..nLast, as a plot window does it. */
+    /* One paint of residues 0..nLast, as a plot window does it: the pen
+       and brush of PrepHCADC stay selected, CleanHCADC gives back the DC's. */
     static EmfDrawing Dessine(pInfoSequence p, int nOffset, int nLast, RECT rc, int *pnRet)
     {
         return Record([&](HDC hdc) {
+            HGDIOBJ hPen0 = GetCurrentObject(hdc, OBJ_PEN), hBr0 = GetCurrentObject(hdc, OBJ_BRUSH);
             PrepHCADC(hdc, &Prg()->GrObj);
+            HGDIOBJ hPen = GetCurrentObject(hdc, OBJ_PEN), hBr = GetCurrentObject(hdc, OBJ_BRUSH);
             *pnRet = DessineDiagramme2(hdc, p, nOffset, 0, nLast, &rc, Prg()->GrObj, HCA_MODE_ECRAN);
+            EXPECT_TRUE(hPen == GetCurrentObject(hdc, OBJ_PEN) && hBr == GetCurrentObject(hdc, OBJ_BRUSH));
             CleanHCADC(hdc, &Prg()->GrObj);
+            EXPECT_TRUE(hPen0 == GetCurrentObject(hdc, OBJ_PEN) && hBr0 == GetCurrentObject(hdc, OBJ_BRUSH));
         });
     }
 };
 
-/* Above the main window, of fixed height, the plots as wide as the frame;
-   the toolbar's buttons and tooltips (the printing tests run them). */
+/* Above the main window, which a resize keeps below it; the plots as wide
+   as the frame; the last button's tip. */
 TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
 {
     PlotsDuHsp();
     EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)) && Coche3009());
-    EXPECT_EQ(Rect(HWNDHCAMAIN).bottom, Rect(hWndMain).top) << "main window below the viewer";
     const int nHaut = Rect(HWNDHCAMAIN).bottom - Rect(HWNDHCAMAIN).top;
-    for (int cx : { 700, 640 }) {
-        SetWindowPos(HWNDHCAMAIN, NULL, 0, 0, cx, nHaut + cx - 660, SWP_NOMOVE | SWP_NOZORDER);
-        PumpMessages(20);
-        RECT rc = Rect(HWNDHCAMAIN), rcF, rcP = Rect(Plot(0));
-        GetClientRect(HWNDHCAFRAME, &rcF);
-        EXPECT_EQ((std::vector<long>{ cx, nHaut, rcF.right - 2 * Prg()->GrObj.cxCharDiag }),
-                  (std::vector<long>{ rc.right - rc.left, rc.bottom - rc.top, rcP.right - rcP.left }));
-    }
-    for (int i = 0; i < 2; i++) {   /* the toolbar's buttons and their tips */
-        TBBUTTON tb = {};
-        TOOLTIPTEXTA ttt = {};
-        SendMessageA(HWNDHCATOOLBAR, TB_GETBUTTON, i, (LPARAM)&tb);
-        ttt.hdr = { HWNDHCATOOLBAR, (UINT_PTR)tb.idCommand, (UINT)TTN_NEEDTEXTA };
-        SendMessageA(HWNDHCAMAIN, WM_NOTIFY, 0, (LPARAM)&ttt);
-        char sz[64] = "";
-        LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
-        EXPECT_EQ(i ? "3023 Printer setup" : "3027 Print HCA alignment", std::to_string(tb.idCommand) + " " + sz);
-    }
+    SetWindowPos(HWNDHCAMAIN, NULL, 0, 0, 640, nHaut - 20, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages(20);
+    RECT rc = Rect(HWNDHCAMAIN), rcF, rcP = Rect(Plot(0));
+    GetClientRect(HWNDHCAFRAME, &rcF);
+    EXPECT_EQ((std::vector<long>{ 640, nHaut, rcF.right - 2 * Prg()->GrObj.cxCharDiag, rc.bottom }),
+              (std::vector<long>{ rc.right - rc.left, rc.bottom - rc.top, rcP.right - rcP.left, Rect(hWndMain).top }));
+    TOOLTIPTEXTA ttt = {};
+    ttt.hdr = { HWNDHCATOOLBAR, 3023, (UINT)TTN_NEEDTEXTA };
+    SendMessageA(HWNDHCAMAIN, WM_NOTIFY, 0, (LPARAM)&ttt);
+    char sz[64] = "";
+    LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
+    EXPECT_STREQ("Printer setup", sz);
 }
 
 /* Arrows move both plots 10 residues (residue 10 then drawn one pixel
@@ -149,8 +146,10 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
 
 /* Plots taller than the frame: the bottom shown after a plot is added;
    lines of half a plot, pages of a frame, within the range. With one plot
-   no bar, and the plot one text line down. */
-TEST_F(HcaViewerTest, VerticalScrolling)
+   no bar, and the plot one text line down. Whichever allocation fails while
+   a second plot is added: one notice, no plot window left over, the first
+   plot untouched. */
+TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
 {
     pDataHcaPrg p = Prg();
     const int cy = (int)p->GrObj.cyCharDiag;
@@ -182,6 +181,19 @@ TEST_F(HcaViewerTest, VerticalScrolling)
     EXPECT_EQ((Ints{ 0, 0 }), (Ints{ (int)p->nDiag, NbEnfants() }));
     ASSERT_EQ(1, AjouteQuery());
     EXPECT_EQ((Ints{ 0, 0, cy }), (Ints{ p->bVScroll, p->nPosVScroll, Top(0) }));
+    HWND hWndQuery = Plot(0);
+    int n = 0;
+    for (int r = 0; r != 1; n++) {
+        ASSERT_LT(n, 400) << "never succeeds";
+        SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
+        BoxAnswerer answerer({ IDOK, IDOK });
+        MyAllocFailAfter(n);
+        r = AjouteQuery();
+        MyAllocFailAfter(-1);
+        EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
+                  (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
+                         strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
+    }
 }
 
 /* Another hit from the list, then the next HSPs of hit 5, rebuild both
@@ -192,10 +204,8 @@ TEST_F(HcaViewerTest, AnotherHspRebuildsBothPlotsAtPositionZero)
         SCOPED_TRACE(noHsp);
         Scroll(WM_HSCROLL, SB_LINERIGHT);
         ListBox_SetCurSel(HWNDRESULT, 4);
-        if (noHsp == 1)
-            SendMessageA(hWndMain, WM_COMMAND, MAKEWPARAM(6001, LBN_SELCHANGE), (LPARAM)HWNDRESULT);
-        else
-            Command(hWndMain, 6002);
+        WPARAM wCmd = noHsp == 1 ? MAKEWPARAM(6001, LBN_SELCHANGE) : 6002;
+        SendMessageA(hWndMain, WM_COMMAND, wCmd, noHsp == 1 ? (LPARAM)HWNDRESULT : 0);
         PumpMessages(30);
         ASSERT_NE(nullptr, Doc()->pVhspData);
         EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
@@ -223,31 +233,11 @@ TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
     }
 }
 
-/* Whichever allocation fails while a plot is added: one notice, no plot
-   window left over, the other plot untouched. */
-TEST_F(HcaViewerTest, EveryAllocationFailureWhileAddingAPlotLeavesTheViewerAsItWas)
-{
-    FermeHCADiag();
-    ASSERT_EQ(1, AjouteQuery());
-    HWND hWndQuery = Plot(0);
-    int n = 0;
-    for (int r = 0; r != 1; n++) {
-        ASSERT_LT(n, 400) << "never succeeds";
-        SCOPED_TRACE(testing::Message() << "allocation " << n + 1 << " fails");
-        BoxAnswerer answerer({ IDOK, IDOK });
-        MyAllocFailAfter(n);
-        r = AjouteQuery();
-        MyAllocFailAfter(-1);
-        EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
-                  (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
-                         strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
-    }
-    EXPECT_GE(n, 7) << "record, its four arrays and the plot list at least";
-}
 
 /* Each residue's letter or symbols (a shape where Wine's Wingdings lacks
    the glyph) in both copies, its cells and contour; scale numbers and
-   ticks; chevrons; nothing else; every pen and brush deleted. */
+   ticks; chevrons; nothing else; every pen and brush deleted. Without
+   memory, nothing. */
 TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
 {
     const char *szRow = "ACDGKPSTWLAAALAKLVDEIFGHKWALALAA";
@@ -316,33 +306,14 @@ TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
     EXPECT_EQ(nTextes, d.texts.size()) << "texts elsewhere";
     EXPECT_LE(nSegments, d.segments.size());
     EXPECT_GE(nSegments + 20, d.segments.size()) << "segments elsewhere";
-}
-
-/* Without either work array a paint draws nothing, with one notice;
-   between PrepHCADC and CleanHCADC the caller's pen and brush stay
-   selected. */
-TEST_F(HcaViewerTest, PaintsWithoutMemoryDrawNothingAndKeepTheCallersObjects)
-{
-    Ligne p = Rangee("ALALAAGPSTKLLVEDWWAKLI", 1);
-    RECT rc = { 0, 0, 500, 200 };
-    for (int nOk : { 0, 1 }) {
+    for (int nOk : { 0, 1 }) {   /* without either work array: nothing drawn, one notice */
         BoxAnswerer answerer({ IDOK });
         MyAllocFailAfter(nOk);
-        int nRet = -1;
-        EmfDrawing d = Dessine(p.get(), 0, 21, rc, &nRet);
+        d = Dessine(p.get(), nOffset, n - 1, { rc.left, rc.top, rc.right, rc.bottom }, &nRet);
         MyAllocFailAfter(-1);
         EXPECT_EQ((Ints{ 0, 0, 1 }), (Ints{ nRet, (int)(d.texts.size() + d.polygons.size() + d.segments.size()),
                                             (int)answerer.Seen().size() })) << nOk;
     }
-    GraphObjData &g = Prg()->GrObj;
-    HDC hdc = CreateCompatibleDC(NULL);
-    PrepHCADC(hdc, &g);
-    HGDIOBJ hPen = (HGDIOBJ)g.hPens, hBr = (HGDIOBJ)g.hBrs;
-    EXPECT_EQ(1, DessineDiagramme2(hdc, p.get(), 0, 0, 21, &rc, g, HCA_MODE_ECRAN));
-    EXPECT_TRUE(hPen == GetCurrentObject(hdc, OBJ_PEN) && hBr == GetCurrentObject(hdc, OBJ_BRUSH));
-    CleanHCADC(hdc, &g);
-    EXPECT_NE(hPen, GetCurrentObject(hdc, OBJ_PEN));
-    DeleteDC(hdc);
 }
 
 } // namespace

@@ -46,62 +46,40 @@ protected:
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
-/* Number, identifier, score, P at the row's top in their colours, over the selection or window colour. */
-TEST_F(ReportTest, RowShowsItsHitInItsColours)
+/* Number, identifier, score, P at the row's top in their colours, over the selection or window colour;
+   the focus mark a grey frame just inside the row, erased in the window colour; other controls untouched. */
+TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
 {
-    const RECT rc = { 3, 40, 400, 60 };
-    /* row, selected, background, colours of number, identifier, score, P */
-    const struct { unsigned nRow; bool bSel; COLORREF crFond, crNum, crIdent, crScore, crProb; } cases[] = {
-        { 10, true, 0x800000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF }, { 0, false, GetSysColor(COLOR_WINDOW), 0x000000, 0x643C28, 0x002864, 0x000000 } };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "row " << c.nRow);
-        const DataHSP *p = Doc()->pHSPResultat[c.nRow];
-        EmfDrawing d = Dessine(c.nRow, ODA_DRAWENTIRE, c.bSel ? ODS_SELECTED : 0, rc);
-        ASSERT_EQ(4u, d.texts.size());
-        const std::string szAttendus[] = { std::to_string(c.nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
-        const COLORREF crAttendus[] = { c.crNum, c.crIdent, c.crScore, c.crProb };
-        for (size_t i = 0; i < 4; i++)
-            EXPECT_EQ((std::vector<std::string>{ szAttendus[i], std::to_string(crAttendus[i]), std::to_string(rc.top + 2), "1" }),
-                      (std::vector<std::string>{ d.texts[i].A(), std::to_string(d.texts[i].crText), std::to_string(d.texts[i].pt.y),
-                                                 std::to_string(i == 0 || d.texts[i - 1].pt.x < d.texts[i].pt.x) })) << "text, colour, top, columns in order";
-        EXPECT_TRUE(d.HasFill(rc, c.crFond));
-    }
-}
-
-TEST_F(ReportTest, FocusMarkIsAGreyFrameInsideTheRowAndIsErasedInTheWindowColour)
-{
-    const RECT rcItem = { 0, 20, 300, 40 }, rcMark = { 1, 21, 299, 39 };
+    const RECT rc = { 3, 40, 400, 60 }, rcMark = { 4, 41, 399, 59 };
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
-    /* row, control, action, state, texts drawn, frame colour (AUCUN: none) */
-    const struct { UINT nRow, idCtl, uAction, uState; size_t nTexts; COLORREF crMark; } cases[] = {
-        { 1, 6001, ODA_DRAWENTIRE, ODS_SELECTED | ODS_FOCUS, 4, crGris }, { 1, 6001, ODA_DRAWENTIRE, 0, 4, crFenetre },
-        { 1, 6001, ODA_SELECT, ODS_SELECTED | ODS_FOCUS, 4, AUCUN }, { 1, 6001, ODA_FOCUS, ODS_SELECTED | ODS_FOCUS, 0, crGris },
-        { 1, 6001, ODA_FOCUS, ODS_SELECTED, 0, crFenetre }, { (UINT)-1, 6001, ODA_FOCUS, 0, 0, crFenetre },
-        { (UINT)-1, 6001, ODA_DRAWENTIRE, ODS_FOCUS, 0, crGris },   /* empty list */
-        { 1, 6009, ODA_DRAWENTIRE, ODS_FOCUS, 0, AUCUN } };        /* not the list */
+    const COLORREF crNormal[] = { 0x000000, 0x643C28, 0x002864, 0x000000 };
+    const UINT SEL = ODS_SELECTED, FOC = ODS_FOCUS, ENTIRE = ODA_DRAWENTIRE;
+    /* row, control, action, state, texts drawn, background and frame colours (AUCUN: none) */
+    const struct { UINT nRow, idCtl, uAction, uState; size_t nTexts; COLORREF crFond, crMark; } cases[] = {
+        { 10, 6001, ENTIRE, SEL | FOC, 4, 0x800000, crGris }, { 0, 6001, ENTIRE, 0, 4, crFenetre, crFenetre },
+        { 1, 6001, ODA_SELECT, SEL | FOC, 4, 0x800000, AUCUN }, { 1, 6001, ODA_FOCUS, SEL | FOC, 0, AUCUN, crGris },
+        { 1, 6001, ODA_FOCUS, SEL, 0, AUCUN, crFenetre }, { (UINT)-1, 6001, ODA_FOCUS, 0, 0, AUCUN, crFenetre },
+        { (UINT)-1, 6001, ENTIRE, FOC, 0, AUCUN, crGris }, { 1, 6009, ENTIRE, FOC, 0, AUCUN, AUCUN } }; /* empty, other */
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "row " << (int)c.nRow << " control " << c.idCtl << " action " << c.uAction << " state " << c.uState);
-        EmfDrawing d = Dessine(c.nRow, c.uAction, c.uState, rcItem, c.idCtl);
-        EXPECT_EQ(c.nTexts, d.texts.size());
+        SCOPED_TRACE(testing::Message() << "row " << (int)c.nRow << " control " << c.idCtl << " action " << c.uAction);
+        EmfDrawing d = Dessine(c.nRow, c.uAction, c.uState, rc, c.idCtl);
+        ASSERT_EQ(c.nTexts, d.texts.size());
         EXPECT_EQ(c.crMark == crGris, d.HasFrame(rcMark, crGris));
         EXPECT_EQ(c.crMark == crFenetre, d.HasFrame(rcMark, crFenetre));
-        EXPECT_TRUE(c.idCtl == 6001 || d.fills.empty());
+        EXPECT_TRUE(c.crFond == AUCUN ? c.idCtl == 6001 || d.fills.empty() : d.HasFill(rc, c.crFond));
+        if (!c.nTexts)
+            continue;
+        const DataHSP *p = Doc()->pHSPResultat[c.nRow];
+        const std::string szAttendus[] = { std::to_string(c.nRow + 1) + ".", p->szAccessNb, p->szHighScore, p->szProb };
+        for (size_t i = 0; i < 4; i++) {
+            const EmfText &t = d.texts[i];
+            const COLORREF cr = (c.uState & SEL) ? 0xFFFFFF : crNormal[i];
+            EXPECT_EQ((std::vector<std::string>{ szAttendus[i], std::to_string(cr), std::to_string(rc.top + 2), "1" }),
+                      (std::vector<std::string>{ t.A(), std::to_string(t.crText), std::to_string(t.pt.y),
+                                                 std::to_string(i == 0 || d.texts[i - 1].pt.x < t.pt.x) }))
+                << "text, colour, top, columns in order";
+        }
     }
-}
-
-/* A row or a relief leaves the DC's colour, mode, font, pen alone. */
-TEST_F(ReportTest, RowAndReliefLeaveTheDcAlone)
-{
-    const RECT rc = { 10, 20, 110, 45 };
-    HDC hdc = GetDC(hWndMain);
-    const std::vector<uintptr_t> avant = { SetTextColor(hdc, RGB(1, 2, 3)), (uintptr_t)SetBkMode(hdc, OPAQUE), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT),
-                                           (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) };
-    DRAWITEMSTRUCT dis = { ODT_LISTBOX, 6001, 0, ODA_DRAWENTIRE, ODS_SELECTED, HWNDRESULT, hdc, { 0, 0, 100, 20 }, (ULONG_PTR)Doc()->pHSPResultat[0] };
-    ShowResults_OnDrawItem(hWndMain, &dis);
-    DessineRectRelief(hdc, &rc, 1, 0, &Doc()->GrData);
-    EXPECT_EQ((std::vector<uintptr_t>{ RGB(1, 2, 3), OPAQUE, avant[2], avant[3] }), (std::vector<uintptr_t>{ SetTextColor(hdc, avant[0]),
-              (uintptr_t)SetBkMode(hdc, (int)avant[1]), (uintptr_t)GetCurrentObject(hdc, OBJ_FONT), (uintptr_t)GetCurrentObject(hdc, OBJ_PEN) }));
-    ReleaseDC(hWndMain, hdc);
 }
 
 /* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and

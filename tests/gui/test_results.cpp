@@ -323,15 +323,6 @@ template <typename F> std::vector<std::string> Dessin(F pfnDraw)
     return v;
 }
 
-/* The tops of the rectangles drawn. */
-template <typename F> std::vector<long> Hauts(F pfnDraw)
-{
-    std::vector<long> h;
-    for (const EmfFill &r : Record(pfnDraw).rectangles)
-        h.push_back(r.rc.top);
-    return h;
-}
-
 class MapTest : public ReportTest {
 protected:
     void SetUp() override
@@ -420,7 +411,13 @@ TEST_F(MapTest, LabelsAndBarsScrollTogether)
     EXPECT_EQ((std::vector<int>{ 1, 1 }), (std::vector<int>{ pStat->nVdecal, GetScrollPos(hWndStatBlaListGraph, SB_VERT) }));
     /* the first 15 rows, from row 0 one row above the top */
     std::vector<std::string> wantN, n = Dessin([&](HDC hdc) { DessineStatNoms(hdc, &rcN); });
-    std::vector<long> wantB, b = Hauts([&](HDC hdc) { DessineStatBarres(hdc, &rcB, rcB.right); });
+    auto Hauts = [&](const RECT &rc) {   /* the tops of the bars drawn in rc */
+        std::vector<long> v;
+        for (const EmfFill &r : Record([&](HDC hdc) { DessineStatBarres(hdc, &rc, rcB.right); }).rectangles)
+            v.push_back(r.rc.top);
+        return v;
+    };
+    std::vector<long> wantB, b = Hauts(rcB);
     for (int r = 0; r < 15; r++)
         wantN.push_back("ROW " + std::to_string(r) + "@" + std::to_string(29 * cx) + "," + std::to_string((r - 1) * cy) + " right opaque ffffff"),
             wantB.push_back((r - 1) * cy + 2);
@@ -428,7 +425,7 @@ TEST_F(MapTest, LabelsAndBarsScrollTogether)
     EXPECT_EQ(wantN, std::vector<std::string>(n.begin(), n.begin() + 15)) << "labels";
     EXPECT_EQ(wantB, std::vector<long>(b.begin(), b.begin() + 15)) << "bar tops";
     RECT rcBande = { 0, 10 * cy, rcB.right, 11 * cy };   /* row 11's, row 10's at the top */
-    std::vector<long> h = Hauts([&](HDC hdc) { DessineStatBarres(hdc, &rcBande, rcB.right); });
+    std::vector<long> h = Hauts(rcBande);
     auto Nb = [&h](long y) { return (int)std::count(h.begin(), h.end(), y); };
     EXPECT_EQ((std::vector<int>{ 1, 0, 0 }), (std::vector<int>{ Nb(10 * cy + 2), Nb(-cy + 2), Nb(b.back()) }))
         << "the band's row, the first and the last drawn";

@@ -24,8 +24,7 @@ int CountIndexFiles()
     return n;
 }
 
-/* A run stopped half-way leaves its file in the shared temporary
-   directory: only what the test adds counts. */
+/* Only the index files a test adds count (a run stopped half-way leaves its own). */
 class OpenCloseTest : public MainWindowTest {
 protected:
     void SetUp() override
@@ -128,8 +127,7 @@ TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
 
 #define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
 
-/* Answers the query dialog: its list's lines into *pLines (" *" on the
-   selected one), then line nChoice chosen with button id. */
+/* Answers the query dialog: its lines into *pLines (" *": selected), line nChoice chosen with id. */
 BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
 {
     return [=](HWND hBox) {
@@ -198,8 +196,7 @@ TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
     EXPECT_EQ(0u, answer.Seen().size());
 }
 
-/* About, Database information, Colors (each cancelled): the list has the
-   keys back after each. Help says where the documentation is. */
+/* The list has the keys back after About, Database information, Colors; Help names the README. */
 TEST_F(OpenCloseTest, TheListHasTheKeysBackAfterADialog)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
@@ -242,11 +239,9 @@ long BlocsOccupes()
     return n;
 }
 
-/* Memory failing at each allocation in turn while the editor loads and
-   while the map is prepared (rows of one hit and of the next): the memory
-   notice, then the tool's own; no tool window, record, font or heap block
-   left, and the main window still working (the sweep ends with the tool
-   open). */
+/* Memory failing at each allocation in turn as the editor loads and the map is prepared (rows of
+   two hits): the memory notice, then the tool's; no tool window, record, font or heap block left,
+   the main window still working; the sweep ends with the tool open. */
 TEST_F(OpenCloseTest, EditorAndMapGiveTheirNoticesWhenMemoryFails)
 {
     const struct { int idCmd; const char *szNotice; HWND *phTool; bool bSansNotice0; /* the first failure is silent */ } cases[] = {

@@ -117,10 +117,6 @@ TEST_F(ReportTest, SelectionCommandsSetTheFlagsOfEveryHit)
             Command(hWndMain, id);
         EXPECT_EQ(c.flags, (std::vector<int>{ Flag(1, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3), Coche() })) << c.commands[0];
     }
-    /* "Select all first HSPs" leaves the other flags of a hit alone. */
-    Doc()->pHSPResultat[4]->nHSPselected[2] = 1;
-    Command(hWndMain, 3005);
-    EXPECT_EQ((std::vector<int>{ 1, 0, 1 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3) }));
     /* With no report or an HSP number naming no flag, Space and the
        commands leave the flag and check box; with no HSP shown the
        commands still work. */

@@ -54,12 +54,12 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
     const COLORREF crNormal[] = { 0x000000, 0x643C28, 0x002864, 0x000000 };
     const UINT SEL = ODS_SELECTED, FOC = ODS_FOCUS, ENTIRE = ODA_DRAWENTIRE;
-    /* row, control, action, state, texts drawn, background and frame colours (AUCUN: none) */
+    /* row (-1: empty list), control, action, state, texts drawn, background and frame colours (AUCUN: none) */
     const struct { UINT nRow, idCtl, uAction, uState; size_t nTexts; COLORREF crFond, crMark; } cases[] = {
         { 10, 6001, ENTIRE, SEL | FOC, 4, 0x800000, crGris }, { 0, 6001, ENTIRE, 0, 4, crFenetre, crFenetre },
         { 1, 6001, ODA_SELECT, SEL | FOC, 4, 0x800000, AUCUN }, { 1, 6001, ODA_FOCUS, SEL | FOC, 0, AUCUN, crGris },
         { 1, 6001, ODA_FOCUS, SEL, 0, AUCUN, crFenetre }, { (UINT)-1, 6001, ODA_FOCUS, 0, 0, AUCUN, crFenetre },
-        { (UINT)-1, 6001, ENTIRE, FOC, 0, AUCUN, crGris }, { 1, 6009, ENTIRE, FOC, 0, AUCUN, AUCUN } }; /* empty, other */
+        { (UINT)-1, 6001, ENTIRE, FOC, 0, AUCUN, crGris }, { 1, 6009, ENTIRE, FOC, 0, AUCUN, AUCUN } };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (int)c.nRow << " control " << c.idCtl << " action " << c.uAction);
         EmfDrawing d = Dessine(c.nRow, c.uAction, c.uState, rc, c.idCtl);

@@ -1,8 +1,5 @@
-/* The VazEva editor under Wine on the sample report (17 rows of 412
-   columns), driven as a user drives it: F3, keys and typing in its pane,
-   the scale drawn, its commands and their dialogs answered. What lies
-   behind them (edits, caret arithmetic, row commands, MSF) is tested
-   natively. */
+/* The VazEva editor on the sample report (17 rows of 412 columns), driven
+   as a user drives it; what lies behind it is tested natively. */
 #include <stdio.h>
 
 #include <algorithm>
@@ -102,18 +99,9 @@ protected:
     }
 };
 
-/* One pass through the editor. F3 with no HSP selected any more only
-   says so; with all selected it opens the editor, checked in the menu.
-   Keys move the caret and the scroll bar (Ctrl+Right a pane's width of
-   columns, End to the last cell and scroll position); typing on row 2
-   inserts upper case or, after the Insert key's release, writes over;
-   other characters are ignored, a blank is a gap, Backspace and Delete
-   act when released. The scale numbers 1, every tenth column and the
-   last. Then the font, MSF, consensus and rename dialogs, the row
-   commands on the caret row, the pattern finder on the rows as edited;
-   F3 asks before closing the editor, taking the finder along. With no
-   row left, Save and Consensus say so and the other commands do nothing;
-   another report, or closing this one, takes the editor away unasked. */
+/* One pass: F3, keys and typing in the pane (Backspace, Delete and Insert
+   act when released), the scale, the dialogs, the row commands on the
+   caret row, the pattern finder; then the editor emptied, and closed. */
 TEST_F(EditorTest, OnePass)
 {
     auto Coche3010 = [] {
@@ -138,9 +126,8 @@ TEST_F(EditorTest, OnePass)
     const struct { std::vector<Touche> touches; int nCol, nLgn, nHdecal; } keys[] = {
         { { Bas(VK_RIGHT), Bas(VK_DOWN), Bas(VK_LEFT), Bas(VK_UP), Bas(VK_CONTROL), Bas(VK_RIGHT), Haut(VK_CONTROL) },
           1 + P, 1, -2 + W },
-        { { Bas(VK_RIGHT) }, 2 + P, 1, -2 + W }, /* Ctrl released */
         { { Bas(VK_END) }, N, S, N - W + 2 },
-        { { Bas(VK_HOME), Bas(VK_DOWN), Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT) }, 5, 2, -2 }};
+        { { Bas(VK_HOME), Bas(VK_DOWN), Bas(VK_RIGHT), /* Ctrl released */ Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT) }, 5, 2, -2 }};
     for (const auto &c : keys) {
         Envoie(c.touches);
         EXPECT_EQ(Caret(c.nCol, c.nLgn) + "|" + std::to_string(c.nHdecal) + "|" + std::to_string(c.nHdecal),
@@ -282,7 +269,6 @@ TEST_F(EditorTest, OnePass)
 
     std::vector<std::string> noms = Noms();
     Dialogue(3014, [](HWND hDlg) { SetDlgItemTextA(hDlg, IDC_REN_NEW, "abc"), Click(hDlg, IDCANCEL); });
-    EXPECT_EQ(noms, Noms()) << "renamed on Cancel";
     Envoie({ Bas(VK_HOME), Bas(VK_DOWN), Bas(VK_DOWN) });
     vus.clear();
     seen = Dialogue(3014, [&](HWND hDlg) {
@@ -310,9 +296,8 @@ TEST_F(EditorTest, OnePass)
         { {}, 3017, [&] { std::swap(noms[2], noms[3]); }, 1, 3 },
         { {}, 3016, [&] { noms[1] = noms[1].substr(0, noms[1].find(" (")); Retire(3); }, 1, 2 },
         { {}, 3015, [&] { Retire(2); }, 1, 1 },
-        { { Bas(VK_END) }, 3018, [] {}, N, S - 2 },
         /* Ctrl is still held when the row goes: the caret moves one row, not a page */
-        { { Bas(VK_UP), Bas(VK_UP) }, 0, [&] { Retire(S - 4); }, N, S - 5 }};
+        { { Bas(VK_END), Bas(VK_UP), Bas(VK_UP) }, 0, [&] { Retire(S - 4); }, N, S - 5 }};
     for (const auto &c : cases) {
         Envoie(c.touches);
         if (c.idCommande != 0)
@@ -363,12 +348,9 @@ TEST_F(EditorTest, OnePass)
         BoxAnswerer answerer({ IDOK });
         Command(hWndMulBla, id);
         PumpMessages(20);
-        vus.clear();
+        EXPECT_EQ(id == 3012 || id == 3019 ? 1u : 0u, answerer.Seen().size()) << "command " << id;
         for (const BoxSeen &b : answerer.Seen())
-            vus.push_back(b.szText + (b.hOwner == hWndMulBla ? "" : " (elsewhere)"));
-        EXPECT_EQ(id == 3012 || id == 3019 ? std::vector<std::string>{ "The editor has no sequence left." }
-                                           : std::vector<std::string>{},
-                  vus) << "command " << id;
+            EXPECT_EQ("The editor has no sequence left.|1", b.szText + "|" + std::to_string(b.hOwner == hWndMulBla));
         EXPECT_EQ(nullptr, HWNDFINDPAT);
     }
     for (int idCommande : { 0, 3001 }) { /* another report, or the report closed */

@@ -125,9 +125,9 @@ TEST_F(EditorTest, OnePass)
     const int P = RoundFloat((float)rc.right / (float)Police().cx);
     const struct { std::vector<Touche> touches; int nCol, nLgn, nHdecal; } keys[] = {
         { { Bas(VK_RIGHT), Bas(VK_DOWN), Bas(VK_LEFT), Bas(VK_UP), Bas(VK_CONTROL), Bas(VK_RIGHT), Haut(VK_CONTROL) },
-          1 + P, 1, -2 + W },
+          1 + P, 1, -2 + W }, /* Ctrl up: the Right keys below step one column */
         { { Bas(VK_END) }, N, S, N - W + 2 },
-        { { Bas(VK_HOME), Bas(VK_DOWN), Bas(VK_RIGHT), /* Ctrl released */ Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT) }, 5, 2, -2 }};
+        { { Bas(VK_HOME), Bas(VK_DOWN), Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT) }, 5, 2, -2 }};
     for (const auto &c : keys) {
         Envoie(c.touches);
         EXPECT_EQ(Caret(c.nCol, c.nLgn) + "|" + std::to_string(c.nHdecal) + "|" + std::to_string(c.nHdecal),

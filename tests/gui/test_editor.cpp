@@ -1,8 +1,5 @@
-/* The VazEva editor under Wine on the sample report (17 rows of 412
-   columns), driven as a user drives it: F3, keys and typing in its pane,
-   the scale drawn, its commands and their dialogs answered. What lies
-   behind them (edits, caret arithmetic, row commands, MSF) is tested
-   natively. */
+/* The VazEva editor on the sample report (17 rows of 412 columns), driven
+   as a user drives it; what lies behind it is tested natively. */
 #include <stdio.h>
 
 #include <algorithm>
@@ -102,18 +99,9 @@ protected:
     }
 };
 
-/* One pass through the editor. F3 with no HSP selected any more only
-   says so; with all selected it opens the editor, checked in the menu.
-   Keys move the caret and the scroll bar (Ctrl+Right a pane's width of
-   columns, End to the last cell and scroll position); typing on row 2
-   inserts upper case or, after the Insert key's release, writes over;
-   other characters are ignored, a blank is a gap, Backspace and Delete
-   act when released. The scale numbers 1, every tenth column and the
-   last. Then the font, MSF, consensus and rename dialogs, the row
-   commands on the caret row, the pattern finder on the rows as edited;
-   F3 asks before closing the editor, taking the finder along. With no
-   row left, Save and Consensus say so and the other commands do nothing;
-   another report, or closing this one, takes the editor away unasked. */
+/* One pass: F3, keys and typing in the pane (Backspace, Delete and Insert
+   act when released), the scale, the dialogs, the row commands on the
+   caret row, the pattern finder; then the editor emptied, and closed. */
 TEST_F(EditorTest, OnePass)
 {
     auto Coche3010 = [] {
@@ -126,23 +114,18 @@ TEST_F(EditorTest, OnePass)
         BoxAnswerer answerer({ IDOK });
         Key(VK_F3);
         EXPECT_EQ(std::vector<std::string>{ "VazEva editor|No sequences selected." }, answerer.Texts());
-        EXPECT_EQ(std::make_pair(hWndMain, (HWND)NULL),
-                  std::make_pair(answerer.Seen().empty() ? (HWND)NULL : answerer.Seen()[0].hOwner, hWndMulBla));
+        EXPECT_EQ(hWndMain, answerer.Seen().empty() ? (HWND)NULL : answerer.Seen()[0].hOwner);
     }
     OuvreEditeur();
-    EXPECT_EQ("VazEva Editor   -   sample.bla|Insert|   1,   1", WindowText(hWndMulBla) + "|" + Etat());
-    EXPECT_EQ((std::vector<int>{ 17, 412, MF_CHECKED }), (std::vector<int>{ PMULBLA->nSeq, PMULBLA->nTaille, (int)Coche3010() }));
+    EXPECT_EQ(MF_CHECKED, Coche3010());
 
     const int N = PMULBLA->nTaille, S = PMULBLA->nSeq, W = PMULBLA->wndlength;
     RECT rc;
     GetClientRect(HWNDMULBLAALIGN, &rc);
     const int P = RoundFloat((float)rc.right / (float)Police().cx);
-    ASSERT_GT(N - W + 2, 2 * W) << "412 columns are several pages";
     const struct { std::vector<Touche> touches; int nCol, nLgn, nHdecal; } keys[] = {
-        { { Bas(VK_RIGHT), Bas(VK_DOWN) }, 2, 2, -2 },
-        { { Bas(VK_LEFT), Bas(VK_UP) }, 1, 1, -2 },
-        { { Bas(VK_CONTROL), Bas(VK_RIGHT), Haut(VK_CONTROL) }, 1 + P, 1, -2 + W },
-        { { Bas(VK_RIGHT) }, 2 + P, 1, -2 + W }, /* Ctrl released */
+        { { Bas(VK_RIGHT), Bas(VK_DOWN), Bas(VK_LEFT), Bas(VK_UP), Bas(VK_CONTROL), Bas(VK_RIGHT), Haut(VK_CONTROL) },
+          1 + P, 1, -2 + W }, /* Ctrl up: the Right keys below step one column */
         { { Bas(VK_END) }, N, S, N - W + 2 },
         { { Bas(VK_HOME), Bas(VK_DOWN), Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT), Bas(VK_RIGHT) }, 5, 2, -2 }};
     for (const auto &c : keys) {
@@ -151,7 +134,7 @@ TEST_F(EditorTest, OnePass)
                   WindowText(HWNDCARETPOSITION) + "|" + std::to_string(PMULBLA->nHdecal) + "|"
                       + std::to_string(GetScrollPos(HWNDMULBLAALIGN, SB_HORZ))) << "caret, first column, scroll bar";
     }
-    const std::string szQuery = PMULBLA->pSeqMul[0]->szSeq, s = PMULBLA->pSeqMul[1]->szSeq;
+    const std::string s = PMULBLA->pSeqMul[1]->szSeq;
     const struct { std::vector<Touche> touches; std::string szRow, szMode; int nCol; } edits[] = {
         { { Car('a') }, s.substr(0, 4) + "A" + s.substr(4, 3), "Insert", 6 },
         { { Car('7'), Car('*'), Bas(VK_BACK) }, s.substr(0, 4) + "A" + s.substr(4, 3), "Insert", 6 },
@@ -163,7 +146,6 @@ TEST_F(EditorTest, OnePass)
         EXPECT_EQ(c.szRow + "|" + c.szMode + "|" + Caret(c.nCol, 2),
                   std::string(PMULBLA->pSeqMul[1]->szSeq).substr(0, 8) + "|" + Etat());
     }
-    EXPECT_EQ(szQuery, PMULBLA->pSeqMul[0]->szSeq) << "the other rows untouched";
 
     /* Column p centred at (p - nHdecal - 1) * cx, a "|" below each number,
        a "." under every other column. */
@@ -186,28 +168,19 @@ TEST_F(EditorTest, OnePass)
     const int nDpi = GetDeviceCaps(hdc, LOGPIXELSX);
     ReleaseDC(hWndMain, hdc);
     Envoie({ Bas(VK_END) });
-    const struct { int nDepart, nPos, idBouton, nPoints; } fonts[] = { /* nPos 0: not moved */
-        { 12, 8, IDOK, 8 }, { 8, 20, IDOK, 20 }, { 20, 0, IDCANCEL, 20 }};
+    const struct { int nDepart, nPos, idBouton, nPoints; } fonts[] = { { 12, 20, IDOK, 20 }, { 20, 8, IDCANCEL, 20 }};
     for (const auto &c : fonts) {
         std::string szVu;
-        auto seen = Dialogue(3013, [&](HWND hDlg) {
+        Dialogue(3013, [&](HWND hDlg) {
             HWND hTrack = GetDlgItem(hDlg, IDC_FONT_TRACK);
             szVu = std::to_string(SendMessageA(hTrack, TBM_GETPOS, 0, 0));
-            if (c.nPos != 0) {
-                SendMessageA(hTrack, TBM_SETPOS, TRUE, c.nPos);
-                SendMessageA(hDlg, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, c.nPos), (LPARAM)hTrack);
-            }
+            SendMessageA(hTrack, TBM_SETPOS, TRUE, c.nPos);
+            SendMessageA(hDlg, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, c.nPos), (LPARAM)hTrack);
             szVu += "|" + WindowText(GetDlgItem(hDlg, IDC_FONT_SIZE));
             Press(c.idBouton)(hDlg);
         });
-        EXPECT_EQ((std::vector<std::string>{ "Font size", std::to_string(c.nDepart) + "|"
-                                             + std::to_string(c.nPos ? c.nPos : c.nDepart) }),
-                  (std::vector<std::string>{ seen.empty() ? "" : seen[0], szVu }))
-            << "the trackbar at opening, the size shown";
+        EXPECT_EQ(std::to_string(c.nDepart) + "|" + std::to_string(c.nPos), szVu) << "the trackbar, the size shown";
         SIZE f = Police();
-        GetWindowRect(HWNDMULBLALIST, &rc); /* the names pane, 26 characters wide */
-        MapWindowPoints(NULL, hWndMulBla, (POINT *)&rc, 2);
-        EXPECT_EQ(26 * f.cx, rc.right);
         GetClientRect(HWNDMULBLAALIGN, &rc);
         GUITHREADINFO gti = {};
         gti.cbSize = sizeof gti;
@@ -274,7 +247,7 @@ TEST_F(EditorTest, OnePass)
     EXPECT_EQ(std::make_pair(FALSE, HWNDMULBLAALIGN), std::make_pair(IsWindow(hDialogue), GetFocus()))
         << "the dialog ended with the file written";
 
-    const std::string szAvant = PMULBLA->szConsensus, szRefus = "Invalid value.\nPlease, retry.";
+    const std::string szRefus = "Invalid value.\nPlease, retry.";
     vus.clear();
     seen = Dialogue(3019, [&](HWND hDlg) {
         vus.push_back(Textes(hDlg, { IDC_CONS_POINT, IDC_CONS_STRICT }));
@@ -292,11 +265,9 @@ TEST_F(EditorTest, OnePass)
     CreeConsensus(PMULBLA, &szCons[0], 3, 2);
     EXPECT_EQ(std::make_tuple(3, 2, szCons),
               std::make_tuple(PMULBLA->nPointLimit, PMULBLA->nStrictLimit, std::string(PMULBLA->szConsensus)));
-    EXPECT_NE(szAvant, PMULBLA->szConsensus) << "the limits made a different consensus";
 
     std::vector<std::string> noms = Noms();
     Dialogue(3014, [](HWND hDlg) { SetDlgItemTextA(hDlg, IDC_REN_NEW, "abc"), Click(hDlg, IDCANCEL); });
-    EXPECT_EQ(noms, Noms()) << "renamed on Cancel";
     Envoie({ Bas(VK_HOME), Bas(VK_DOWN), Bas(VK_DOWN) });
     vus.clear();
     seen = Dialogue(3014, [&](HWND hDlg) {
@@ -324,10 +295,8 @@ TEST_F(EditorTest, OnePass)
         { {}, 3017, [&] { std::swap(noms[2], noms[3]); }, 1, 3 },
         { {}, 3016, [&] { noms[1] = noms[1].substr(0, noms[1].find(" (")); Retire(3); }, 1, 2 },
         { {}, 3015, [&] { Retire(2); }, 1, 1 },
-        { {}, 3017, [] {}, 1, 1 },
-        { { Bas(VK_END) }, 3018, [] {}, N, S - 2 },
         /* Ctrl is still held when the row goes: the caret moves one row, not a page */
-        { { Bas(VK_UP), Bas(VK_UP) }, 0, [&] { Retire(S - 4); }, N, S - 5 }};
+        { { Bas(VK_END), Bas(VK_UP), Bas(VK_UP) }, 0, [&] { Retire(S - 4); }, N, S - 5 }};
     for (const auto &c : cases) {
         Envoie(c.touches);
         if (c.idCommande != 0)
@@ -360,15 +329,9 @@ TEST_F(EditorTest, OnePass)
     HWND hFinder = HWNDFINDPAT;
     ASSERT_NE(nullptr, hFinder);
     EXPECT_EQ(hWndMulBla, GetWindow(hFinder, GW_OWNER));
-    HWND hListe = GetDlgItem(hFinder, IDC_FP_SEQUENCES);
-    std::vector<std::string> liste(ListBox_GetCount(hListe));
-    for (size_t i = 0; i < liste.size(); i++) {
-        char sz[64] = "";
-        ListBox_GetText(hListe, (int)i, sz), liste[i] = sz;
-    }
-    EXPECT_EQ(Noms(), liste) << "the rows the finder lists";
+    EXPECT_EQ(PMULBLA->nSeq, ListBox_GetCount(GetDlgItem(hFinder, IDC_FP_SEQUENCES)));
     SetDlgItemTextA(hFinder, IDC_FP_MOTIF, "WWWHHH");
-    ListBox_SetSel(hListe, TRUE, -1);
+    Click(hFinder, IDC_SELECTALL);
     Click(hFinder, IDOK);
     EXPECT_EQ(Noms()[1] + " [0]\n  WWWHHH [1]\n       1 : -- 1<WWWHHH>6 -- [2]\n",
               TreeText(GetDlgItem(hFinder, IDC_FP_ARBRE)));
@@ -384,12 +347,9 @@ TEST_F(EditorTest, OnePass)
         BoxAnswerer answerer({ IDOK });
         Command(hWndMulBla, id);
         PumpMessages(20);
-        vus.clear();
+        EXPECT_EQ(id == 3012 || id == 3019 ? 1u : 0u, answerer.Seen().size()) << "command " << id;
         for (const BoxSeen &b : answerer.Seen())
-            vus.push_back(b.szText + (b.hOwner == hWndMulBla ? "" : " (elsewhere)"));
-        EXPECT_EQ(id == 3012 || id == 3019 ? std::vector<std::string>{ "The editor has no sequence left." }
-                                           : std::vector<std::string>{},
-                  vus) << "command " << id;
+            EXPECT_EQ("The editor has no sequence left.|1", b.szText + "|" + std::to_string(b.hOwner == hWndMulBla));
         EXPECT_EQ(nullptr, HWNDFINDPAT);
     }
     for (int idCommande : { 0, 3001 }) { /* another report, or the report closed */

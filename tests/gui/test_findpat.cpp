@@ -1,6 +1,5 @@
-/* The pattern finder's windows under Wine: "Find pattern(s)" driven with
-   messages; "List of patterns", the Open dialog and the notices answered
-   by BoxAnswerer; the results tree read back as indented text. */
+/* The pattern finder's windows driven with messages, its boxes answered,
+   the results tree read back as indented text. */
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <windowsx.h>
@@ -93,10 +92,8 @@ protected:
         return v;
     }
 
-    /* In "List of patterns": "&File:" opens szFichier ("": the Open dialog
-       cancelled, NULL: not pressed); then the list is read into *pszVue as
-       "file|name = mask|...|sel <items> [focus]", items selected (if any)
-       and idFin pressed; a notice is answered OK. The boxes seen. */
+    /* In "List of patterns": "&File:" opens szFichier ("": Open cancelled, NULL: not pressed); the list is
+       read into *pszVue ("file|name = mask|...|sel <items> [focus]"), items selected, idFin pressed. */
     std::vector<BoxSeen> Liste(const char *szFichier, std::vector<int> items, int idFin, std::string *pszVue)
     {
         BoxAnswerer answer(std::vector<BoxAction>{
@@ -123,36 +120,27 @@ protected:
     }
 };
 
-/* One pass. Each Find replaces the whole tree, a sequence getting an item
-   only under a match shown. The Open dialog starts in the finder's
-   directory; one pattern chosen shows itself and is searched; typing
-   clears its description. Reopened, the list shows the file and the
-   choice, which Cancel and a cancelled Open dialog keep; a Find searches
-   it in file order for each sequence. A file that cannot be read: a
-   notice over the list, emptied with the choice. The lists belong to the
-   finder from the call on: Exit releases them, and so does a finder that
-   cannot open (no owner any more, or no memory for its record). */
+/* One pass: searches, the list of patterns chosen from a file, one that
+   cannot be read; the lists given belong to the finder from the call on,
+   even when it cannot open (no owner any more, or no memory). */
 TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
 {
     SetCurrentDirectoryA(TempPath("").c_str());
     char **szSeqs = Copies(SEQS), **szNames = Copies(NAMES);
     std::vector<void *> blocs = { szSeqs, szNames, szSeqs[3], szNames[3] };
     ASSERT_NE(nullptr, m_hDlg = CreeFindPatWnd(hInst, m_hOwner, szSeqs, szNames, NSEQS, 1, szDonnees.c_str()));
-    EXPECT_EQ(m_hOwner, GetWindow(m_hDlg, GW_OWNER));
     HWND hList = GetDlgItem(m_hDlg, IDC_FP_SEQUENCES);
     char szNom[64] = "";
     ListBox_GetText(hList, 3, szNom);
     EXPECT_EQ("4 SEQ4|", std::to_string(ListBox_GetCount(hList)) + " " + szNom + "|" +
                              TreeText(GetDlgItem(m_hDlg, IDC_FP_ARBRE)));
     Click(m_hDlg, IDC_SELECTALL);
-    EXPECT_EQ(NSEQS, ListBox_GetSelCount(hList));
     Click(m_hDlg, IDC_SELECTNONE);
     EXPECT_EQ(0, ListBox_GetSelCount(hList));
-    const std::string szRgdSeq1 = "SEQ1 [0]\n  RGD [1]\n       1 : -- 19<RGD>21 -- [2]\n";
     /* typed in lower case; SEQ3 would match but is not selected, SEQ4's gaps break every pattern */
-    EXPECT_EQ(Vus{ std::string(kKdeSeq1) + kKdeSeq2 }, Cherche("k(de)e{4}h", { 0, 1, 3 }));
-    EXPECT_EQ(Vus{ szRgdSeq1 }, Cherche("RGD", { 0, 1, 2, 3 }));
-    EXPECT_EQ((Vus{ "Find patterns|No sequences selected.", szRgdSeq1 }), Cherche("H", {}, { IDOK }));
+    const std::string szKde = std::string(kKdeSeq1) + kKdeSeq2;
+    EXPECT_EQ(Vus{ szKde }, Cherche("k(de)e{4}h", { 0, 1, 3 }));
+    EXPECT_EQ((Vus{ "Find patterns|No sequences selected.", szKde }), Cherche("H", {}, { IDOK }));
 
     std::string szVue;
     std::vector<BoxSeen> boxes = Liste("patterns.mot", { 1 }, IDOK, &szVue);
@@ -182,7 +170,6 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
     CloseHandle(hVerrou);
     DeleteFileA(szVerrou.c_str());
     ASSERT_EQ(3u, boxes.size());
-    EXPECT_EQ("Find patterns|Problem with the file of patterns !", boxes[2].szCaption + "|" + boxes[2].szText);
     EXPECT_EQ(boxes[0].hWnd, boxes[2].hOwner);
     EXPECT_EQ("|sel  focus||", szVue + Champs().substr(0, 2));
     EXPECT_EQ(3u, Cherche(NULL, { 0, 2 }, { IDOK, IDNO }).size()) << "the invalid pattern, then No";
@@ -202,9 +189,8 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
     }
 }
 
-/* A pattern's item: its name and mask, the inside inverted when selected,
-   a grey frame with the focus, in the window colour without; a change of
-   focus only draws the frame. */
+/* A pattern's item: name and mask, inverted when selected, a grey frame
+   with the focus; a change of focus only draws the frame. */
 TEST_F(FindPatTest, PatternItemDrawing)
 {
     MotifData motif = { "K(DE)E{4}H", "1. Acidic box" };

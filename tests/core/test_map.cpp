@@ -212,7 +212,7 @@ TEST(StatBarre, BarsHistogramAndLargestCount)
         {false, 0, 300, 500, 8, 15, 0, {47, 2, 105, 14}}, {false, 1, 300, 500, 8, 15, 3, {206, -28, 395, -16}},
         {false, 2, 300, 332, 4, 20, 0, {17, 42, 316, 59}}, {false, 0, 0, 500, 8, 15, 0, {32, 2, 32, 14}},
         {true, 0, 7, 101, 2, 15, 7, {14, 51, 26, 60}}, {true, 4, 7, 101, 2, 15, 7, {63, 0, 75, 60}},
-        {true, 6, 7, 101, 2, 10, 7, {87, 6, 99, 40}}};
+        {true, 6, 7, 101, 2, 10, 7, {87, 6, 99, 40}}, {true, 0, 1, 100, 2, 15, 1, {50, 0, 134, 60}}};
     for (const auto &c : cases) {
         s.nTaille = c.nTaille, s.nVdecal = c.n;
         RectStat r = c.bHisto ? StatBarreHisto(&s, c.i, c.n, c.nLargeur, c.cx, c.cy) : StatBarre(&s, c.i, c.nLargeur, c.cx, c.cy);

@@ -19,6 +19,13 @@
 #include "statblast.h"
 #include "statwin.h"
 
+/* The map's scroll requests are the platform's. */
+static_assert(STAT_LIGNE_HAUT == SB_LINEUP && STAT_LIGNE_BAS == SB_LINEDOWN
+                  && STAT_PAGE_HAUT == SB_PAGEUP && STAT_PAGE_BAS == SB_PAGEDOWN
+                  && STAT_POSITION == SB_THUMBPOSITION && STAT_SUIVI == SB_THUMBTRACK
+                  && STAT_DEBUT == SB_TOP && STAT_FIN == SB_BOTTOM,
+              "scroll request codes");
+
 /* ---- Globals ------------------------------------------------------------ */
 
 pMySTATDATA pStat = NULL;
@@ -193,28 +200,13 @@ void ReajusteStatGraphScroll(void)
 
 static void StatBlaListBgraphProc_OnVScroll(HWND hWnd, HWND hWndCtl, UINT uCode, int nPos)
 {
-    int nOld, nMax, nNew;
+    int nOld, nNew;
 
     (void)hWndCtl;
     if (pStat == NULL || pStat->wndheight == 0)
         return;
     nOld = pStat->nVdecal;
-    nMax = pStat->nSeq - pStat->wndheight + 2;
-    switch (uCode) {
-    case SB_LINEUP:        nNew = nOld - 1; break;
-    case SB_LINEDOWN:      nNew = nOld + 1; break;
-    case SB_PAGEUP:        nNew = nOld - pStat->wndheight; break;
-    case SB_PAGEDOWN:      nNew = nOld + pStat->wndheight; break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:    nNew = nPos; break;
-    case SB_TOP:           nNew = 0; break;
-    case SB_BOTTOM:        nNew = nMax; break;
-    default:               return;
-    }
-    if (nNew < 0)
-        nNew = 0;
-    if (nNew > nMax)
-        nNew = nMax;
+    nNew = StatNouveauDecalage(pStat, (int)uCode, nPos);
     if (nNew == nOld)
         return;
     int cy = (int)MesureStat(hWnd).cy;
@@ -225,17 +217,6 @@ static void StatBlaListBgraphProc_OnVScroll(HWND hWnd, HWND hWndCtl, UINT uCode,
 }
 
 /* ---- Drawing ---------------------------------------------------------- */
-
-/* Rows [first, last) that meet the band top ... bottom, two more each side. */
-static void LignesVisibles(int top, int bottom, int cy, int *pnFirst, int *pnLast)
-{
-    *pnFirst = RoundFloat((float)top / (float)cy) + pStat->nVdecal - 2;
-    *pnLast = RoundFloat((float)bottom / (float)cy) + pStat->nVdecal + 2;
-    if (*pnFirst < 0)
-        *pnFirst = 0;
-    if (*pnLast > pStat->nSeq)
-        *pnLast = pStat->nSeq;
-}
 
 /* Runs pfnDraw with the map font selected and its cx, cy measured. */
 template <typename F> static void AvecPoliceStat(HDC hdc, F pfnDraw)
@@ -259,7 +240,7 @@ void DessineStatNoms(HDC hdc, const RECT *prcUpdate)
         int nOldMode = SetBkMode(hdc, OPAQUE);
         int nFirst, nLast;
 
-        LignesVisibles(prcUpdate->top, prcUpdate->bottom, cy, &nFirst, &nLast);
+        StatLignesVisibles(pStat, prcUpdate->top, prcUpdate->bottom, cy, &nFirst, &nLast);
         for (int r = nFirst; r < nLast; r++) {
             const char *sz = pStat->pSeqDat[r]->szName;
             TextOutA(hdc, 29 * cx, (r - pStat->nVdecal) * cy, sz, lstrlenA(sz));
@@ -282,8 +263,6 @@ static void Nombre(HDC hdc, int x, int y, UINT uAlign, int n)
 void DessineStatBarres(HDC hdc, const RECT *prcUpdate, int nLargeur)
 {
     AvecPoliceStat(hdc, [hdc, prcUpdate, nLargeur](int cx, int cy) {
-        int m = 4 * cx;
-        float f = pStat->nTaille > 0 ? (float)(nLargeur - 2 * m) / (float)pStat->nTaille : 0.0f;
         HPEN hOldPen = SelectPen(hdc, GetStockObject(BLACK_PEN));
         HBRUSH hOldBr = SelectBrush(hdc, GetStockObject(WHITE_BRUSH));
         UINT uOldAlign = GetTextAlign(hdc);
@@ -293,19 +272,16 @@ void DessineStatBarres(HDC hdc, const RECT *prcUpdate, int nLargeur)
 
         /* Only the rows the update band meets: a map of thousands of
            HSPs repaints in the time of the rows shown. */
-        LignesVisibles(prcUpdate->top, prcUpdate->bottom, cy, &nFirst, &nLast);
+        StatLignesVisibles(pStat, prcUpdate->top, prcUpdate->bottom, cy, &nFirst, &nLast);
         for (int r = nFirst; r < nLast; r++) {
             const SequenceData *pRow = pStat->pSeqDat[r];
-            /* A range running backwards is drawn over its span. */
-            int x1 = RoundFloat((float)StatBas(pRow) * f) + m;
-            int x2 = RoundFloat((float)StatHaut(pRow) * f) + m;
-            int y1 = (r - pStat->nVdecal) * cy + 2, y2 = y1 + cy - 3;
+            RectStat b = StatBarre(pStat, r, nLargeur, cx, cy);
 
-            MoveToEx(hdc, 0, y1 + cy / 2 - 2, NULL);
-            LineTo(hdc, nLargeur, y1 + cy / 2 - 2);
-            Rectangle(hdc, x1, y1, x2, y2);
-            Nombre(hdc, x1, y1, TA_RIGHT | TA_TOP, StatBas(pRow));
-            Nombre(hdc, x2, y1, TA_LEFT | TA_TOP, StatHaut(pRow));
+            MoveToEx(hdc, 0, b.top + cy / 2 - 2, NULL);
+            LineTo(hdc, nLargeur, b.top + cy / 2 - 2);
+            Rectangle(hdc, b.left, b.top, b.right, b.bottom);
+            Nombre(hdc, b.left, b.top, TA_RIGHT | TA_TOP, StatBas(pRow));
+            Nombre(hdc, b.right, b.top, TA_LEFT | TA_TOP, StatHaut(pRow));
         }
         SetBkColor(hdc, crOldBk);
         SetBkMode(hdc, nOldMode);
@@ -318,8 +294,6 @@ void DessineStatBarres(HDC hdc, const RECT *prcUpdate, int nLargeur)
 void DessineStatHisto(HDC hdc, int nLargeurBarres, int nLargeur)
 {
     AvecPoliceStat(hdc, [hdc, nLargeurBarres, nLargeur](int cx, int cy) {
-        int m = 4 * cx;
-        float f = pStat->nTaille > 0 ? (float)(nLargeurBarres - 2 * m) / (float)pStat->nTaille : 0.0f;
         int n = StatMaxHisto(pStat);
         HPEN hOldPen = SelectPen(hdc, GetStockObject(BLACK_PEN));
         HBRUSH hOldBr = SelectBrush(hdc, GetStockObject(WHITE_BRUSH));
@@ -331,16 +305,14 @@ void DessineStatHisto(HDC hdc, int nLargeurBarres, int nLargeur)
         TextOutA(hdc, 0, 0, sz, snprintf(sz, sizeof sz, "%d", n));
         /* No coverage at all gives no scale and no bars. */
         if (n > 0) {
-            float g = (float)(4 * cy) / (float)n;
-
             for (int q = 0; q < pStat->nTaille; q++) {
-                int h = pStat->pDataHistoBrute[q];
+                RectStat b;
 
                 /* An empty position would be a rectangle of no height. */
-                if (h == 0)
+                if (pStat->pDataHistoBrute[q] == 0)
                     continue;
-                Rectangle(hdc, RoundFloat((float)(q + 1) * f - 0.5f * f) + m, 4 * cy - RoundFloat((float)h * g),
-                          RoundFloat((float)(q + 1) * f + 0.5f * f) + m, 4 * cy);
+                b = StatBarreHisto(pStat, q, n, nLargeurBarres, cx, cy);
+                Rectangle(hdc, b.left, b.top, b.right, b.bottom);
             }
         }
         SetBkMode(hdc, nOldMode);

@@ -16,6 +16,11 @@ typedef struct tagPointStat {
     int x, y;
 } PointStat;
 
+/* A rectangle as the platform's RECT: right and bottom excluded. */
+typedef struct tagRectStat {
+    int left, top, right, bottom;
+} RectStat;
+
 /* One row of the map. */
 typedef struct tagSequenceData {
     char      szName[STAT_NOMLEN];
@@ -71,5 +76,34 @@ int StatMaxHisto(const MySTATDATA *pStat);
    all fit, then nVdecal 0 too); 1 when the scroll bar is needed, with its
    maximum in *pnMax. */
 int StatDefilement(pMySTATDATA pStat, int nHauteur, int cy, int *pnMax);
+
+/* Rows [first, last) that meet the band top ... bottom of the label or
+   bar pane, two more each side. */
+void StatLignesVisibles(const MySTATDATA *pStat, int top, int bottom, int cy, int *pnFirst, int *pnLast);
+
+/* Row r's bar on a bar pane nLargeur wide: from its lower to its higher
+   query position on the query's scale, with margins of 4 cx, inside its
+   row of cy under the rows scrolled away. */
+RectStat StatBarre(const MySTATDATA *pStat, int r, int nLargeur, int cx, int cy);
+
+/* The histogram's bar of position q + 1 (entry q), centred where the bars
+   put it on a bar pane nLargeurBarres wide; nMax > 0, the largest count,
+   fills 4 cy. */
+RectStat StatBarreHisto(const MySTATDATA *pStat, int q, int nMax, int nLargeurBarres, int cx, int cy);
+
+/* Scroll requests of the bar pane, the platform's SB_* codes. */
+#define STAT_LIGNE_HAUT  0
+#define STAT_LIGNE_BAS   1
+#define STAT_PAGE_HAUT   2
+#define STAT_PAGE_BAS    3
+#define STAT_POSITION    4  /* thumb position */
+#define STAT_SUIVI       5  /* thumb track    */
+#define STAT_DEBUT       6  /* top            */
+#define STAT_FIN         7  /* bottom         */
+
+/* The first row shown after a request on a scrolling pane, nThumb the
+   thumb's position, kept to 0 ... nSeq - wndheight + 2; another request
+   leaves it where it is. */
+int StatNouveauDecalage(const MySTATDATA *pStat, int nCode, int nThumb);
 
 #endif /* HALYARD_STATBLAST_H */

@@ -67,6 +67,71 @@ int StatDefilement(pMySTATDATA pStat, int nHauteur, int cy, int *pnMax)
     return 0;
 }
 
+void StatLignesVisibles(const MySTATDATA *pStat, int top, int bottom, int cy, int *pnFirst, int *pnLast)
+{
+    *pnFirst = RoundFloat((float)top / (float)cy) + pStat->nVdecal - 2;
+    *pnLast = RoundFloat((float)bottom / (float)cy) + pStat->nVdecal + 2;
+    if (*pnFirst < 0)
+        *pnFirst = 0;
+    if (*pnLast > pStat->nSeq)
+        *pnLast = pStat->nSeq;
+}
+
+/* Pixels per query position between the margins of 4 cx. */
+static float EchelleStat(const MySTATDATA *pStat, int nLargeur, int cx)
+{
+    return pStat->nTaille > 0 ? (float)(nLargeur - 8 * cx) / (float)pStat->nTaille : 0.0f;
+}
+
+RectStat StatBarre(const MySTATDATA *pStat, int r, int nLargeur, int cx, int cy)
+{
+    const SequenceData *pRow = pStat->pSeqDat[r];
+    float f = EchelleStat(pStat, nLargeur, cx);
+    RectStat rc;
+
+    /* A range running backwards is drawn over its span. */
+    rc.left = RoundFloat((float)StatBas(pRow) * f) + 4 * cx;
+    rc.right = RoundFloat((float)StatHaut(pRow) * f) + 4 * cx;
+    rc.top = (r - pStat->nVdecal) * cy + 2;
+    rc.bottom = rc.top + cy - 3;
+    return rc;
+}
+
+RectStat StatBarreHisto(const MySTATDATA *pStat, int q, int nMax, int nLargeurBarres, int cx, int cy)
+{
+    float f = EchelleStat(pStat, nLargeurBarres, cx);
+    float g = (float)(4 * cy) / (float)nMax;
+    RectStat rc;
+
+    rc.left = RoundFloat((float)(q + 1) * f - 0.5f * f) + 4 * cx;
+    rc.right = RoundFloat((float)(q + 1) * f + 0.5f * f) + 4 * cx;
+    rc.top = 4 * cy - RoundFloat((float)pStat->pDataHistoBrute[q] * g);
+    rc.bottom = 4 * cy;
+    return rc;
+}
+
+int StatNouveauDecalage(const MySTATDATA *pStat, int nCode, int nThumb)
+{
+    int nOld = pStat->nVdecal, nMax = pStat->nSeq - pStat->wndheight + 2, nNew;
+
+    switch (nCode) {
+    case STAT_LIGNE_HAUT: nNew = nOld - 1; break;
+    case STAT_LIGNE_BAS:  nNew = nOld + 1; break;
+    case STAT_PAGE_HAUT:  nNew = nOld - pStat->wndheight; break;
+    case STAT_PAGE_BAS:   nNew = nOld + pStat->wndheight; break;
+    case STAT_POSITION:
+    case STAT_SUIVI:      nNew = nThumb; break;
+    case STAT_DEBUT:      nNew = 0; break;
+    case STAT_FIN:        nNew = nMax; break;
+    default:              return nOld;
+    }
+    if (nNew < 0)
+        nNew = 0;
+    if (nNew > nMax)
+        nNew = nMax;
+    return nNew;
+}
+
 /* The selected (hit, HSP) pairs, 1-based, in report order. */
 typedef struct tagPaireStat {
     unsigned nHit, nHsp;

@@ -160,21 +160,66 @@ TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
 }
 
 /* Rows shown round halves toward zero (205 / 10: 20); the bar leaves two
-   rows spare. The largest count, wherever it lies. */
-TEST(StatDefilement, RowsScrollRangeAndLargestCount)
+   rows spare. From row 5 of 60 with 20 shown: lines, pages, the thumb and
+   both ends kept to 0 ... 42; another request stays. A band's rows: two
+   more each side, within the rows. */
+TEST(StatDefilement, RowsShownScrollRequestsAndBands)
 {
     const struct { int nSeq, h, cy; std::vector<int> want; /* bar, max, wndheight, nVdecal */ } cases[] = {
         {18, 299, 15, {0, 0, 0, 0}}, {19, 299, 15, {1, 1, 20, 3}}, {40, 299, 15, {1, 22, 20, 3}},
         {19, 204, 10, {1, 1, 20, 3}}, {19, 205, 10, {0, 0, 0, 0}}, {1, 29, 15, {1, 1, 2, 3}}};
+    MySTATDATA s = {};
     for (const auto &c : cases) {
-        MySTATDATA s = {};
         s.nSeq = c.nSeq, s.nVdecal = 3, s.wndheight = 99;
         int nMax = -9, bBar = StatDefilement(&s, c.h, c.cy, &nMax);
         EXPECT_EQ(c.want, (std::vector<int>{bBar, nMax, s.wndheight, s.nVdecal})) << c.nSeq << " rows, height " << c.h << ", cy " << c.cy;
     }
+    s.nSeq = 60, s.wndheight = 20;
+    /* from, request, thumb; the first row after */
+    const struct { int nFrom, nCode, nThumb, nWant; } requests[] = {
+        {5, STAT_LIGNE_HAUT, 0, 4}, {0, STAT_LIGNE_HAUT, 0, 0}, {5, STAT_LIGNE_BAS, 0, 6}, {42, STAT_LIGNE_BAS, 0, 42},
+        {30, STAT_PAGE_HAUT, 0, 10}, {5, STAT_PAGE_HAUT, 0, 0}, {5, STAT_PAGE_BAS, 0, 25}, {30, STAT_PAGE_BAS, 0, 42},
+        {5, STAT_POSITION, 17, 17}, {5, STAT_SUIVI, 50, 42}, {5, STAT_SUIVI, -3, 0}, {5, STAT_DEBUT, 9, 0},
+        {5, STAT_FIN, 9, 42}, {5, 8, 17, 5}};
+    for (const auto &c : requests) {
+        s.nVdecal = c.nFrom;
+        EXPECT_EQ(c.nWant, StatNouveauDecalage(&s, c.nCode, c.nThumb)) << "request " << c.nCode << " from " << c.nFrom;
+    }
+    /* band, first row shown; rows [first, last) drawn with cy 15 */
+    const struct { int top, bottom, nVdecal; std::vector<int> want; } bands[] = {
+        {0, 300, 0, {0, 22}}, {150, 165, 1, {9, 14}}, {22, 23, 5, {4, 9}}, {0, 2000, 50, {48, 60}}};
+    for (const auto &b : bands) {
+        std::vector<int> v(2);
+        s.nVdecal = b.nVdecal;
+        StatLignesVisibles(&s, b.top, b.bottom, 15, &v[0], &v[1]);
+        EXPECT_EQ(b.want, v) << "band " << b.top << "-" << b.bottom;
+    }
+}
+
+/* Bars between margins of 4 cx on the query's scale, a range running
+   backwards over its span, under the rows scrolled away; histogram bars
+   centred on their position, nMax 4 cy high. The largest count, wherever
+   it lies. */
+TEST(StatBarre, BarsHistogramAndLargestCount)
+{
+    SequenceData rows[] = {{"", {10, 1}, {50, 41}}, {"", {250, 1}, {120, 41}}, {"", {1, 1}, {300, 41}}};
+    pSequenceData ptrs[] = {&rows[0], &rows[1], &rows[2]};
+    int histo[] = {1, 0, 3, 2, 7, 0, 6};
+    MySTATDATA s = {};
+    s.nSeq = 3, s.pSeqDat = ptrs, s.pDataHistoBrute = histo;
+    /* histogram or not, row or entry, query length, pane width, cx, cy, nVdecal or nMax; the rectangle */
+    const struct { bool bHisto; int i, nTaille, nLargeur, cx, cy, n; std::vector<int> want; } cases[] = {
+        {false, 0, 300, 500, 8, 15, 0, {47, 2, 105, 14}}, {false, 1, 300, 500, 8, 15, 3, {206, -28, 395, -16}},
+        {false, 2, 300, 332, 4, 20, 0, {17, 42, 316, 59}}, {false, 0, 0, 500, 8, 15, 0, {32, 2, 32, 14}},
+        {true, 0, 7, 101, 2, 15, 7, {14, 51, 26, 60}}, {true, 4, 7, 101, 2, 15, 7, {63, 0, 75, 60}},
+        {true, 6, 7, 101, 2, 10, 7, {87, 6, 99, 40}}, {true, 0, 1, 100, 2, 15, 1, {50, 0, 134, 60}}};
+    for (const auto &c : cases) {
+        s.nTaille = c.nTaille, s.nVdecal = c.n;
+        RectStat r = c.bHisto ? StatBarreHisto(&s, c.i, c.n, c.nLargeur, c.cx, c.cy) : StatBarre(&s, c.i, c.nLargeur, c.cx, c.cy);
+        EXPECT_EQ(c.want, (std::vector<int>{r.left, r.top, r.right, r.bottom})) << (c.bHisto ? "entry " : "row ") << c.i;
+    }
     const struct { std::vector<int> h; int nWant; } histos[] = {{{5, 1, 2}, 5}, {{0, 0, 4}, 4}, {{0, 0}, 0}, {{}, 0}};
     for (auto c : histos) {
-        MySTATDATA s = {};
         s.nTaille = (int)c.h.size(), s.pDataHistoBrute = c.h.data();
         EXPECT_EQ(c.nWant, StatMaxHisto(&s)) << c.h.size() << " positions";
     }

@@ -1,10 +1,8 @@
 /* The panes and tools of the main window on the sample report (11 hits,
    hit 5 with three HSPs): results list, alignment pane, String Finder, map. */
-#include <math.h>
 #include <stdio.h>
 #include <string.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "mainfixture.h"
@@ -282,39 +280,26 @@ TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
     EXPECT_FALSE(IsWindow(hWndMain));
 }
 
-/* Made-up map data in place of the open map's while it lives: rows "ROW r" on query 10 + r ... 50 + r. */
-struct FauxStat {
-    MySTATDATA d = {};
-    std::vector<SequenceData> rows;
-    std::vector<pSequenceData> ptrs;
-    std::vector<int> histo;
-    pMySTATDATA pReal = pStat;
-    FauxStat(int nSeq, int nTaille, std::vector<int> h = {}) : rows(nSeq), histo(h)
-    {
-        histo.resize(nTaille);
-        for (int r = 0; r < nSeq; r++) {
-            snprintf(rows[r].szName, STAT_NOMLEN, "ROW %d", r);
-            rows[r].nStart = { 10 + r, 1 }, rows[r].nStop = { 50 + r, 41 };
-            ptrs.push_back(&rows[r]);
-        }
-        d.nSeq = nSeq, d.nTaille = nTaille, d.pSeqDat = ptrs.data(), d.pDataHistoBrute = histo.data(), pStat = &d;
-    }
-    ~FauxStat() { pStat = pReal; }
-};
+/* A drawing record as text: "what v1,v2,...". */
+std::string Trace(std::string szQuoi, const std::vector<long> &v)
+{
+    for (size_t i = 0; i < v.size(); i++)
+        szQuoi += (i ? "," : " ") + std::to_string(v[i]);
+    return szQuoi;
+}
 
-/* What a metafile drew: "line x,y-x,y", then "rect l,t,r,b", then "text@x,y align mode background". */
+/* What a metafile drew: its lines, its rectangles, then its texts with their alignment, mode and background. */
 template <typename F> std::vector<std::string> Dessin(F pfnDraw)
 {
     EmfDrawing d = Record(pfnDraw);
     std::vector<std::string> v;
-    char sz[160];
     for (const EmfSegment &s : d.segments)
-        snprintf(sz, sizeof sz, "line %ld,%ld-%ld,%ld", (long)s.a.x, (long)s.a.y, (long)s.b.x, (long)s.b.y), v.push_back(sz);
+        v.push_back(Trace("line", { s.a.x, s.a.y, s.b.x, s.b.y }));
     for (const EmfFill &r : d.rectangles)
-        snprintf(sz, sizeof sz, "rect %ld,%ld,%ld,%ld", (long)r.rc.left, (long)r.rc.top, (long)r.rc.right, (long)r.rc.bottom), v.push_back(sz);
+        v.push_back(Trace("rect", { r.rc.left, r.rc.top, r.rc.right, r.rc.bottom }));
     for (const EmfText &t : d.texts)
-        snprintf(sz, sizeof sz, "%s@%ld,%ld %s %s %06lx", t.A().c_str(), (long)t.pt.x, (long)t.pt.y, (t.nAlign & TA_RIGHT) ? "right" : "left",
-                 t.nBkMode == OPAQUE ? "opaque" : "transparent", (unsigned long)t.crBk), v.push_back(sz);
+        v.push_back(Trace(t.A() + ((t.nAlign & TA_RIGHT) ? " right" : " left") + (t.nBkMode == OPAQUE ? " opaque" : " transparent"),
+                          { t.pt.x, t.pt.y, (long)t.crBk }));
     return v;
 }
 
@@ -365,65 +350,42 @@ TEST_F(MapTest, F4OpensTheMapOnTheSelectionOrSaysWhyNot)
     }
 }
 
-/* Query 300 on 500 pixels: margins of 4 cx, the row 10 to 50, its numbers
-   outside on grey, its line across. The histogram's largest count fills
-   4 cy, its bars centred as the rows put them; no coverage: midline and 0. */
-TEST_F(MapTest, BarsAndHistogramOnTheQueryScale)
+/* Scrolled one row, the panes draw the rows a band meets where the map's
+   scale puts them: labels right-aligned before 29 cx, bars with their line
+   across and their ends' numbers outside on grey. The histogram draws its
+   covered positions on the bars' scale, its midline and largest count. */
+TEST_F(MapTest, PanesDrawTheBandsRowsOnTheScaleAndScrollTogether)
 {
-    {
-        FauxStat s(1, 300);
-        const double f = (500.0 - 8 * cx) / 300;
-        const std::string x1 = std::to_string(lround(10 * f) + 4 * cx), x2 = std::to_string(lround(50 * f) + 4 * cx), yl = std::to_string(cy / 2);
-        RECT rc = { 0, 0, 500, 20 * cy };
-        EXPECT_EQ((std::vector<std::string>{ "line 0," + yl + "-500," + yl, "rect " + x1 + ",2," + x2 + "," + std::to_string(cy - 1),
-                                             "10@" + x1 + ",2 right opaque c0c0c0", "50@" + x2 + ",2 left opaque c0c0c0" }),
-                  Dessin([&](HDC hdc) { DessineStatBarres(hdc, &rc, 500); }))
-            << "cx " << cx << ", cy " << cy;
-    }
-    for (std::vector<int> h : { std::vector<int>{ 1, 0, 3, 2 }, std::vector<int>{ 0, 0, 0, 0 } }) {
-        FauxStat s(1, 4, h);
-        const int n = *std::max_element(h.begin(), h.end());
-        std::vector<std::string> want = { "line 0," + std::to_string(2 * cy) + "-400," + std::to_string(2 * cy) };
-        for (int q = 0; q < 4; q++)
-            if (h[q] > 0)
-                want.push_back("rect " + std::to_string(110 * q + 55 + 4 * cx) + "," + std::to_string(lround(4 * cy - h[q] * 4 * cy / 3.0)) + ","
-                               + std::to_string(110 * q + 165 + 4 * cx) + "," + std::to_string(4 * cy));
-        want.push_back(std::to_string(n) + "@0,0 left transparent ffffff");
-        EXPECT_EQ(want, Dessin([&](HDC hdc) { DessineStatHisto(hdc, 8 * cx + 440, 400); })) << "largest " << n << ", cx " << cx << ", cy " << cy;
-    }
-}
-
-/* One row down moves labels and bars together; a band draws only the rows it meets. */
-TEST_F(MapTest, LabelsAndBarsScrollTogether)
-{
-    FauxStat s(60, 300);
-    SetWindowPos(hWndStatBla, NULL, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(hWndStatBla, NULL, 0, 0, 600, 200, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages(20);
-    RECT rcB, rcN;
-    GetClientRect(hWndStatBlaListGraph, &rcB), GetClientRect(hWndStatBlaListNom, &rcN);
-    ASSERT_LT(rcB.bottom, 60 * cy) << "the rows must not fit";
     SendMessageA(hWndStatBlaListGraph, WM_VSCROLL, SB_LINEDOWN, 0);
     EXPECT_EQ((std::vector<int>{ 1, 1 }), (std::vector<int>{ pStat->nVdecal, GetScrollPos(hWndStatBlaListGraph, SB_VERT) }));
-    /* the first 15 rows, from row 0 one row above the top */
-    std::vector<std::string> wantN, n = Dessin([&](HDC hdc) { DessineStatNoms(hdc, &rcN); });
-    auto Hauts = [&](const RECT &rc) {   /* the tops of the bars drawn in rc */
-        std::vector<long> v;
-        for (const EmfFill &r : Record([&](HDC hdc) { DessineStatBarres(hdc, &rc, rcB.right); }).rectangles)
-            v.push_back(r.rc.top);
-        return v;
-    };
-    std::vector<long> wantB, b = Hauts(rcB);
-    for (int r = 0; r < 15; r++)
-        wantN.push_back("ROW " + std::to_string(r) + "@" + std::to_string(29 * cx) + "," + std::to_string((r - 1) * cy) + " right opaque ffffff"),
-            wantB.push_back((r - 1) * cy + 2);
-    ASSERT_TRUE(n.size() >= 15 && b.size() >= 15);
-    EXPECT_EQ(wantN, std::vector<std::string>(n.begin(), n.begin() + 15)) << "labels";
-    EXPECT_EQ(wantB, std::vector<long>(b.begin(), b.begin() + 15)) << "bar tops";
-    RECT rcBande = { 0, 10 * cy, rcB.right, 11 * cy };   /* row 11's, row 10's at the top */
-    std::vector<long> h = Hauts(rcBande);
-    auto Nb = [&h](long y) { return (int)std::count(h.begin(), h.end(), y); };
-    EXPECT_EQ((std::vector<int>{ 1, 0, 0 }), (std::vector<int>{ Nb(10 * cy + 2), Nb(-cy + 2), Nb(b.back()) }))
-        << "the band's row, the first and the last drawn";
+    const RECT rc = { 0, 4 * cy, 500, 5 * cy };
+    int nFirst, nLast;
+    StatLignesVisibles(pStat, rc.top, rc.bottom, (int)cy, &nFirst, &nLast);
+    std::vector<std::string> noms, barres, rects, nombres;
+    for (int r = nFirst; r < nLast; r++) {
+        const SequenceData *p = pStat->pSeqDat[r];
+        const RectStat b = StatBarre(pStat, r, 500, (int)cx, (int)cy);
+        noms.push_back(Trace(p->szName + std::string(" right opaque"), { 29 * cx, (r - 1) * cy, 0xFFFFFF }));
+        barres.push_back(Trace("line", { 0, b.top + cy / 2 - 2, 500, b.top + cy / 2 - 2 }));
+        rects.push_back(Trace("rect", { b.left, b.top, b.right, b.bottom }));
+        nombres.push_back(Trace(std::to_string(StatBas(p)) + " right opaque", { b.left, b.top, 0xC0C0C0 }));
+        nombres.push_back(Trace(std::to_string(StatHaut(p)) + " left opaque", { b.right, b.top, 0xC0C0C0 }));
+    }
+    barres.insert(barres.end(), rects.begin(), rects.end());
+    barres.insert(barres.end(), nombres.begin(), nombres.end());
+    EXPECT_EQ(noms, Dessin([&](HDC hdc) { DessineStatNoms(hdc, &rc); }));
+    EXPECT_EQ(barres, Dessin([&](HDC hdc) { DessineStatBarres(hdc, &rc, 500); })) << "cx " << cx << ", cy " << cy;
+    const int n = StatMaxHisto(pStat);
+    std::vector<std::string> histo = { Trace("line", { 0, 2 * cy, 400, 2 * cy }) };
+    for (int q = 0; q < pStat->nTaille; q++) {
+        const RectStat b = StatBarreHisto(pStat, q, n, 500, (int)cx, (int)cy);
+        if (pStat->pDataHistoBrute[q] > 0)
+            histo.push_back(Trace("rect", { b.left, b.top, b.right, b.bottom }));
+    }
+    histo.push_back(Trace(std::to_string(n) + " left transparent", { 0, 0, 0xFFFFFF }));
+    EXPECT_EQ(histo, Dessin([&](HDC hdc) { DessineStatHisto(hdc, 500, 400); }));
 }
 
 } // namespace

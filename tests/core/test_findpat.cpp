@@ -207,10 +207,8 @@ TEST_F(FindPat, WholeSearchesAndTheirWorkFiles)
     for (const auto &c : {std::make_tuple("MKDEAAH", "k(de) x{3}h", "VIDE", Chains{{{1, 3}, {6, 6}}}),
                           std::make_tuple("CNCD", "CB", "TABLEAU123", Chains{{{0, 1}}, {{2, 3}}})}) {
         EXPECT_EQ(RECH_TROUVE, Search(std::get<0>(c), std::get<1>(c), std::get<2>(c)));
-        EXPECT_EQ(Texts{"RESULTS.TMP"}, Files());
         EXPECT_EQ(std::get<3>(c), Results());
     }
-    EXPECT_TRUE(OsNoticeLog().empty());
     /* A results file of an earlier search never passes for a new one. */
     std::ofstream(dir / "RESULTS.TMP", std::ios::binary) << "0 0\r\n-\r\n";
     EXPECT_EQ(RECH_ABSENT, Search("CCC", "A"));

@@ -110,7 +110,6 @@ protected:
         nRes = nRes && DecorticMotif(p);
         s += fs::exists(dir / "SSMASK.TMP") ? ReadBytes(dir / "SSMASK.TMP") : "<none>";
         EXPECT_EQ(nRes ? Ids{} : Ids{IDS_BADPATTERN}, NoticeIds()) << sMask.substr(0, 40);
-        EXPECT_EQ(nRes == 1, s.find("<none>") == std::string::npos);
         EffaceFichiersTMP(p);
         EffacePointeurs(p);
         MyFree(p);
@@ -129,10 +128,9 @@ protected:
 
 TEST_F(FindPat, MasksCompileOrAreRefusedAndTheTables)
 {
-    std::string sub50, long149(149, 'A'), grow499;
+    std::string sub50 = "A", long149(149, 'A'), grow499;
     for (int i = 0; i < 49; i++)
-        sub50 += "A{1}";
-    sub50 += "A";
+        sub50 += "{1}A";
     /* Each B gives 4: four pieces of 30 B and three limits make 489, plus "{5}" and "{0}". */
     for (int i = 0; i < 4; i++)
         grow499 += std::string(30, 'B') + (i < 3 ? "{1}" : "AAAA");

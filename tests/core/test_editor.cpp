@@ -87,7 +87,6 @@ TEST(ChargeMulBla, NothingSelectedOrAMissingBlockGivesNull)
         /* szFrom: the block renamed in the index file; NULL: no index file */
         {"nothing selected", {}, "", false},
         {"selected HSP's block missing", {{2, 1}}, "ALIGN 2 HSP 1", false},
-        {"query block missing", {{3, 1}}, "ALIGN 1 HSP 1", false},
         {"unselected HSP's block missing", {{2, 2}}, "ALIGN 2 HSP 1", true},
         {"no index file", {{1, 1}}, NULL, false}, {"only hits beyond the table's end", {{3, 1}}, "", false}};
     for (const auto &c : cases) {

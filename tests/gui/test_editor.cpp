@@ -136,11 +136,9 @@ TEST_F(EditorTest, OnePass)
     }
     const std::string s = PMULBLA->pSeqMul[1]->szSeq;
     const struct { std::vector<Touche> touches; std::string szRow, szMode; int nCol; } edits[] = {
-        { { Car('a') }, s.substr(0, 4) + "A" + s.substr(4, 3), "Insert", 6 },
-        { { Car('7'), Car('*'), Bas(VK_BACK) }, s.substr(0, 4) + "A" + s.substr(4, 3), "Insert", 6 },
+        { { Car('a'), Car('7'), Car('*'), Bas(VK_BACK) }, s.substr(0, 4) + "A" + s.substr(4, 3), "Insert", 6 },
         { { Haut(VK_BACK) }, s.substr(0, 8), "Insert", 5 },
-        { { Haut(VK_INSERT), Car(' ') }, s.substr(0, 4) + "." + s.substr(5, 3), "Replace", 6 },
-        { { Bas(VK_DELETE), Haut(VK_DELETE) }, s.substr(0, 4) + "." + s.substr(6, 3), "Replace", 6 }};
+        { { Haut(VK_INSERT), Car(' '), Bas(VK_DELETE), Haut(VK_DELETE) }, s.substr(0, 4) + "." + s.substr(6, 3), "Replace", 6 }};
     for (const auto &c : edits) {
         Envoie(c.touches);
         EXPECT_EQ(c.szRow + "|" + c.szMode + "|" + Caret(c.nCol, 2),
@@ -208,14 +206,13 @@ TEST_F(EditorTest, OnePass)
         GetClientRect(hUpDown, &rc);
         SendMessageA(hUpDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.right / 2, rc.bottom / 4)); /* the up arrow */
         SendMessageA(hUpDown, WM_LBUTTONUP, 0, MAKELPARAM(rc.right / 2, rc.bottom / 4));
-        vus.push_back(Textes(hDlg, { IDC_MSF_NCHAR }));
         SetDlgItemTextA(hDlg, IDC_MSF_FROM, "12a3");
         SetDlgItemTextA(hDlg, IDC_MSF_TO, "-5.0");
         SetDlgItemTextA(hDlg, IDC_MSF_SCALE, "x");
         SendDlgItemMessageA(hDlg, IDC_MSF_FROM, EM_SETSEL, 1, 1);
         for (char c : { 'z', '9' }) /* "z" dropped after the first digit, "9" goes there */
             SendDlgItemMessageA(hDlg, IDC_MSF_FROM, WM_CHAR, (WPARAM)c, 1);
-        vus.push_back(Textes(hDlg, { IDC_MSF_FROM, IDC_MSF_TO, IDC_MSF_SCALE }));
+        vus.push_back(Textes(hDlg, { IDC_MSF_NCHAR, IDC_MSF_FROM, IDC_MSF_TO, IDC_MSF_SCALE }));
         for (const char *szTo : { "413", "40" }) { /* a range beyond the rows, a file in no folder */
             bool bPlage = strcmp(szTo, "413") == 0;
             if (!bPlage)
@@ -235,7 +232,7 @@ TEST_F(EditorTest, OnePass)
                                              + ".\nNothing was saved; please choose another name or folder.",
                                          "Save a MSF file" }),
               seen);
-    EXPECT_EQ((std::vector<std::string>{ "sample.msf|1|412|1|50|ticked", "60", "1923|50|",
+    EXPECT_EQ((std::vector<std::string>{ "sample.msf|1|412|1|50|ticked", "60|1923|50|",
                                          "open on From", "open", "verylongname.txt" }),
               vus);
     std::string szLigne;

@@ -541,7 +541,7 @@ TEST(MsfExport, Layout)
 
 /* A file that cannot be written is said, naming it; an older file stays
    as it was, with no temporary file left beside it. So it is when each
-   allocation fails in turn, till a save (in blocks of one column) succeeds. */
+   allocation fails in turn, till a save (of one column) succeeds. */
 TEST(MsfExport, FailureLeavesAnOlderFile)
 {
     MsfRows m;
@@ -578,7 +578,7 @@ TEST(MsfExport, FailureLeavesAnOlderFile)
     int nRet = 0;
     for (int n = 0; n < 100 && nRet != 1; n++) {
         MyAllocFailAfter(n);
-        nRet = SauveMSF(m.p, 1, sOut.c_str(), 0, 1, 51, 1, NULL);
+        nRet = SauveMSF(m.p, 1, sOut.c_str(), 0, 1, 0, 1, NULL);
         MyAllocFailAfter(-1);
         EXPECT_EQ(nRet == 1, ReadFile(sOut) != "the older file") << "allocation " << n;
         EXPECT_EQ(std::vector<std::string>{"out.msf"}, dir.List("/sub"));

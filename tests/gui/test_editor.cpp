@@ -316,9 +316,7 @@ TEST_F(EditorTest, OnePass)
     std::string szTables = HALYARD_FIXTURES "/../../findpat/tables";
     std::replace(szTables.begin(), szTables.end(), '/', '\\');
     DefinitRepertoireTables(szTables.c_str());
-    Envoie({ Bas(VK_DOWN) });
-    for (char c : std::string("wwwhhh"))
-        Envoie({ Car(c) });
+    Envoie({ Bas(VK_DOWN), Car('w'), Car('w'), Car('w'), Car('h'), Car('h'), Car('h') });
     Command(hWndMulBla, 3020);
     HWND hFinder = HWNDFINDPAT;
     ASSERT_NE(nullptr, hFinder);

@@ -182,7 +182,7 @@ TEST(MulBlaEdits, CellsMoveWithTheirMatchAndColours)
     }
 }
 
-/* Cells, caret, clicks and scroll bars. Caret and clicks in cells 7
+/* Cells, caret, clicks, scroll bars, scale marks. Caret and clicks in cells 7
    pixels wide, 12 high: column n's caret stands at (n - nHdecal - 2) * 7
    + 3, a click divides by 7 truncating. */
 TEST(MulBlaPane, Arithmetic)

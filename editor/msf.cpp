@@ -15,10 +15,24 @@
 #include "memory.h"
 
 #define MSF_NOM 10   /* characters of a name in the file */
+#define MSF_NCHAR_PAS 10  /* an up-down step */
 
 int PlageMsfValide(int nFrom, int nTo, int nTaille)
 {
     return nFrom >= 1 && nFrom < nTo && nTo <= nTaille && nTo - nFrom >= MSF_MIN_COLONNES - 1;
+}
+
+int PasMsfNChar(int n, int nDelta)
+{
+    if (nDelta > 0)
+        n += MSF_NCHAR_PAS;
+    else if (nDelta < 0)
+        n -= MSF_NCHAR_PAS;
+    if (n < MSF_NCHAR_MIN)
+        n = MSF_NCHAR_MIN;
+    if (n > MSF_NCHAR_MAX)
+        n = MSF_NCHAR_MAX;
+    return n;
 }
 
 /* Length of the drive and directory part of a path, separator included. */

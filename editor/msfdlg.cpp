@@ -16,10 +16,6 @@
 #include "HALYARD.h"
 #include "mulbwin.h"
 
-#define MSF_NCHAR_MIN 50
-#define MSF_NCHAR_MAX 150
-#define MSF_NCHAR_PAS 10
-
 /* ---- Numeric edit fields ------------------------------------------------ */
 
 static bool CaractereGarde(char c, int nMode)
@@ -212,15 +208,7 @@ static LRESULT MsfDlgProc_OnNotify(HWND hDlg, int idCtrl, LPNMHDR pnmh)
 
     if (idCtrl != IDC_MSF_UPDOWN || pnmh->code != UDN_DELTAPOS)
         return FALSE;
-    n = _GetDlgItemInt(hDlg, IDC_MSF_NCHAR);
-    if (pud->iDelta > 0)
-        n += MSF_NCHAR_PAS;
-    else if (pud->iDelta < 0)
-        n -= MSF_NCHAR_PAS;
-    if (n < MSF_NCHAR_MIN)
-        n = MSF_NCHAR_MIN;
-    if (n > MSF_NCHAR_MAX)
-        n = MSF_NCHAR_MAX;
+    n = PasMsfNChar(_GetDlgItemInt(hDlg, IDC_MSF_NCHAR), pud->iDelta);
     SetDlgItemInt(hDlg, IDC_MSF_NCHAR, (UINT)n, FALSE);
     SendMessageA(pnmh->hwndFrom, UDM_SETPOS32, 0, n);
     return TRUE;

@@ -5,6 +5,7 @@
  */
 #include "mulbla.h"
 
+#include <stdio.h>
 #include <string.h>
 
 #include "colors.h"
@@ -165,6 +166,14 @@ int NouvellePosition(int nCode, int nCur, int nMin, int nMax, int nPage, int nTh
     case DEFIL_FIN:      return nMax;
     default:             return nCur;
     }
+}
+
+const char *MarqueEchelle(int n, int nTaille, char *szNum)
+{
+    if (n % 10 != 0 && n != 1 && n != nTaille)
+        return NULL;
+    snprintf(szNum, 12, "%d", n);
+    return szNum;
 }
 
 /* ---- Caret keys --------------------------------------------------------- */

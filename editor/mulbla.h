@@ -151,6 +151,12 @@ int CreeConsensus(pMulBlaData pMul, char *szOut, int nPoint, int nStrict);
 /* ---- MSF export ------------------------------------------------------------ */
 
 #define MSF_MIN_COLONNES 31  /* the shortest range exported */
+#define MSF_NCHAR_MIN    50  /* characters a line, from ...      */
+#define MSF_NCHAR_MAX   150  /* ... to                           */
+
+/* The characters a line after a click on an arrow of the dialog's up-down
+   (nDelta above 0: up): one step of 10, kept within the limits. */
+int PasMsfNChar(int n, int nDelta);
 
 /* 1 when columns nFrom ... nTo (1-based) can be exported. */
 int PlageMsfValide(int nFrom, int nTo, int nTaille);
@@ -232,6 +238,11 @@ DefilMulBla CalculeDefilement(pMulBlaData pMul, int w, int h, int cx, int cy);
 /* The new scroll position for a request on the bar [nMin, nMax] with a
    page of nPage; nThumb is the thumb's position. */
 int NouvellePosition(int nCode, int nCur, int nMin, int nMax, int nPage, int nThumb);
+
+/* The scale pane: position n (1-based) of nTaille shows its number, with
+   a "|" under it, when it is the first, the last or a tenth position; the
+   number's text in szNum (12 bytes), or NULL where only a "." stands. */
+const char *MarqueEchelle(int n, int nTaille, char *szNum);
 
 /* ---- Caret keys ------------------------------------------------------- */
 

@@ -158,21 +158,16 @@ void DessineMulBlaScale(HDC hdc, const RECT *prc)
 {
     AvecPoliceEditeur(hdc, TA_CENTER | TA_TOP, [hdc, prc](int cx, int cy) {
         pMulBlaData p = PMULBLA;
-        int p0 = RoundFloat((float)prc->left / (float)cx) + p->nHdecal - 2;
-        int p1 = RoundFloat((float)prc->right / (float)cx) + p->nHdecal + 2;
+        PlageMulBla v = PlageVisible(p, prc->left, prc->top, prc->right, prc->bottom, cx, cy);
 
-        if (p0 < 1)
-            p0 = 1;
-        if (p1 > p->nTaille)
-            p1 = p->nTaille;
-        for (int n = p0; n <= p1; n++) {
+        /* The cells' bounds read as 1-based positions, within the margin. */
+        for (int n = v.c0 > 1 ? v.c0 : 1; n <= v.c1; n++) {
             int x = (n - p->nHdecal - 1) * cx;
+            char sz[12];
+            const char *szNum = MarqueEchelle(n, p->nTaille, sz);
 
-            if (n % 10 == 0 || n == 1 || n == p->nTaille) {
-                char sz[16];
-                int nLen = snprintf(sz, sizeof sz, "%d", n);
-
-                TextOutA(hdc, x, 0, sz, nLen);
+            if (szNum != NULL) {
+                TextOutA(hdc, x, 0, szNum, lstrlenA(szNum));
                 TextOutA(hdc, x, cy, "|", 1);
             } else {
                 TextOutA(hdc, x, cy, ".", 1);

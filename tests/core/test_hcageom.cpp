@@ -188,4 +188,31 @@ TEST(HcaGeom, MarksSymbolsFillsAndLetterColours)
     }
 }
 
+/* Scroll positions: horizontally a window of 20 residues on a row of 50,
+   lines of 10, pages of 25: steps stop one residue short of the bar's
+   first place (-20) and at the row's end, pulling a position left outside
+   back in. Vertically plots of 157 (lines of 78), a frame of 200 and a
+   bar to 300: steps stop at the end they move towards only. Thumbs go
+   where they are put; other codes leave the position. */
+TEST(HcaGeom, ScrollPositions)
+{
+    SeqPtr p(InitPtrInfoSeq(50));
+    p->StartAffich = 0, p->LengthAffich = 50, p->HcaData.WndLengthaa = 20;
+    static const struct { bool bHoriz; int nCode, nPos, nPouce, nNew; } cases[] = {
+        /* horizontal, code, position, thumb, position after */
+        {true, HCA_SB_LIGNEPLUS, 0, 0, 10},     {true, HCA_SB_LIGNEMOINS, 0, 0, -10},  {true, HCA_SB_PAGEPLUS, 0, 0, 25},
+        {true, HCA_SB_PAGEMOINS, 0, 0, -19},    {true, HCA_SB_LIGNEPLUS, 45, 0, 50},   {true, HCA_SB_LIGNEPLUS, -40, 0, -19},
+        {true, HCA_SB_LIGNEMOINS, 70, 0, 50},   {true, HCA_SB_POUCEPOSE, 0, -20, -20}, {true, HCA_SB_POUCESUIVI, 0, 60, 60},
+        {true, 8, 7, 0, 7},                     {false, HCA_SB_LIGNEMOINS, 100, 0, 22}, {false, HCA_SB_LIGNEMOINS, 50, 0, 0},
+        {false, HCA_SB_LIGNEPLUS, 100, 0, 178}, {false, HCA_SB_LIGNEPLUS, 250, 0, 300}, {false, HCA_SB_PAGEMOINS, 250, 0, 50},
+        {false, HCA_SB_PAGEPLUS, 50, 0, 250},   {false, HCA_SB_PAGEPLUS, 150, 0, 300},  {false, HCA_SB_PAGEMOINS, 150, 0, 0},
+        {false, HCA_SB_LIGNEMOINS, 500, 0, 422}, {false, HCA_SB_LIGNEPLUS, -100, 0, -22}, {false, HCA_SB_POUCESUIVI, 0, -5, -5},
+        {false, HCA_SB_POUCEPOSE, 0, 400, 400}, {false, 8, 5, 0, 5}};
+    for (const auto &c : cases) {
+        p->HcaData.nPosScroll = (unsigned)c.nPos;
+        int nNew = c.bHoriz ? DefilementHorizHCA(p.get(), c.nCode, c.nPouce, 10, 25) : DefilementVertHCA(c.nCode, c.nPos, c.nPouce, 300, 157, 200);
+        EXPECT_EQ(c.nNew, nNew) << (c.bHoriz ? "horizontal" : "vertical") << " code " << c.nCode << " from " << c.nPos;
+    }
+}
+
 } // namespace

@@ -112,15 +112,16 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
     EXPECT_STREQ("Printer setup", sz);
 }
 
-/* Arrows move both plots 10 residues (residue 10 then drawn one pixel
-   right of W, on row 30 mod 11), pages nPasPage, stopping one residue
-   before the lowest thumb place and at the last residue; thumbs as given. */
-TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
+/* The bar runs from a window's width of residues before the row to its
+   end. An arrow moves both plots 10 residues (residue 10 then drawn one
+   pixel right of W, on row 30 mod 11); a thumb put before 0 keeps its
+   sign, and a page from there moves the plots and the bar nPasPage. */
+TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsAndTheBar)
 {
-    const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nLong = Seq(1)->LengthAffich, nPage = Prg()->nPasPage;
+    const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nPos = -nWnd + Prg()->nPasPage;
     int nMin = 1, nMax = 0;
     GetScrollRange(HWNDHCAFRAME, SB_HORZ, &nMin, &nMax);
-    EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + nLong }), (Ints{ nMin, nMax }));
+    EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + Seq(1)->LengthAffich }), (Ints{ nMin, nMax }));
     Scroll(WM_HSCROLL, SB_LINERIGHT);
     PumpMessages(30);
     const GraphObjData &g = Prg()->GrObj;
@@ -130,50 +131,37 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
             return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == 6 * g.cxCharDiag + g.nLineHeightAAs * 8;
         })) << "residue 10";
     }
-    /* code, times, thumb place, position after */
-    const struct { UINT code; int nFois, nThumb, nPos; } pas[] = {
-        { SB_LINELEFT, 1, 0, 0 },          { SB_PAGELEFT, 50, 0, 1 - nWnd },  { SB_LINELEFT, 1, 0, 1 - nWnd },
-        { SB_THUMBPOSITION, 1, -nWnd, -nWnd }, { SB_PAGERIGHT, 1, 0, -nWnd + nPage }, { SB_LINERIGHT, 50, 0, nLong },
-        { SB_THUMBTRACK, 1, 7, 7 },        { SB_ENDSCROLL, 1, 0, 7 },
-    };
-    for (const auto &s : pas) {
-        for (int i = 0; i < s.nFois; i++)
-            Scroll(WM_HSCROLL, s.code, s.nThumb);
-        EXPECT_EQ((Ints{ s.nPos, s.nPos, s.nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }))
-            << "code " << s.code;
-    }
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, -nWnd);
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_EQ((Ints{ nPos, nPos, nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }));
 }
 
 /* Plots taller than the frame: the bottom shown after a plot is added;
-   lines of half a plot, pages of a frame, within the range. With one plot
-   no bar, and the plot one text line down. Whichever allocation fails while
-   a second plot is added: one notice, no plot window left over, the first
-   plot untouched. */
+   a line of half a plot, a page of the frame, the thumb, each moving the
+   plots and the bar. With one plot no bar, and the plot one text line
+   down. Whichever allocation fails while a second plot is added: one
+   notice, no plot window left over, the first plot untouched. */
 TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
 {
     pDataHcaPrg p = Prg();
     const int cy = (int)p->GrObj.cyCharDiag;
     RECT rcF;
     GetClientRect(HWNDHCAFRAME, &rcF);
-    const int nHaut = rcF.bottom;
     ASSERT_EQ(1, AjouteQuery());
     ASSERT_EQ(3u, p->nDiag);
-    const int nMax = 3 * p->nHauteurDiag + 2 * cy - nHaut, nLigne = p->nHauteurDiag / 2;
+    const int nMax = 3 * p->nHauteurDiag + 2 * cy - rcF.bottom;
     ASSERT_GT(nMax, p->nHauteurDiag);
     int nMinB = 1, nMaxB = 0;
     GetScrollRange(HWNDHCAFRAME, SB_VERT, &nMinB, &nMaxB);
     EXPECT_EQ((Ints{ 0, nMax, 1, nMax }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll }));
     EXPECT_EQ(Plot(2), p->hWndActive) << "the new plot in view and active";
-    int nAttendu = nMax;
-    const struct { UINT code; int n; } pas[] = {
-        { SB_LINEUP, -nLigne }, { SB_PAGEUP, -nHaut }, { SB_LINEDOWN, nLigne }, { SB_LINEUP, -nLigne },
-        { SB_PAGEDOWN, nHaut }, { SB_THUMBTRACK, nMax / 3 }, { SB_THUMBPOSITION, 1 }, { SB_LINEUP, -nLigne },
+    /* code, position after (the thumb's place) */
+    const struct { UINT code; int nPos; } pas[] = {
+        { SB_LINEUP, nMax - p->nHauteurDiag / 2 }, { SB_PAGEUP, 0 }, { SB_PAGEDOWN, nMax }, { SB_THUMBTRACK, nMax / 3 },
     };
     for (const auto &s : pas) {
-        int n = s.code == SB_THUMBTRACK || s.code == SB_THUMBPOSITION ? s.n : nAttendu + s.n;
-        nAttendu = std::max(0, std::min(n, nMax));
-        Scroll(WM_VSCROLL, s.code, nAttendu);
-        EXPECT_EQ((Ints{ nAttendu, nAttendu, cy - nAttendu, p->nHauteurDiag + cy - nAttendu }),
+        Scroll(WM_VSCROLL, s.code, s.nPos);
+        EXPECT_EQ((Ints{ s.nPos, s.nPos, cy - s.nPos, p->nHauteurDiag + cy - s.nPos }),
                   (Ints{ p->nPosVScroll, GetScrollPos(HWNDHCAFRAME, SB_VERT), Top(0), Top(1) }))
             << "code " << s.code;
     }

@@ -63,18 +63,6 @@ protected:
                   (Ints{ NbEnfants(), Seq(0)->pInfoAA[0].ValeurEchRel, Seq(1)->pInfoAA[0].ValeurEchRel, PosH(0),
                          PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ), Top(1) - Top(0) }));
     }
-    /* A row of the viewer's fonts in several colours, every switch on. */
-    typedef std::unique_ptr<InfoSequence, void (*)(pInfoSequence)> Ligne;
-    static Ligne Rangee(const char *szRow, int nPremier)
-    {
-        std::vector<unsigned> txt(strlen(szRow)), bk(txt.size());
-        for (size_t i = 0; i < txt.size(); i++)
-            txt[i] = 2 + i % 12, bk[i] = i % 7 ? 1 : 5 + i % 10;
-        Ligne p(PrepSequenceHCA(szRow, txt.data(), bk.data(), nPremier, "TEST", "", &Prg()->GrObj), FreeDataSequence);
-        GraphHCAData &h = p->HcaData;
-        h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
-        return p;
-    }
     /* One paint of residues 0..nLast, as a plot window does it: the pen
        and brush of PrepHCADC stay selected, CleanHCADC gives back the DC's. */
     static EmfDrawing Dessine(pInfoSequence p, int nOffset, int nLast, RECT rc, int *pnRet)
@@ -92,8 +80,9 @@ protected:
 };
 
 /* Above the main window, which a resize keeps below it; the plots as wide
-   as the frame; the last button's tip. */
-TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
+   as the frame; the last button's tip. Another hit from the list, then the
+   next HSPs of hit 5, rebuild both plots at position 0 on the new rows. */
+TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAndFollowsAnother)
 {
     PlotsDuHsp();
     EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)) && Coche3009());
@@ -110,6 +99,17 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
     char sz[64] = "";
     LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
     EXPECT_STREQ("Printer setup", sz);
+    for (int noHsp : { 1, 2, 3 }) {
+        SCOPED_TRACE(noHsp);
+        Scroll(WM_HSCROLL, SB_LINERIGHT);
+        ListBox_SetCurSel(HWNDRESULT, 4);
+        WPARAM wCmd = noHsp == 1 ? MAKEWPARAM(6001, LBN_SELCHANGE) : 6002;
+        SendMessageA(hWndMain, WM_COMMAND, wCmd, noHsp == 1 ? (LPARAM)HWNDRESULT : 0);
+        PumpMessages(30);
+        ASSERT_NE(nullptr, Doc()->pVhspData);
+        EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
+        PlotsDuHsp();
+    }
 }
 
 /* The bar runs from a window's width of residues before the row to its
@@ -148,13 +148,12 @@ TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
     RECT rcF;
     GetClientRect(HWNDHCAFRAME, &rcF);
     ASSERT_EQ(1, AjouteQuery());
-    ASSERT_EQ(3u, p->nDiag);
     const int nMax = 3 * p->nHauteurDiag + 2 * cy - rcF.bottom;
     ASSERT_GT(nMax, p->nHauteurDiag);
     int nMinB = 1, nMaxB = 0;
     GetScrollRange(HWNDHCAFRAME, SB_VERT, &nMinB, &nMaxB);
-    EXPECT_EQ((Ints{ 0, nMax, 1, nMax }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll }));
-    EXPECT_EQ(Plot(2), p->hWndActive) << "the new plot in view and active";
+    EXPECT_EQ((Ints{ 0, nMax, 1, nMax, 1 }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll, p->hWndActive == Plot(2) }))
+        << "the new plot in view and active";
     /* code, position after (the thumb's place) */
     const struct { UINT code; int nPos; } pas[] = {
         { SB_LINEUP, nMax - p->nHauteurDiag / 2 }, { SB_PAGEUP, 0 }, { SB_PAGEDOWN, nMax }, { SB_THUMBTRACK, nMax / 3 },
@@ -184,23 +183,6 @@ TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
     }
 }
 
-/* Another hit from the list, then the next HSPs of hit 5, rebuild both
-   plots at position 0 on the new rows. */
-TEST_F(HcaViewerTest, AnotherHspRebuildsBothPlotsAtPositionZero)
-{
-    for (int noHsp : { 1, 2, 3 }) {
-        SCOPED_TRACE(noHsp);
-        Scroll(WM_HSCROLL, SB_LINERIGHT);
-        ListBox_SetCurSel(HWNDRESULT, 4);
-        WPARAM wCmd = noHsp == 1 ? MAKEWPARAM(6001, LBN_SELCHANGE) : 6002;
-        SendMessageA(hWndMain, WM_COMMAND, wCmd, noHsp == 1 ? (LPARAM)HWNDRESULT : 0);
-        PumpMessages(30);
-        ASSERT_NE(nullptr, Doc()->pVhspData);
-        EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
-        PlotsDuHsp();
-    }
-}
-
 /* F2 again, the close box, or the report closed: the viewer goes, its menu
    item is cleared, the main window goes back to the top. */
 TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
@@ -221,7 +203,6 @@ TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
     }
 }
 
-
 /* Each residue's letter or symbols (a shape where Wine's Wingdings lacks
    the glyph) in both copies, its cells and contour; scale numbers and
    ticks; chevrons; nothing else; every pen and brush deleted. Without
@@ -233,7 +214,13 @@ TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
     const GraphObjData &g = Prg()->GrObj;
     const int cx = (int)g.cxCharDiag;
     const RectHCA rc = { 7, 3, 300, 200 };
-    Ligne p = Rangee(szRow, 95);
+    /* the row in the viewer's fonts, in several colours, every switch on */
+    std::vector<unsigned> txt(n), bk(n);
+    for (int i = 0; i < n; i++)
+        txt[i] = 2 + i % 12, bk[i] = i % 7 ? 1 : 5 + i % 10;
+    std::unique_ptr<InfoSequence, void (*)(pInfoSequence)> p(PrepSequenceHCA(szRow, txt.data(), bk.data(), 95, "TEST", "", &g), FreeDataSequence);
+    GraphHCAData &h = p->HcaData;
+    h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
     ASSERT_GT(p->nZigZag, 0u);
     int nRet = 0;
     EmfDrawing d = Dessine(p.get(), nOffset, n - 1, { rc.left, rc.top, rc.right, rc.bottom }, &nRet);

@@ -91,7 +91,7 @@ TEST(HcaGeom, BackgroundCells)
     }
 }
 
-TEST(HcaGeom, VisibleRange)
+TEST(HcaGeom, VisibleRangeAndDevicePoints)
 {
     static const struct { long cy; int nPos, left, right, n; std::vector<int> want; } cases[] = {
         /* cy (W = cy / 3), nPosScroll, update rectangle, residues: first, last, result */
@@ -106,10 +106,7 @@ TEST(HcaGeom, VisibleRange)
         int first = -99, last = -99, ok = PlageVisibleHCA(p.get(), c.left, c.right, Metriques(c.cy), &first, &last);
         EXPECT_EQ(c.want, (std::vector<int>{first, last, ok})) << "position " << c.nPos << ", update " << c.left << ".." << c.right;
     }
-}
 
-TEST(HcaGeom, DevicePointsOfAResidueAndAMotif)
-{
     GraphObjData g = Metriques(16);
     SeqPtr p = Prepare(std::string(60, 'A').c_str(), g);
     /* Scrolled by 40 residues, residue 40 is one step from the left, on

@@ -328,4 +328,36 @@ int FondAA(const InfoSequence *pInfSeq, int k, unsigned long *pCouleur);
 /* Letter colour of residue k under the plot's switches. */
 unsigned long CouleurLettreAA(const InfoSequence *pInfSeq, int k);
 
+/* ---- Scroll positions ------------------------------------------------- */
+
+/* Scroll requests, numbered as the SB_ codes of the Win32 scroll bars. */
+#define HCA_SB_LIGNEMOINS 0 /* a line up or left       (SB_LINEUP)        */
+#define HCA_SB_LIGNEPLUS  1 /* a line down or right    (SB_LINEDOWN)      */
+#define HCA_SB_PAGEMOINS  2 /* a page up or left       (SB_PAGEUP)        */
+#define HCA_SB_PAGEPLUS   3 /* a page down or right    (SB_PAGEDOWN)      */
+#define HCA_SB_POUCEPOSE  4 /* the thumb let go        (SB_THUMBPOSITION) */
+#define HCA_SB_POUCESUIVI 5 /* the thumb being dragged (SB_THUMBTRACK)    */
+
+/* The plots' horizontal position after scroll request nCode from the
+   plot's own: a line or a page stops one residue short of the bar's first
+   place and at the row's end, and brings back into that range a position
+   left outside it (by a narrower window); the thumb goes where it was
+   put. Any other code leaves the position. */
+int DefilementHorizHCA(const InfoSequence *pInfSeq,
+                       int nCode,
+                       int nPouce,     /* the thumb's place            */
+                       int nPasLigne,  /* residues of a line           */
+                       int nPasPage);  /* residues of a page           */
+
+/* The frame's vertical position after scroll request nCode from nPos:
+   a line is half a plot and a page the frame's height, each stopping at
+   the end it moves towards; the thumb goes where it was put. Any other
+   code leaves the position. */
+int DefilementVertHCA(int nCode,
+                      int nPos,
+                      int nPouce,          /* the thumb's place         */
+                      int nMax,            /* the bar's last place      */
+                      int nHauteurDiag,    /* height of one plot        */
+                      int nHauteurFrame);  /* height of the frame       */
+
 #endif /* HALYARD_HCA_H */

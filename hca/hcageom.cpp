@@ -8,7 +8,8 @@
  * from the points computed here.
  *
  * Divisions: units and fonts; positions; background cells; the numbers a
- * paint needs (visible range, device points, scale, symbols, fills).
+ * paint needs (visible range, device points, scale, symbols, fills);
+ * scroll positions.
  */
 #include <string.h>
 
@@ -343,4 +344,67 @@ int FondAA(const InfoSequence *pInfSeq, int k, unsigned long *pCouleur)
 unsigned long CouleurLettreAA(const InfoSequence *pInfSeq, int k)
 {
     return pInfSeq->HcaData.IsDrawDraft ? HCA_NOIR : pInfSeq->pInfoAA[k].CouleurAA;
+}
+
+/* ---- Scroll positions ------------------------------------------------- */
+
+/* The place a scroll request aims at from nPos, before any end stops it;
+   *pnSens is -1 for a step back, 1 for a step forward, 0 otherwise. */
+static int CibleDefilement(int nCode,
+                           int nPos,
+                           int nPouce,
+                           int nPasLigne,
+                           int nPasPage,
+                           int *pnSens)
+{
+    *pnSens = 0;
+    switch (nCode) {
+    case HCA_SB_LIGNEMOINS: *pnSens = -1; return nPos - nPasLigne;
+    case HCA_SB_LIGNEPLUS:  *pnSens = 1;  return nPos + nPasLigne;
+    case HCA_SB_PAGEMOINS:  *pnSens = -1; return nPos - nPasPage;
+    case HCA_SB_PAGEPLUS:   *pnSens = 1;  return nPos + nPasPage;
+    case HCA_SB_POUCEPOSE:
+    case HCA_SB_POUCESUIVI: return nPouce;
+    default:                return nPos;
+    }
+}
+
+int DefilementHorizHCA(const InfoSequence *pInfSeq,
+                       int nCode,
+                       int nPouce,
+                       int nPasLigne,
+                       int nPasPage)
+{
+    /* The bar starts a window's width of residues before the row; a
+       step stops one residue short of that. */
+    int nPremier = pInfSeq->StartAffich - (int)pInfSeq->HcaData.WndLengthaa + 1;
+    int nDernier = pInfSeq->StartAffich + pInfSeq->LengthAffich;
+    int nSens;
+    int nNew = CibleDefilement(nCode, (int)pInfSeq->HcaData.nPosScroll, nPouce,
+                               nPasLigne, nPasPage, &nSens);
+
+    if (nSens != 0) {
+        if (nNew < nPremier)
+            nNew = nPremier;
+        if (nNew > nDernier)
+            nNew = nDernier;
+    }
+    return nNew;
+}
+
+int DefilementVertHCA(int nCode,
+                      int nPos,
+                      int nPouce,
+                      int nMax,
+                      int nHauteurDiag,
+                      int nHauteurFrame)
+{
+    int nSens;
+    int nNew = CibleDefilement(nCode, nPos, nPouce, nHauteurDiag / 2, nHauteurFrame, &nSens);
+
+    if (nSens < 0 && nNew < 0)
+        nNew = 0;
+    if (nSens > 0 && nNew > nMax)
+        nNew = nMax;
+    return nNew;
 }

@@ -65,6 +65,14 @@ static int HauteurClientFrame(void)
 
 /* ---- Scroll bars --------------------------------------------------------- */
 
+/* The core's scroll requests carry the bars' own codes. */
+static_assert(HCA_SB_LIGNEMOINS == SB_LINEUP && HCA_SB_LIGNEMOINS == SB_LINELEFT
+                  && HCA_SB_LIGNEPLUS == SB_LINEDOWN && HCA_SB_LIGNEPLUS == SB_LINERIGHT
+                  && HCA_SB_PAGEMOINS == SB_PAGEUP && HCA_SB_PAGEMOINS == SB_PAGELEFT
+                  && HCA_SB_PAGEPLUS == SB_PAGEDOWN && HCA_SB_PAGEPLUS == SB_PAGERIGHT
+                  && HCA_SB_POUCEPOSE == SB_THUMBPOSITION && HCA_SB_POUCESUIVI == SB_THUMBTRACK,
+              "HCA_SB_ codes must be the SB_ codes");
+
 /* Enables the frame's vertical bar when the plots are taller than the
    frame; 1 when it is needed. */
 static int EnaDisableScroll(pDataHcaPrg p)
@@ -509,32 +517,13 @@ static void HcaFrameProc_MyOnHScroll(HWND hWndActive, UINT code, int pos)
 {
     pDataHcaPrg p = DataHcaDuViewer();
     pInfoSequence pInfSeq = SequenceDe(hWndActive);
-    int nOld, nNew, nLowest, nHighest;
+    int nOld, nNew;
     unsigned i;
 
     if (p == NULL || pInfSeq == NULL)
         return;
     nOld = (int)pInfSeq->HcaData.nPosScroll;
-    nLowest = pInfSeq->StartAffich - (int)pInfSeq->HcaData.WndLengthaa + 1;
-    nHighest = pInfSeq->StartAffich + pInfSeq->LengthAffich;
-    switch (code) {
-    case SB_LINELEFT:  nNew = nOld - p->nPasLigne; break;
-    case SB_LINERIGHT: nNew = nOld + p->nPasLigne; break;
-    case SB_PAGELEFT:  nNew = nOld - p->nPasPage;  break;
-    case SB_PAGERIGHT: nNew = nOld + p->nPasPage;  break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        nNew = pos;
-        break;
-    default:
-        return;
-    }
-    if (code != SB_THUMBPOSITION && code != SB_THUMBTRACK) {
-        if (nNew < nLowest)
-            nNew = nLowest;
-        if (nNew > nHighest)
-            nNew = nHighest;
-    }
+    nNew = DefilementHorizHCA(pInfSeq, (int)code, pos, p->nPasLigne, p->nPasPage);
     if (nNew == nOld)
         return;
     for (i = 0; i < p->nDiag; i++)
@@ -550,29 +539,16 @@ static void HcaFrameProc_MyOnHScroll(HWND hWndActive, UINT code, int pos)
 static void HcaFrameProc_OnVScroll(HWND hWnd, HWND hWndCtl, UINT code, int pos)
 {
     pDataHcaPrg p = DataHcaDuViewer();
-    int nLine, nPage, nMin = 0, nMax = 0, nOld, nNew;
+    int nMin = 0, nMax = 0, nOld, nNew;
     RECT rc;
 
     (void)hWndCtl;
     if (p == NULL)
         return;
     GetClientRect(hWnd, &rc);
-    nLine = p->nHauteurDiag / 2;
-    nPage = rc.bottom - rc.top;
     GetScrollRange(hWnd, SB_VERT, &nMin, &nMax);
     nOld = p->nPosVScroll;
-    switch (code) {
-    case SB_LINEUP:   nNew = nOld < nLine ? 0 : nOld - nLine;          break;
-    case SB_LINEDOWN: nNew = nOld + nLine < nMax ? nOld + nLine : nMax; break;
-    case SB_PAGEUP:   nNew = nOld < nPage ? 0 : nOld - nPage;          break;
-    case SB_PAGEDOWN: nNew = nOld + nPage < nMax ? nOld + nPage : nMax; break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
-        nNew = pos;
-        break;
-    default:
-        return;
-    }
+    nNew = DefilementVertHCA((int)code, nOld, pos, nMax, p->nHauteurDiag, rc.bottom - rc.top);
     if (nNew == nOld)
         return;
     ScrollWindow(hWnd, 0, nOld - nNew, NULL, NULL);

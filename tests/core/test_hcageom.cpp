@@ -1,7 +1,7 @@
 /* The helical net in numbers: units and fonts from the font metrics, the
-   unit hexagon, residue positions, background cells, and the device
-   points and choices a paint makes (visible range, contours, motifs,
-   scale marks, symbols, fills). */
+   unit hexagon, residue positions, background cells, the device points
+   and choices a paint makes (visible range, contours, motifs, scale
+   marks, symbols, fills), and the scroll positions of both bars. */
 #include <gtest/gtest.h>
 #include <string.h>
 
@@ -21,8 +21,7 @@ typedef std::unique_ptr<InfoSequence, Liberateur> SeqPtr;
 /* Metrics of a letter font 7 wide and cy high, as the viewer sets them. */
 GraphObjData Metriques(long cy)
 {
-    GraphObjData g;
-    memset(&g, 0, sizeof g);
+    GraphObjData g = {};
     AssigneDimDiag(&g, 7, cy);
     CalculAmasUnitaire(&g);
     return g;
@@ -92,12 +91,12 @@ TEST(HcaGeom, BackgroundCells)
     }
 }
 
-TEST(HcaGeom, VisibleRange)
+TEST(HcaGeom, VisibleRangeAndDevicePoints)
 {
     static const struct { long cy; int nPos, left, right, n; std::vector<int> want; } cases[] = {
         /* cy (W = cy / 3), nPosScroll, update rectangle, residues: first, last, result */
         {16, 40, 0, 100, 200, {36, 64, 1}}, {16, 40, 0, 100, 50, {36, 49, 1}}, /* clipped at the end */
-        {16, 0, 0, 100, 200, {0, 24, 1}},   {16, -10, 0, 100, 200, {0, 14, 1}}, /* scrolled before 0 */
+        {16, 0, 0, 100, 1, {0, 0, 1}},      {16, -10, 0, 100, 200, {0, 14, 1}}, /* one residue; scrolled before 0 */
         {16, 0, 28, 28, 200, {2, 10, 1}},   {6, 10, 5, 5, 200, {8, 16, 1}},     /* 5.6 gives 6, 2.5 gives 2 */
         {16, 60, 0, 100, 50, {56, 49, 0}},  {16, 0, 0, 100, 0, {0, -1, 0}}};    /* nothing to draw */
     for (const auto &c : cases) {
@@ -107,10 +106,7 @@ TEST(HcaGeom, VisibleRange)
         int first = -99, last = -99, ok = PlageVisibleHCA(p.get(), c.left, c.right, Metriques(c.cy), &first, &last);
         EXPECT_EQ(c.want, (std::vector<int>{first, last, ok})) << "position " << c.nPos << ", update " << c.left << ".." << c.right;
     }
-}
 
-TEST(HcaGeom, DevicePointsOfAResidueAndAMotif)
-{
     GraphObjData g = Metriques(16);
     SeqPtr p = Prepare(std::string(60, 'A').c_str(), g);
     /* Scrolled by 40 residues, residue 40 is one step from the left, on
@@ -185,6 +181,31 @@ TEST(HcaGeom, MarksSymbolsFillsAndLetterColours)
         unsigned long col = 0, bRempli = (unsigned long)FondAA(p.get(), 0, &col);
         EXPECT_EQ(c.want, (std::vector<unsigned long>{bRempli, bRempli ? col : 0, CouleurLettreAA(p.get(), 0)}))
             << "draft " << c.draft << " background " << c.fond << " hydrophobic " << c.phi;
+    }
+}
+
+/* Scroll positions. Horizontally a window of 20 residues on a row of 50,
+   lines of 10, pages of 25: a step stops one residue short of the bar's
+   first place (-20) and at the row's end, and pulls a position left
+   outside back in. Vertically plots of 157 (lines of 78), a frame of 200,
+   a bar to 300: a step stops only at the end it moves towards. Thumbs go
+   where they are put; other codes leave the position. */
+TEST(HcaGeom, ScrollPositions)
+{
+    SeqPtr p(InitPtrInfoSeq(50));
+    p->StartAffich = 0, p->LengthAffich = 50, p->HcaData.WndLengthaa = 20;
+    static const struct { bool bHoriz; int nCode, nPos, nPouce, nNew; } cases[] = {
+        /* horizontal, code, position, thumb, position after */
+        {true, HCA_SB_LIGNEMOINS, 0, 0, -10},    {true, HCA_SB_PAGEPLUS, 0, 0, 25},      {true, HCA_SB_PAGEMOINS, 0, 0, -19},
+        {true, HCA_SB_LIGNEPLUS, 45, 0, 50},     {true, HCA_SB_LIGNEPLUS, -40, 0, -19},  {true, HCA_SB_LIGNEMOINS, 70, 0, 50},
+        {true, HCA_SB_POUCEPOSE, 0, -20, -20},   {true, HCA_SB_POUCESUIVI, 0, 60, 60},   {false, HCA_SB_LIGNEMOINS, 50, 0, 0},
+        {false, HCA_SB_LIGNEPLUS, 100, 0, 178},  {false, HCA_SB_LIGNEPLUS, 250, 0, 300}, {false, HCA_SB_PAGEMOINS, 250, 0, 50},
+        {false, HCA_SB_PAGEPLUS, 150, 0, 300},   {false, HCA_SB_PAGEMOINS, 150, 0, 0},   {false, HCA_SB_LIGNEMOINS, 500, 0, 422},
+        {false, HCA_SB_POUCESUIVI, 0, -5, -5},   {false, HCA_SB_POUCEPOSE, 0, 400, 400}, {false, 8 /* SB_ENDSCROLL */, 5, 0, 5}};
+    for (const auto &c : cases) {
+        p->HcaData.nPosScroll = (unsigned)c.nPos;
+        int nNew = c.bHoriz ? DefilementHorizHCA(p.get(), c.nCode, c.nPouce, 10, 25) : DefilementVertHCA(c.nCode, c.nPos, c.nPouce, 300, 157, 200);
+        EXPECT_EQ(c.nNew, nNew) << (c.bHoriz ? "horizontal" : "vertical") << " code " << c.nCode << " from " << c.nPos;
     }
 }
 

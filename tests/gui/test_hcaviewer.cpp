@@ -63,18 +63,6 @@ protected:
                   (Ints{ NbEnfants(), Seq(0)->pInfoAA[0].ValeurEchRel, Seq(1)->pInfoAA[0].ValeurEchRel, PosH(0),
                          PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ), Top(1) - Top(0) }));
     }
-    /* A row of the viewer's fonts in several colours, every switch on. */
-    typedef std::unique_ptr<InfoSequence, void (*)(pInfoSequence)> Ligne;
-    static Ligne Rangee(const char *szRow, int nPremier)
-    {
-        std::vector<unsigned> txt(strlen(szRow)), bk(txt.size());
-        for (size_t i = 0; i < txt.size(); i++)
-            txt[i] = 2 + i % 12, bk[i] = i % 7 ? 1 : 5 + i % 10;
-        Ligne p(PrepSequenceHCA(szRow, txt.data(), bk.data(), nPremier, "TEST", "", &Prg()->GrObj), FreeDataSequence);
-        GraphHCAData &h = p->HcaData;
-        h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
-        return p;
-    }
     /* One paint of residues 0..nLast, as a plot window does it: the pen
        and brush of PrepHCADC stay selected, CleanHCADC gives back the DC's. */
     static EmfDrawing Dessine(pInfoSequence p, int nOffset, int nLast, RECT rc, int *pnRet)
@@ -92,8 +80,9 @@ protected:
 };
 
 /* Above the main window, which a resize keeps below it; the plots as wide
-   as the frame; the last button's tip. */
-TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
+   as the frame; the last button's tip. Another hit from the list, then the
+   next HSPs of hit 5, rebuild both plots at position 0 on the new rows. */
+TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAndFollowsAnother)
 {
     PlotsDuHsp();
     EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)) && Coche3009());
@@ -110,70 +99,66 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAboveTheMainWindow)
     char sz[64] = "";
     LoadStringA(ttt.hinst, (UINT)(UINT_PTR)ttt.lpszText, sz, sizeof sz);
     EXPECT_STREQ("Printer setup", sz);
+    for (int noHsp : { 1, 2, 3 }) {
+        SCOPED_TRACE(noHsp);
+        Scroll(WM_HSCROLL, SB_LINERIGHT);
+        ListBox_SetCurSel(HWNDRESULT, 4);
+        WPARAM wCmd = noHsp == 1 ? MAKEWPARAM(6001, LBN_SELCHANGE) : 6002;
+        SendMessageA(hWndMain, WM_COMMAND, wCmd, noHsp == 1 ? (LPARAM)HWNDRESULT : 0);
+        PumpMessages(30);
+        ASSERT_NE(nullptr, Doc()->pVhspData);
+        EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
+        PlotsDuHsp();
+    }
 }
 
-/* Arrows move both plots 10 residues (residue 10 then drawn one pixel
-   right of W, on row 30 mod 11), pages nPasPage, stopping one residue
-   before the lowest thumb place and at the last residue; thumbs as given. */
-TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsWithinTheEnds)
+/* The bar runs from a window's width of residues before the row to its
+   end. An arrow moves both plots 10 residues (residue 10 then drawn one
+   pixel right of W, on row 30 mod 11); a thumb put before 0 keeps its
+   sign, and a page from there moves the plots and the bar nPasPage. */
+TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsAndTheBar)
 {
-    const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nLong = Seq(1)->LengthAffich, nPage = Prg()->nPasPage;
+    const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nPos = -nWnd + Prg()->nPasPage;
     int nMin = 1, nMax = 0;
     GetScrollRange(HWNDHCAFRAME, SB_HORZ, &nMin, &nMax);
-    EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + nLong }), (Ints{ nMin, nMax }));
+    EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + Seq(1)->LengthAffich }), (Ints{ nMin, nMax }));
     Scroll(WM_HSCROLL, SB_LINERIGHT);
     PumpMessages(30);
     const GraphObjData &g = Prg()->GrObj;
-    for (HWND hWndPlot : { Plot(0), Plot(1) }) {
-        EmfDrawing d = Record([&](HDC hdc) { SendMessageA(hWndPlot, WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT); });
-        EXPECT_TRUE(std::any_of(d.texts.begin(), d.texts.end(), [&](const EmfText &t) {
-            return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == 6 * g.cxCharDiag + g.nLineHeightAAs * 8;
-        })) << "residue 10";
-    }
-    /* code, times, thumb place, position after */
-    const struct { UINT code; int nFois, nThumb, nPos; } pas[] = {
-        { SB_LINELEFT, 1, 0, 0 },          { SB_PAGELEFT, 50, 0, 1 - nWnd },  { SB_LINELEFT, 1, 0, 1 - nWnd },
-        { SB_THUMBPOSITION, 1, -nWnd, -nWnd }, { SB_PAGERIGHT, 1, 0, -nWnd + nPage }, { SB_LINERIGHT, 50, 0, nLong },
-        { SB_THUMBTRACK, 1, 7, 7 },        { SB_ENDSCROLL, 1, 0, 7 },
-    };
-    for (const auto &s : pas) {
-        for (int i = 0; i < s.nFois; i++)
-            Scroll(WM_HSCROLL, s.code, s.nThumb);
-        EXPECT_EQ((Ints{ s.nPos, s.nPos, s.nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }))
-            << "code " << s.code;
-    }
+    EmfDrawing d = Record([&](HDC hdc) { SendMessageA(Plot(0), WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT); });
+    EXPECT_TRUE(std::any_of(d.texts.begin(), d.texts.end(), [&](const EmfText &t) {
+        return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == 6 * g.cxCharDiag + g.nLineHeightAAs * 8;
+    })) << "residue 10";
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION, -nWnd);
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_EQ((Ints{ nPos, nPos, nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }));
 }
 
 /* Plots taller than the frame: the bottom shown after a plot is added;
-   lines of half a plot, pages of a frame, within the range. With one plot
-   no bar, and the plot one text line down. Whichever allocation fails while
-   a second plot is added: one notice, no plot window left over, the first
-   plot untouched. */
+   a line of half a plot, a page of the frame, the thumb, each moving the
+   plots and the bar. With one plot no bar, and the plot one text line
+   down. Whichever allocation fails while a second plot is added: one
+   notice, no plot window left over, the first plot untouched. */
 TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
 {
     pDataHcaPrg p = Prg();
     const int cy = (int)p->GrObj.cyCharDiag;
     RECT rcF;
     GetClientRect(HWNDHCAFRAME, &rcF);
-    const int nHaut = rcF.bottom;
     ASSERT_EQ(1, AjouteQuery());
-    ASSERT_EQ(3u, p->nDiag);
-    const int nMax = 3 * p->nHauteurDiag + 2 * cy - nHaut, nLigne = p->nHauteurDiag / 2;
+    const int nMax = 3 * p->nHauteurDiag + 2 * cy - rcF.bottom;
     ASSERT_GT(nMax, p->nHauteurDiag);
     int nMinB = 1, nMaxB = 0;
     GetScrollRange(HWNDHCAFRAME, SB_VERT, &nMinB, &nMaxB);
-    EXPECT_EQ((Ints{ 0, nMax, 1, nMax }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll }));
-    EXPECT_EQ(Plot(2), p->hWndActive) << "the new plot in view and active";
-    int nAttendu = nMax;
-    const struct { UINT code; int n; } pas[] = {
-        { SB_LINEUP, -nLigne }, { SB_PAGEUP, -nHaut }, { SB_LINEDOWN, nLigne }, { SB_LINEUP, -nLigne },
-        { SB_PAGEDOWN, nHaut }, { SB_THUMBTRACK, nMax / 3 }, { SB_THUMBPOSITION, 1 }, { SB_LINEUP, -nLigne },
+    EXPECT_EQ((Ints{ 0, nMax, 1, nMax, 1 }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll, p->hWndActive == Plot(2) }))
+        << "the new plot in view and active";
+    /* code, position after (the thumb's place) */
+    const struct { UINT code; int nPos; } pas[] = {
+        { SB_LINEUP, nMax - p->nHauteurDiag / 2 }, { SB_PAGEUP, 0 }, { SB_PAGEDOWN, nMax }, { SB_THUMBTRACK, nMax / 3 },
     };
     for (const auto &s : pas) {
-        int n = s.code == SB_THUMBTRACK || s.code == SB_THUMBPOSITION ? s.n : nAttendu + s.n;
-        nAttendu = std::max(0, std::min(n, nMax));
-        Scroll(WM_VSCROLL, s.code, nAttendu);
-        EXPECT_EQ((Ints{ nAttendu, nAttendu, cy - nAttendu, p->nHauteurDiag + cy - nAttendu }),
+        Scroll(WM_VSCROLL, s.code, s.nPos);
+        EXPECT_EQ((Ints{ s.nPos, s.nPos, cy - s.nPos, p->nHauteurDiag + cy - s.nPos }),
                   (Ints{ p->nPosVScroll, GetScrollPos(HWNDHCAFRAME, SB_VERT), Top(0), Top(1) }))
             << "code " << s.code;
     }
@@ -193,23 +178,6 @@ TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
         EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
                   (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
                          strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
-    }
-}
-
-/* Another hit from the list, then the next HSPs of hit 5, rebuild both
-   plots at position 0 on the new rows. */
-TEST_F(HcaViewerTest, AnotherHspRebuildsBothPlotsAtPositionZero)
-{
-    for (int noHsp : { 1, 2, 3 }) {
-        SCOPED_TRACE(noHsp);
-        Scroll(WM_HSCROLL, SB_LINERIGHT);
-        ListBox_SetCurSel(HWNDRESULT, 4);
-        WPARAM wCmd = noHsp == 1 ? MAKEWPARAM(6001, LBN_SELCHANGE) : 6002;
-        SendMessageA(hWndMain, WM_COMMAND, wCmd, noHsp == 1 ? (LPARAM)HWNDRESULT : 0);
-        PumpMessages(30);
-        ASSERT_NE(nullptr, Doc()->pVhspData);
-        EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
-        PlotsDuHsp();
     }
 }
 
@@ -233,7 +201,6 @@ TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
     }
 }
 
-
 /* Each residue's letter or symbols (a shape where Wine's Wingdings lacks
    the glyph) in both copies, its cells and contour; scale numbers and
    ticks; chevrons; nothing else; every pen and brush deleted. Without
@@ -245,7 +212,13 @@ TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
     const GraphObjData &g = Prg()->GrObj;
     const int cx = (int)g.cxCharDiag;
     const RectHCA rc = { 7, 3, 300, 200 };
-    Ligne p = Rangee(szRow, 95);
+    /* the row in the viewer's fonts, in several colours, every switch on */
+    std::vector<unsigned> txt(n), bk(n);
+    for (int i = 0; i < n; i++)
+        txt[i] = 2 + i % 12, bk[i] = i % 7 ? 1 : 5 + i % 10;
+    std::unique_ptr<InfoSequence, void (*)(pInfoSequence)> p(PrepSequenceHCA(szRow, txt.data(), bk.data(), 95, "TEST", "", &g), FreeDataSequence);
+    GraphHCAData &h = p->HcaData;
+    h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
     ASSERT_GT(p->nZigZag, 0u);
     int nRet = 0;
     EmfDrawing d = Dessine(p.get(), nOffset, n - 1, { rc.left, rc.top, rc.right, rc.bottom }, &nRet);

@@ -8,6 +8,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,20 +24,13 @@ namespace readertest {
 /* The bytes of a file, none when it cannot be opened. */
 inline std::string ReadFile(const std::string &sPath)
 {
-    std::string s;
-    char buf[65536];
-    if (FILE *f = fopen(sPath.c_str(), "rb")) {
-        for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
-            s.append(buf, n);
-        fclose(f);
-    }
-    return s;
+    std::ifstream f(sPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
 inline bool FileExists(const std::string &sPath)
 {
-    FILE *f = fopen(sPath.c_str(), "rb");
-    return f != NULL && fclose(f) == 0;
+    return std::ifstream(sPath).is_open();
 }
 
 /* A file in the temporary directory holding sContent, deleted with the

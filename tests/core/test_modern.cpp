@@ -5,8 +5,8 @@
 #include <ctype.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 #include "blastmodern.h"
@@ -16,6 +16,17 @@
 namespace {
 
 using namespace readertest;
+
+/* The ".bla" reports of a folder, none when it is absent. */
+std::vector<std::string> SharedReports(const std::string &sDir)
+{
+    std::vector<std::string> v;
+    std::error_code ec;
+    for (const auto &e : std::filesystem::directory_iterator(sDir, ec))
+        if (e.path().extension() == ".bla")
+            v.push_back(e.path().filename().string());
+    return v;
+}
 
 /* One HSP: its hit's identifier, query start, stop, subject start, stop. */
 typedef std::pair<std::string, std::vector<unsigned>> Hsp;

@@ -3,7 +3,6 @@
 #ifndef HALYARD_TEST_READER_UTIL_H
 #define HALYARD_TEST_READER_UTIL_H
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string.h>
@@ -79,22 +78,6 @@ struct ReadReport {
     ~ReadReport() { FreeDataProgram(pData); }
     pDataHSP Hit(unsigned i) const { return pData->pHSPResultat[i]; }
 };
-
-/* The ".bla" reports of a folder (none when it is absent); Windows builds
-   get a "Z:" path, which opendir takes. */
-inline std::vector<std::string> SharedReports(const std::string &sDir)
-{
-    std::vector<std::string> v;
-    if (DIR *d = opendir(sDir.c_str())) {
-        while (struct dirent *e = readdir(d)) {
-            std::string s = e->d_name;
-            if (s.size() > 4 && s.compare(s.size() - 4, 4, ".bla") == 0)
-                v.push_back(s);
-        }
-        closedir(d);
-    }
-    return v;
-}
 
 /* A made-up legacy report, one triple per HSP. */
 struct Seg { unsigned q0, q1, s0, s1; const char *q, *m, *s; };

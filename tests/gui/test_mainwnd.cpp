@@ -196,29 +196,22 @@ TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
     EXPECT_EQ(0u, answer.Seen().size());
 }
 
-/* The list has the keys back after About (OK), Database information, Colors (Cancel); Help names the README. */
-TEST_F(OpenCloseTest, TheListHasTheKeysBackAfterADialog)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    for (int id : { 3021, 3002, 3004, 3022 }) {
-        SetFocus(hWndMain);
-        BoxAnswerer answer({ id == 3021 ? IDOK : IDCANCEL });
-        Command(hWndMain, id);
-        ASSERT_EQ(1u, answer.Seen().size()) << "command " << id;
-        EXPECT_TRUE(id == 3022 ? answer.Seen()[0].szText.find("README") != std::string::npos : GetFocus() == HWNDRESULT) << "command " << id;
-    }
-}
-
-/* Every way out asks first. */
-TEST_F(OpenCloseTest, EveryWayOutAsksFirst)
+/* The list has the keys back after About (OK), Database information,
+   Colors (Cancel); Help names the README; the Exit command and the close
+   box ask first, No keeping the program and the report. */
+TEST_F(OpenCloseTest, DialogsGiveTheKeysBackAndEveryWayOutAsksFirst)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     std::string szSortie = Doc()->szFileSortie;
-    /* Exit command, close box: No keeps the program and the report. */
-    for (UINT uMsg : { (UINT)WM_COMMAND, (UINT)WM_CLOSE }) {
-        BoxAnswerer answer({ IDNO });
-        SendMessageA(hWndMain, uMsg, uMsg == WM_COMMAND ? 3003 : 0, 0);
-        EXPECT_EQ(std::vector<std::string>{ "Halyard|Exit program ?" }, answer.Texts());
+    const struct { UINT uMsg; int id, idAnswer; const char *szBox; /* NULL: the list has the focus */ } cases[] = {
+        { WM_COMMAND, 3021, IDOK, NULL }, { WM_COMMAND, 3002, IDCANCEL, NULL }, { WM_COMMAND, 3004, IDCANCEL, NULL },
+        { WM_COMMAND, 3022, IDCANCEL, "README" }, { WM_COMMAND, 3003, IDNO, "Halyard|Exit program ?" }, { WM_CLOSE, 0, IDNO, "Halyard|Exit program ?" } };
+    for (const auto &c : cases) {
+        SetFocus(hWndMain);
+        BoxAnswerer answer({ c.idAnswer });
+        SendMessageA(hWndMain, c.uMsg, c.id, 0);
+        ASSERT_EQ(1u, answer.Seen().size()) << "command " << c.id;
+        EXPECT_TRUE(c.szBox ? answer.Texts()[0].find(c.szBox) != std::string::npos : GetFocus() == HWNDRESULT) << "command " << c.id;
         EXPECT_TRUE(IsWindow(hWndMain) && Doc()->nHSP == 11);
     }
     /* Shutdown confirmed: the index file stays until the window goes (the fixture counts it then). */

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/test_reader_util.h"
 #include "dlgids.h"
 #include "mainfixture.h"
 #include "memory.h"
@@ -92,18 +93,13 @@ TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
 {
     const int nHits = 20000;
-    std::string sz = "BLASTP 2.0MP-WashU\n\nQuery=  big\n        (60 letters)\n\nDatabase:  big.aa\n"
-                     "           1 sequences\n\nSequences producing High-scoring Segment Pairs:\n\n";
-    char szHit[400];
-    for (int h = 1; h <= nHits; h++)
-        sz += (snprintf(szHit, sizeof szHit, "sp|H%05d|BIG  hit %d   50  1.0e-5  1\n", h, h), szHit);
-    sz += "\n\n";
-    for (int h = 1; h <= nHits; h++)
-        sz += (snprintf(szHit, sizeof szHit, ">sp|H%05d|BIG hit %d\n        Length = 900\n\n"
-                        " Score = 50 (20.1 bits), Expect = 1.0e-5, P = 1.0e-5\n"
-                        " Identities = 12/12 (100%%), Positives = 12/12 (100%%)\n\nQuery:     1 MSKAVGIDLGTT 12\n"
-                        "             MSKAVGIDLGTT\nSbjct: %5d MSKAVGIDLGTT %d\n\n", h, h, h, h + 11), szHit);
-    std::string szPath = WriteTemp("big.bla", sz + "Parameters:\n");
+    std::vector<std::string> accs(nHits);
+    std::vector<readertest::Hit> hits;
+    for (unsigned h = 1; h <= nHits; h++) {
+        accs[h - 1] = "sp|H" + std::to_string(h) + "|BIG";
+        hits.push_back({ accs[h - 1].c_str(), { { 1, 12, h, h + 11, "MSKAVGIDLGTT", "MSKAVGIDLGTT", "MSKAVGIDLGTT" } } });
+    }
+    std::string szPath = WriteTemp("big.bla", readertest::Report("big", 60, hits));
     ASSERT_EQ(1, Open(szPath));
     EXPECT_EQ(nullptr, FindWindowA(NULL, "Reading BLAST file")) << "the progress box outlived the read";
     ASSERT_EQ(nHits, ListBox_GetCount(HWNDRESULT));

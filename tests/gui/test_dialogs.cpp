@@ -10,7 +10,7 @@ namespace {
 typedef MainWindowTest DialogsTest;
 
 /* Caption and text from the string table, buttons, answer and owner of each kind. */
-TEST_F(DialogsTest, NoticesShowTheirTextsIconAndButtons)
+TEST_F(DialogsTest, NoticesShowTheirTextsAndButtons)
 {
     enum { ERR, INFO, ASK };
     const struct { int nKind, idAnswer; const char *szTexts; } cases[] = {

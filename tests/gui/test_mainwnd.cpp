@@ -1,13 +1,9 @@
 /* The main window: opening reports (notices, titles, the HSP index file,
    the query of a newer report), menu, toolbar and buttons following the
    report, the focus after a dialog, exiting, memory failing as a tool opens. */
-#include <fstream>
-#include <iterator>
-
 #include "core/test_reader_util.h"
 #include "dlgids.h"
 #include "mainfixture.h"
-#include "memory.h"
 #include "mulbwin.h"
 #include "statwin.h"
 
@@ -45,8 +41,7 @@ protected:
    shows, and what is open afterwards. */
 TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 {
-    std::ifstream f(SAMPLE_REPORT, std::ios::binary);
-    const std::string szSample((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::string szSample = readertest::ReadFile(SAMPLE_REPORT);
     /* the sample cut inside its last hit's alignment, before "Parameters:" */
     const std::string szCut = szSample.substr(0, szSample.find('\n', szSample.rfind("Sbjct:")) + 1);
     /* file written (none: not written), through the Open dialog, boxes, result, title after, hits after */

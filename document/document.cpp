@@ -1,6 +1,7 @@
 /* document.cpp: creating and releasing the document record and the
    blocks it owns. Only the document's own routines allocate or release
    what it points to. */
+#include <stdio.h>
 #include <string.h>
 
 #include "document.h"
@@ -126,6 +127,18 @@ void FreeDataProgram(pDataGeneralPrg pData)
     FreeHspData(pData);
     FreeHalyardHaspData(pData);
     MyFree(pData);
+}
+
+void InfoDbTexts(const DataBlastFile *pFich, char *szQuery, size_t cchQuery, char *szBank, size_t cchBank)
+{
+    snprintf(szQuery, cchQuery, "%.*s  %.*s",
+             (int)strnlen(pFich->szQuerySeqName, sizeof pFich->szQuerySeqName),
+             pFich->szQuerySeqName,
+             (int)strnlen(pFich->szQuerySeqInfo, sizeof pFich->szQuerySeqInfo),
+             pFich->szQuerySeqInfo);
+    snprintf(szBank, cchBank, "%.*s",
+             (int)strnlen(pFich->szDataBankInfo, sizeof pFich->szDataBankInfo),
+             pFich->szDataBankInfo);
 }
 
 int RoundFloat(float f)

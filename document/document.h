@@ -135,6 +135,12 @@ void FreeDataProgram(pDataGeneralPrg pData);
    szDir (cchDir bytes, cut to fit). Returns the length copied. */
 int PathDirectoryPart(const char *szPath, char *szDir, int cchDir);
 
+/* The texts of the database information box: into szQuery (cchQuery
+   bytes) the query's name, two blanks and its description, into szBank
+   (cchBank bytes) the database description, each cut to fit. A field
+   filled to its last byte (no NUL) stops at the end of its array. */
+void InfoDbTexts(const DataBlastFile *pFich, char *szQuery, size_t cchQuery, char *szBank, size_t cchBank);
+
 /* f rounded to the nearest integer, a fraction of exactly one half going
    toward zero (2.5 gives 2, 2.51 gives 3, -2.5 gives -2). Every layout
    that divides pixels by a character size rounds with it. */

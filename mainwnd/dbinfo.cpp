@@ -2,8 +2,6 @@
    descriptions of the open report, with its counts of hits and HSPs. */
 #include <windows.h>
 #include <windowsx.h>
-#include <stdio.h>
-#include <string.h>
 
 #include "HALYARD.h"
 #include "dlgids.h"
@@ -14,33 +12,17 @@
 static BOOL InfoDbDlgProc_OnInitDialog(HWND hDlg, HWND hWndFocus, LPARAM lParam)
 {
     pDataGeneralPrg pData = DocumentOf(hWndMain);
-    const DataBlastFile *pFich;
     char sz[CCH_INFOQUERY + 1];
+    char szBank[sizeof pData->FichierBlast.szDataBankInfo + 1];
 
     (void)hWndFocus;
     (void)lParam;
     CenterWnd(hDlg);
     if (pData == NULL)
         return FALSE;
-    pFich = &pData->FichierBlast;
-
-    /* snprintf cuts the joined texts to the room left; the record's fields
-       are bounded too, in case one was filled to its last byte. */
-    snprintf(sz, sizeof sz, "%.*s  %.*s",
-             (int)strnlen(pFich->szQuerySeqName, sizeof pFich->szQuerySeqName),
-             pFich->szQuerySeqName,
-             (int)strnlen(pFich->szQuerySeqInfo, sizeof pFich->szQuerySeqInfo),
-             pFich->szQuerySeqInfo);
+    InfoDbTexts(&pData->FichierBlast, sz, sizeof sz, szBank, sizeof szBank);
     SetDlgItemTextA(hDlg, IDC_INFO_QUERY, sz);
-
-    {
-        char szBank[sizeof pFich->szDataBankInfo + 1];
-
-        snprintf(szBank, sizeof szBank, "%.*s",
-                 (int)strnlen(pFich->szDataBankInfo, sizeof pFich->szDataBankInfo),
-                 pFich->szDataBankInfo);
-        SetDlgItemTextA(hDlg, IDC_INFO_BANK, szBank);
-    }
+    SetDlgItemTextA(hDlg, IDC_INFO_BANK, szBank);
     SetDlgItemInt(hDlg, IDC_INFO_NSEQ, pData->nHSP, FALSE);
     SetDlgItemInt(hDlg, IDC_INFO_NALIGN, pData->nAlignTotal, FALSE);
     /* FALSE: the dialog manager leaves the focus alone. */

@@ -153,6 +153,31 @@ TEST(Platform, SmallBuffersAndTemporaryNames)
 #endif
 }
 
+/* The database information texts: the query's name, two blanks and its
+   description, cut to the buffer; a field filled to its last byte stops
+   at its end. */
+TEST(Document, InfoDbTexts)
+{
+    /* name length, description length (-1: every field full, unterminated), query buffer */
+    const struct { int nName, nInfo; size_t cch; } cases[] = {{10, 12, 255}, {10, 242, 255}, {10, 243, 255}, {200, 100, 255},
+                                                              {0, 0, 255}, {-1, -1, 255}, {-1, -1, 600}};
+    for (const auto &c : cases) {
+        DataBlastFile fb;
+        memset(fb.szQuerySeqName, 'N', sizeof fb.szQuerySeqName);
+        memset(fb.szQuerySeqInfo, 'I', sizeof fb.szQuerySeqInfo);
+        memset(fb.szDataBankInfo, 'D', sizeof fb.szDataBankInfo);
+        if (c.nName >= 0)
+            fb.szQuerySeqName[c.nName] = fb.szQuerySeqInfo[c.nInfo] = fb.szDataBankInfo[1] = '\0';
+        const std::string sJoint = c.nName < 0 ? std::string(256, 'N') + "  " + std::string(256, 'I')
+                                               : std::string(c.nName, 'N') + "  " + std::string(c.nInfo, 'I');
+        std::vector<char> szQuery(c.cch), szBank(sizeof fb.szDataBankInfo + 1);
+        InfoDbTexts(&fb, szQuery.data(), c.cch, szBank.data(), szBank.size());
+        EXPECT_EQ(std::make_pair(sJoint.substr(0, c.cch - 1), std::string(c.nName < 0 ? 256 : 1, 'D')),
+                  std::make_pair(std::string(szQuery.data()), std::string(szBank.data())))
+            << c.nName << " + " << c.nInfo;
+    }
+}
+
 /* Halves go toward zero, anything more away from it. */
 TEST(Document, RoundFloat)
 {
@@ -160,17 +185,6 @@ TEST(Document, RoundFloat)
                               {-0.6f, -1}, {0.4f, 0}, {0, 0}, {7.49f, 7}};
     for (const auto &c : cases)
         EXPECT_EQ((int)c[1], RoundFloat(c[0])) << c[0];
-}
-
-TEST(Profile, PortableReaderAnswersAsWin32Does)
-{
-    std::string sPath = WriteProfileFile();
-    ASSERT_FALSE(sPath.empty());
-    for (const ProfileCase &c : aProfileCases)
-        EXPECT_EQ(c.nExpected, OsGetProfileInt(c.szSection, c.szKey, c.nDefault, sPath.c_str()))
-            << "[" << c.szSection << "] " << c.szKey;
-    remove(sPath.c_str());
-    EXPECT_EQ(42, OsGetProfileInt("Couleurs_HCA", "A", 42, sPath.c_str())) << "missing file";
 }
 
 /* Every key of the shipped file at the value taken when it is missing

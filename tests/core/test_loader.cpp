@@ -12,15 +12,6 @@ using namespace readertest;
 
 namespace {
 
-/* Hit, HSP, columns, query and subject ranges, score and identities. */
-std::string Resume(const HalyardHSPData *p)
-{
-    char sz[400];
-    snprintf(sz, sizeof sz, "%d %d %d %u-%u %u-%u %s", p->noAlign, p->noHsp, p->tailleAlign, p->StartQuery,
-             p->StopQuery, p->StartSubject, p->StopSubject, p->szInfo);
-    return sz;
-}
-
 TEST(LitUnAlignHsp, LoadsHspsInFileOrderOrFromTheStart)
 {
     ReadReport r(Fixture("base.bla"));
@@ -31,10 +22,13 @@ TEST(LitUnAlignHsp, LoadsHspsInFileOrderOrFromTheStart)
         {1, 3, "1 3 5 400-404 500-504 SCORE = 50 (20.0 BITS), EXPECT = 0.5, SUM P(2) = 0.4\n IDENTITIES = 5/5 (100%), POSITIVES = 5/5 (100%)"},
         {2, 1, "2 1 8 10-17 20-27 SCORE = 100 (40.0 BITS), EXPECT = 2.0E-05, P = 2.0E-05\n IDENTITIES = 8/8 (100%), POSITIVES = 8/8 (100%)"}};
     FILE *f = fopen(r.index.szPath, "rb");
-    for (const auto &h : hsps) { /* in file order from one open file */
+    for (const auto &h : hsps) { /* in file order from one open file: hit, HSP, columns, ranges, score and identities */
         LoadedHsp l(f, h.nHit, h.nHsp);
         ASSERT_TRUE(l.p != nullptr);
-        EXPECT_EQ(h.szResume, Resume(l.p));
+        char sz[400];
+        snprintf(sz, sizeof sz, "%d %d %d %u-%u %u-%u %s", l.p->noAlign, l.p->noHsp, l.p->tailleAlign, l.p->StartQuery,
+                 l.p->StopQuery, l.p->StartSubject, l.p->StopSubject, l.p->szInfo);
+        EXPECT_EQ(h.szResume, std::string(sz));
     }
     /* Forward only: an HSP before the current position is not found. */
     LoadedHsp back(f, 1, 2);

@@ -5,8 +5,7 @@
 #include <ctype.h>
 
 #include <algorithm>
-#include <fstream>
-#include <map>
+#include <filesystem>
 #include <sstream>
 
 #include "blastmodern.h"
@@ -16,6 +15,17 @@
 namespace {
 
 using namespace readertest;
+
+/* The ".bla" reports of a folder, none when it is absent. */
+std::vector<std::string> SharedReports(const std::string &sDir)
+{
+    std::vector<std::string> v;
+    std::error_code ec;
+    for (const auto &e : std::filesystem::directory_iterator(sDir, ec))
+        if (e.path().extension() == ".bla")
+            v.push_back(e.path().filename().string());
+    return v;
+}
 
 /* One HSP: its hit's identifier, query start, stop, subject start, stop. */
 typedef std::pair<std::string, std::vector<unsigned>> Hsp;
@@ -139,10 +149,9 @@ TEST(SharedReports, EveryQueryReadAndLoadedAsPrinted)
     std::vector<std::string> legacy = SharedReports(sDir), modernFiles = SharedReports(sDir + "modern"), real = SharedReports(sReal);
     if (legacy.empty() && real.empty())
         GTEST_SKIP() << "no reports in " << sDir << " nor in " << sReal << " (tools/make-real-blast needs ncbi-blast+)";
-    if (legacy.empty() || real.empty())
-        printf("No reports in %s: read without them.\n", legacy.empty() ? sDir.c_str() : sReal.c_str());
-    else
+    if (!legacy.empty() && !real.empty()) {
         EXPECT_EQ(std::make_pair((size_t)29, (size_t)5), std::make_pair(legacy.size(), modernFiles.size())) << "a report added or removed";
+    }
     std::vector<std::pair<std::string, unsigned>> queries; /* path, query */
     for (const std::string &s : legacy)
         queries.push_back({sDir + s, 0});
@@ -176,20 +185,7 @@ TEST(SharedReports, EveryQueryReadAndLoadedAsPrinted)
         ASSERT_EQ(LB_OK, r.nResult);
         auto printed = Printed(ReadFile(pq.first), pq.second);
         EXPECT_EQ(std::make_pair((size_t)printed.first, printed.second.size()), std::make_pair((size_t)r.pData->nAlign, (size_t)r.pData->nAlignTotal));
-        std::vector<Hsp> loaded = LoadedHsps(r, sName, fb.bModerne ? 2 : std::count(noSequences, std::end(noSequences), sName) ? 0 : 1);
-        EXPECT_EQ(printed.second, loaded);
-        if (pq.first.find(sReal) == 0) { /* and as in the table of the same search */
-            std::ifstream tsv(pq.first.substr(0, pq.first.size() - 4) + ".tsv");
-            std::vector<Hsp> table;
-            std::string sQuery, sHit, sLast;
-            for (std::vector<unsigned> c(4), nQ = {0}; tsv >> sQuery >> sHit >> c[0] >> c[1] >> c[2] >> c[3]; sLast = sQuery) {
-                nQ[0] += !sLast.empty() && sQuery != sLast;
-                std::transform(sHit.begin(), sHit.end(), sHit.begin(), [](char ch) { return (char)toupper((unsigned char)ch); });
-                if (nQ[0] == pq.second)
-                    table.push_back({sHit, c});
-            }
-            EXPECT_EQ(table, loaded);
-        }
+        EXPECT_EQ(printed.second, LoadedHsps(r, sName, fb.bModerne ? 2 : std::count(noSequences, std::end(noSequences), sName) ? 0 : 1));
     }
 }
 

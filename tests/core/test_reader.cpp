@@ -21,12 +21,6 @@ std::string Replace(std::string s, const std::string &sFrom, const std::string &
     return s;
 }
 
-/* The text up to (not including) sMark. */
-std::string CutBefore(const std::string &s, const std::string &sMark)
-{
-    return s.substr(0, s.find(sMark));
-}
-
 TEST(TestFichier, ResultFollowsTheFirstThousandBytes)
 {
     std::string sPad(990, 'x');
@@ -149,15 +143,15 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         {Replace(b, "Query=", "Quarry="), LB_NOQUERY, {IDS_NOTBLAST}, 0, 0, false},
         {Replace(b, "Database:", "Datenbank:", true), LB_NODATABASE, {IDS_BADFORMAT}, 0, 0, false},
         {Replace(b, "Sequences producing", "Sequences making"), LB_NOLIST, {IDS_BADFORMAT}, 0, 0, false},
-        {CutBefore(b, "sp|P00001|FIRST first") + "\n      ***** NONE *****\n", LB_NONE, {IDS_NOHSPNONE}, 0, 0, false},
-        {CutBefore(b, ">sp|P00001"), LB_ZERO, {IDS_NOHSPZERO}, 0, 0, false},
+        {b.substr(0, b.find("sp|P00001|FIRST first")) + "\n      ***** NONE *****\n", LB_NONE, {IDS_NOHSPNONE}, 0, 0, false},
+        {b.substr(0, b.find(">sp|P00001")), LB_ZERO, {IDS_NOHSPZERO}, 0, 0, false},
         {Replace(Replace(b, "(1,234 letters)", "1,234 letters"), "(2Fe-2S)", "2Fe-2S"), LB_BADFORMAT, {IDS_BADFORMAT}, 0, 0, false},
         /* a hit's first score line with two "=" */
         {Replace(b, "Expect = 2.0e-05, P = 2.0e-05", "Expect = 2.0e-05"), LB_BADFORMAT, {IDS_BADFORMAT}, 2, 3, false},
-        {CutBefore(b, "Parameters:"), LB_INCOMPLETE, {IDS_INCOMPLETE}, 1, 3, true},
-        {CutBefore(b, " Identities = 8/8"), LB_INCOMPLETE, {}, 2, 3, true},
-        {CutBefore(b, "             KLMNPQRS"), LB_INCOMPLETE, {}, 2, 4, true},
-        {CutBefore(b, ">sp|P00001") + ">\n", LB_INCOMPLETE, {IDS_INCOMPLETE}, 0, 0, true},
+        {b.substr(0, b.find("Parameters:")), LB_INCOMPLETE, {IDS_INCOMPLETE}, 1, 3, true},
+        {b.substr(0, b.find(" Identities = 8/8")), LB_INCOMPLETE, {}, 2, 3, true},
+        {b.substr(0, b.find("             KLMNPQRS")), LB_INCOMPLETE, {}, 2, 4, true},
+        {b.substr(0, b.find(">sp|P00001")) + ">\n", LB_INCOMPLETE, {IDS_INCOMPLETE}, 0, 0, true},
         {"Sequences producing, said the mail.\n" + b, LB_OK, {}, 2, 4, true},
         {Replace(b, "\n\n\n>sp|P00001", "\nParameters:\n\n>sp|P00001"), LB_OK, {}, 0, 0, true},
         /* "Score" beyond the line's first 9 characters: no HSP */

@@ -3,11 +3,12 @@
 #ifndef HALYARD_TEST_READER_UTIL_H
 #define HALYARD_TEST_READER_UTIL_H
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <string.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -22,20 +23,13 @@ namespace readertest {
 /* The bytes of a file, none when it cannot be opened. */
 inline std::string ReadFile(const std::string &sPath)
 {
-    std::string s;
-    char buf[65536];
-    if (FILE *f = fopen(sPath.c_str(), "rb")) {
-        for (size_t n; (n = fread(buf, 1, sizeof buf, f)) > 0;)
-            s.append(buf, n);
-        fclose(f);
-    }
-    return s;
+    std::ifstream f(sPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
 inline bool FileExists(const std::string &sPath)
 {
-    FILE *f = fopen(sPath.c_str(), "rb");
-    return f != NULL && fclose(f) == 0;
+    return std::ifstream(sPath).is_open();
 }
 
 /* A file in the temporary directory holding sContent, deleted with the
@@ -84,22 +78,6 @@ struct ReadReport {
     ~ReadReport() { FreeDataProgram(pData); }
     pDataHSP Hit(unsigned i) const { return pData->pHSPResultat[i]; }
 };
-
-/* The ".bla" reports of a folder (none when it is absent); Windows builds
-   get a "Z:" path, which opendir takes. */
-inline std::vector<std::string> SharedReports(const std::string &sDir)
-{
-    std::vector<std::string> v;
-    if (DIR *d = opendir(sDir.c_str())) {
-        while (struct dirent *e = readdir(d)) {
-            std::string s = e->d_name;
-            if (s.size() > 4 && s.compare(s.size() - 4, 4, ".bla") == 0)
-                v.push_back(s);
-        }
-        closedir(d);
-    }
-    return v;
-}
 
 /* A made-up legacy report, one triple per HSP. */
 struct Seg { unsigned q0, q1, s0, s1; const char *q, *m, *s; };

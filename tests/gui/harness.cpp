@@ -53,8 +53,7 @@ static std::string ClassOf(HWND h)
 }
 
 /* Answers the first visible, enabled dialog-class window not answered
-   yet, after reading what it shows (its icon: the first static child
-   showing one). */
+   yet, after reading what it shows. */
 void BoxAnswerer::Poll()
 {
     std::pair<const std::vector<HWND> *, HWND> found(&m_answered, NULL);
@@ -71,12 +70,6 @@ void BoxAnswerer::Poll()
         return;
     BoxSeen seen{ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
                   GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL };
-    EnumChildWindows(h, [](HWND hc, LPARAM l) -> BOOL {
-        if (_stricmp(ClassOf(hc).c_str(), "Static") != 0 || (GetWindowLongA(hc, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-            return TRUE;
-        *(HICON *)l = (HICON)SendMessageA(hc, STM_GETICON, 0, 0);
-        return FALSE;
-    }, (LPARAM)&seen.hIcon);
     m_answered.push_back(h);
     BoxAction action = m_seen.size() < m_actions.size() ? m_actions[m_seen.size()] : Press(IDCANCEL);
     m_nUnexpected += m_seen.size() >= m_actions.size();
@@ -239,11 +232,8 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
            paints towards the origin. */
         const EMRBITBLT &r = R(EMRBITBLT);
         LONG x = std::min(r.xDest, r.xDest + r.cxDest), y = std::min(r.yDest, r.yDest + r.cyDest);
-        EmfFill f = { { x, y, x + abs(r.cxDest), y + abs(r.cyDest) }, p->brush.cr, p->brush.bNull };
-        if (r.cbBmiSrc != 0)
-            p->d.blits.push_back(f.rc);
-        else
-            p->d.fills.push_back(f);
+        if (r.cbBmiSrc == 0)
+            p->d.fills.push_back({ { x, y, x + abs(r.cxDest), y + abs(r.cyDest) }, p->brush.cr, p->brush.bNull });
         break;
     }
     }

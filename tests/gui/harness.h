@@ -16,7 +16,6 @@ struct BoxSeen {
     HWND        hWnd = NULL, hOwner = NULL;
     std::string szCaption, szText; /* text: static control 0xFFFF      */
     bool        bOk = false, bYes = false;
-    HICON       hIcon = NULL;      /* the icon shown, NULL when none   */
 };
 
 /* What to do with a modal box: fill its controls, then press a button. */
@@ -85,7 +84,6 @@ struct EmfDrawing {
     std::vector<EmfSegment> segments;
     std::vector<EmfFill>    fills, rectangles;
     std::vector<EmfPolygon> polygons;
-    std::vector<RECT>       blits;   /* destinations of bitmap copies   */
     int nCreated = 0, nDeleted = 0;  /* pens and brushes                */
 
     const EmfText *TextAt(const std::wstring &sz, long x, long y) const;

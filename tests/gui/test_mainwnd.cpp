@@ -1,12 +1,9 @@
 /* The main window: opening reports (notices, titles, the HSP index file,
    the query of a newer report), menu, toolbar and buttons following the
    report, the focus after a dialog, exiting, memory failing as a tool opens. */
-#include <fstream>
-#include <iterator>
-
+#include "core/test_reader_util.h"
 #include "dlgids.h"
 #include "mainfixture.h"
-#include "memory.h"
 #include "mulbwin.h"
 #include "statwin.h"
 
@@ -44,8 +41,7 @@ protected:
    shows, and what is open afterwards. */
 TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 {
-    std::ifstream f(SAMPLE_REPORT, std::ios::binary);
-    const std::string szSample((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::string szSample = readertest::ReadFile(SAMPLE_REPORT);
     /* the sample cut inside its last hit's alignment, before "Parameters:" */
     const std::string szCut = szSample.substr(0, szSample.find('\n', szSample.rfind("Sbjct:")) + 1);
     /* file written (none: not written), through the Open dialog, boxes, result, title after, hits after */
@@ -92,18 +88,13 @@ TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
 {
     const int nHits = 20000;
-    std::string sz = "BLASTP 2.0MP-WashU\n\nQuery=  big\n        (60 letters)\n\nDatabase:  big.aa\n"
-                     "           1 sequences\n\nSequences producing High-scoring Segment Pairs:\n\n";
-    char szHit[400];
-    for (int h = 1; h <= nHits; h++)
-        sz += (snprintf(szHit, sizeof szHit, "sp|H%05d|BIG  hit %d   50  1.0e-5  1\n", h, h), szHit);
-    sz += "\n\n";
-    for (int h = 1; h <= nHits; h++)
-        sz += (snprintf(szHit, sizeof szHit, ">sp|H%05d|BIG hit %d\n        Length = 900\n\n"
-                        " Score = 50 (20.1 bits), Expect = 1.0e-5, P = 1.0e-5\n"
-                        " Identities = 12/12 (100%%), Positives = 12/12 (100%%)\n\nQuery:     1 MSKAVGIDLGTT 12\n"
-                        "             MSKAVGIDLGTT\nSbjct: %5d MSKAVGIDLGTT %d\n\n", h, h, h, h + 11), szHit);
-    std::string szPath = WriteTemp("big.bla", sz + "Parameters:\n");
+    std::vector<std::string> accs(nHits);
+    std::vector<readertest::Hit> hits;
+    for (unsigned h = 1; h <= nHits; h++) {
+        accs[h - 1] = "sp|H" + std::to_string(h) + "|BIG";
+        hits.push_back({ accs[h - 1].c_str(), { { 1, 12, h, h + 11, "MSKAVGIDLGTT", "MSKAVGIDLGTT", "MSKAVGIDLGTT" } } });
+    }
+    std::string szPath = WriteTemp("big.bla", readertest::Report("big", 60, hits));
     ASSERT_EQ(1, Open(szPath));
     EXPECT_EQ(nullptr, FindWindowA(NULL, "Reading BLAST file")) << "the progress box outlived the read";
     ASSERT_EQ(nHits, ListBox_GetCount(HWNDRESULT));
@@ -196,29 +187,22 @@ TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
     EXPECT_EQ(0u, answer.Seen().size());
 }
 
-/* The list has the keys back after About (OK), Database information, Colors (Cancel); Help names the README. */
-TEST_F(OpenCloseTest, TheListHasTheKeysBackAfterADialog)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    for (int id : { 3021, 3002, 3004, 3022 }) {
-        SetFocus(hWndMain);
-        BoxAnswerer answer({ id == 3021 ? IDOK : IDCANCEL });
-        Command(hWndMain, id);
-        ASSERT_EQ(1u, answer.Seen().size()) << "command " << id;
-        EXPECT_TRUE(id == 3022 ? answer.Seen()[0].szText.find("README") != std::string::npos : GetFocus() == HWNDRESULT) << "command " << id;
-    }
-}
-
-/* Every way out asks first. */
-TEST_F(OpenCloseTest, EveryWayOutAsksFirst)
+/* The list has the keys back after About (OK), Database information,
+   Colors (Cancel); Help names the README; the Exit command and the close
+   box ask first, No keeping the program and the report. */
+TEST_F(OpenCloseTest, DialogsGiveTheKeysBackAndEveryWayOutAsksFirst)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     std::string szSortie = Doc()->szFileSortie;
-    /* Exit command, close box: No keeps the program and the report. */
-    for (UINT uMsg : { (UINT)WM_COMMAND, (UINT)WM_CLOSE }) {
-        BoxAnswerer answer({ IDNO });
-        SendMessageA(hWndMain, uMsg, uMsg == WM_COMMAND ? 3003 : 0, 0);
-        EXPECT_EQ(std::vector<std::string>{ "Halyard|Exit program ?" }, answer.Texts());
+    const struct { UINT uMsg; int id, idAnswer; const char *szBox; /* NULL: the list has the focus */ } cases[] = {
+        { WM_COMMAND, 3021, IDOK, NULL }, { WM_COMMAND, 3002, IDCANCEL, NULL }, { WM_COMMAND, 3004, IDCANCEL, NULL },
+        { WM_COMMAND, 3022, IDCANCEL, "README" }, { WM_COMMAND, 3003, IDNO, "Halyard|Exit program ?" }, { WM_CLOSE, 0, IDNO, "Halyard|Exit program ?" } };
+    for (const auto &c : cases) {
+        SetFocus(hWndMain);
+        BoxAnswerer answer({ c.idAnswer });
+        SendMessageA(hWndMain, c.uMsg, c.id, 0);
+        ASSERT_EQ(1u, answer.Seen().size()) << "command " << c.id;
+        EXPECT_TRUE(c.szBox ? answer.Texts()[0].find(c.szBox) != std::string::npos : GetFocus() == HWNDRESULT) << "command " << c.id;
         EXPECT_TRUE(IsWindow(hWndMain) && Doc()->nHSP == 11);
     }
     /* Shutdown confirmed: the index file stays until the window goes (the fixture counts it then). */

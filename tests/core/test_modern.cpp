@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "blastmodern.h"
@@ -185,7 +186,20 @@ TEST(SharedReports, EveryQueryReadAndLoadedAsPrinted)
         ASSERT_EQ(LB_OK, r.nResult);
         auto printed = Printed(ReadFile(pq.first), pq.second);
         EXPECT_EQ(std::make_pair((size_t)printed.first, printed.second.size()), std::make_pair((size_t)r.pData->nAlign, (size_t)r.pData->nAlignTotal));
-        EXPECT_EQ(printed.second, LoadedHsps(r, sName, fb.bModerne ? 2 : std::count(noSequences, std::end(noSequences), sName) ? 0 : 1));
+        std::vector<Hsp> loaded = LoadedHsps(r, sName, fb.bModerne ? 2 : std::count(noSequences, std::end(noSequences), sName) ? 0 : 1);
+        EXPECT_EQ(printed.second, loaded);
+        if (pq.first.find(sReal) == 0) { /* and as BLAST+ tabulated the same search */
+            std::ifstream tsv(pq.first.substr(0, pq.first.size() - 4) + ".tsv");
+            std::vector<Hsp> table;
+            std::string sQuery, sHit, sLast;
+            for (std::vector<unsigned> c(4), nQ = {0}; tsv >> sQuery >> sHit >> c[0] >> c[1] >> c[2] >> c[3]; sLast = sQuery) {
+                nQ[0] += !sLast.empty() && sQuery != sLast;
+                std::transform(sHit.begin(), sHit.end(), sHit.begin(), [](char ch) { return (char)toupper((unsigned char)ch); });
+                if (nQ[0] == pq.second)
+                    table.push_back({sHit, c});
+            }
+            EXPECT_EQ(table, loaded);
+        }
     }
 }
 

@@ -46,26 +46,15 @@ std::vector<std::string> BoxAnswerer::Texts() const
     return v;
 }
 
-static std::string ClassOf(HWND h)
-{
-    char sz[32] = "";
-    return std::string(sz, GetClassNameA(h, sz, sizeof sz));
-}
-
-/* Answers the first visible, enabled dialog-class window not answered
-   yet, after reading what it shows. */
+/* Answers the first visible, enabled dialog-class window of this thread
+   not answered yet, after reading what it shows. */
 void BoxAnswerer::Poll()
 {
-    std::pair<const std::vector<HWND> *, HWND> found(&m_answered, NULL);
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
-        auto *p = (std::pair<const std::vector<HWND> *, HWND> *)l;
-        if (!IsWindowVisible(h) || !IsWindowEnabled(h) || ClassOf(h) != "#32770"
-            || std::find(p->first->begin(), p->first->end(), h) != p->first->end())
-            return TRUE;
-        p->second = h;
-        return FALSE;
-    }, (LPARAM)&found);
-    HWND h = found.second;
+    HWND h = NULL;
+    while ((h = FindWindowExA(NULL, h, "#32770", NULL)) != NULL)
+        if (GetWindowThreadProcessId(h, NULL) == GetCurrentThreadId() && IsWindowVisible(h) && IsWindowEnabled(h)
+            && std::find(m_answered.begin(), m_answered.end(), h) == m_answered.end())
+            break;
     if (h == NULL)
         return;
     BoxSeen seen{ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
@@ -243,10 +232,15 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
 
 } // namespace
 
-EmfDrawing DecodeEmf(HENHMETAFILE hEmf)
+EmfDrawing Record(const std::function<void(HDC)> &pfnDraw)
 {
+    HDC hdcRef = GetDC(NULL), hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
+    pfnDraw(hdcEmf);
+    HENHMETAFILE hEmf = CloseEnhMetaFile(hdcEmf);
+    ReleaseDC(NULL, hdcRef);
     Etat e;
     EnumEnhMetaFile(NULL, hEmf, Enumere, &e, NULL);
+    DeleteEnhMetaFile(hEmf);
     return e.d;
 }
 

@@ -95,17 +95,7 @@ struct EmfDrawing {
     bool HasSegment(POINT a, POINT b, COLORREF cr) const;
 };
 
-EmfDrawing DecodeEmf(HENHMETAFILE hEmf);
 /* Records what pfnDraw draws on a metafile DC made for the screen. */
-template <typename F> EmfDrawing Record(F pfnDraw)
-{
-    HDC hdcRef = GetDC(NULL), hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
-    pfnDraw(hdcEmf);
-    HENHMETAFILE hEmf = CloseEnhMetaFile(hdcEmf);
-    ReleaseDC(NULL, hdcRef);
-    EmfDrawing d = DecodeEmf(hEmf);
-    DeleteEnhMetaFile(hEmf);
-    return d;
-}
+EmfDrawing Record(const std::function<void(HDC)> &pfnDraw);
 
 #endif

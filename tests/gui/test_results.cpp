@@ -1,6 +1,5 @@
 /* The panes and tools of the main window on the sample report (11 hits,
    hit 5 with three HSPs): results list, alignment pane, String Finder, map. */
-#include <stdio.h>
 #include <string.h>
 
 #include <vector>
@@ -28,15 +27,6 @@ protected:
         DestroyWindow(hWndSearchDlg), DestroyWindow(hWndStatBla);
         MainWindowTest::TearDown();
     }
-    /* Row nRow (-1: the empty list's focus) of control idCtl drawn at rc. */
-    EmfDrawing Dessine(UINT nRow, UINT uAction, UINT uState, const RECT &rc, UINT idCtl = 6001)
-    {
-        return Record([&](HDC hdc) {
-            DRAWITEMSTRUCT dis = { ODT_LISTBOX, idCtl, nRow, uAction, uState, HWNDRESULT, hdc, rc,
-                                   nRow == (UINT)-1 ? 0 : (ULONG_PTR)Doc()->pHSPResultat[nRow] };
-            ShowResults_OnDrawItem(hWndMain, &dis);
-        });
-    }
     void Touche(UINT vk) { SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1), SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001); }
     int Flag(unsigned nHit, unsigned nHsp) const { return Doc()->pHSPResultat[nHit - 1]->nHSPselected[nHsp - 1]; }
     /* "hit HSP" of the displayed HSP. */
@@ -60,7 +50,11 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
         { (UINT)-1, 6001, ENTIRE, FOC, 0, AUCUN, crGris }, { 1, 6009, ENTIRE, FOC, 0, AUCUN, AUCUN } };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (int)c.nRow << " control " << c.idCtl << " action " << c.uAction);
-        EmfDrawing d = Dessine(c.nRow, c.uAction, c.uState, rc, c.idCtl);
+        EmfDrawing d = Record([&](HDC hdc) {
+            DRAWITEMSTRUCT dis = { ODT_LISTBOX, c.idCtl, c.nRow, c.uAction, c.uState, HWNDRESULT, hdc, rc,
+                                   c.nRow == (UINT)-1 ? 0 : (ULONG_PTR)Doc()->pHSPResultat[c.nRow] };
+            ShowResults_OnDrawItem(hWndMain, &dis);
+        });
         ASSERT_EQ(c.nTexts, d.texts.size());
         EXPECT_EQ(c.crMark == crGris, d.HasFrame(rcMark, crGris));
         EXPECT_EQ(c.crMark == crFenetre, d.HasFrame(rcMark, crFenetre));
@@ -81,39 +75,29 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
 }
 
 /* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
-   "<<" are enabled; Space toggles the flag; the list keeps the focus. */
-TEST_F(ReportTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
+   "<<" are enabled; Space toggles the flag of the HSP shown and the
+   selection commands set those of every hit; the list keeps the focus. */
+TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
 {
-    /* key, displayed after, check box, "<<" and ">>" enabled */
-    const struct { UINT vk; const char *szAffiche; bool bCoche, bPrev, bNext; } cases[] = {
-        { VK_ADD, "1 1", false, false, false }, { VK_DOWN, "2 1", false, false, false }, { VK_DOWN, "3 1", false, false, true },
-        { VK_DOWN, "4 1", false, false, false }, { VK_DOWN, "5 1", false, false, true }, { VK_SUBTRACT, "5 1", false, false, true },
-        { VK_ADD, "5 2", false, true, true }, { VK_OEM_PLUS, "5 2", false, true, true }, { VK_ADD, "5 3", false, true, false },
-        { VK_ADD, "5 3", false, true, false }, { VK_SUBTRACT, "5 2", false, true, true }, { VK_OEM_MINUS, "5 2", false, true, true },
-        { VK_SPACE, "5 2", true, true, true }, { VK_SUBTRACT, "5 1", false, false, true }, { VK_ADD, "5 2", true, true, true },
-        { VK_SPACE, "5 2", false, true, true } };
+    /* key or command, displayed after, check box, "<<" and ">>" enabled, flags of HSPs 1.1, 4.1, 5.1, 5.2, 5.3 */
+    const struct { UINT id; const char *szAffiche; bool bCoche, bPrev, bNext; const char *szFlags; } cases[] = {
+        { VK_ADD, "1 1", false, false, false, "00000" }, { VK_DOWN, "2 1", false, false, false, "00000" }, { VK_DOWN, "3 1", false, false, true, "00000" },
+        { VK_DOWN, "4 1", false, false, false, "00000" }, { VK_DOWN, "5 1", false, false, true, "00000" }, { VK_SUBTRACT, "5 1", false, false, true, "00000" },
+        { VK_ADD, "5 2", false, true, true, "00000" }, { VK_OEM_PLUS, "5 2", false, true, true, "00000" }, { VK_ADD, "5 3", false, true, false, "00000" },
+        { VK_ADD, "5 3", false, true, false, "00000" }, { VK_SUBTRACT, "5 2", false, true, true, "00000" }, { VK_OEM_MINUS, "5 2", false, true, true, "00000" },
+        { VK_SPACE, "5 2", true, true, true, "00010" }, { VK_SUBTRACT, "5 1", false, false, true, "00010" }, { VK_ADD, "5 2", true, true, true, "00010" },
+        { VK_SPACE, "5 2", false, true, true, "00000" }, { 3006, "5 2", true, true, true, "11111" }, { 3005, "5 2", true, true, true, "11111" },
+        { 3007, "5 2", false, true, true, "00000" }, { 3005, "5 2", false, true, true, "11100" }, { 3005, "5 2", false, true, true, "11100" } };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key " << c.vk);
-        Touche(c.vk);
-        EXPECT_EQ(c.szAffiche, Affiche());
+        SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key or command " << c.id);
+        c.id < 3000 ? Touche(c.id) : Command(hWndMain, c.id);
+        std::string szFlags;
+        for (int n : { Flag(1, 1), Flag(4, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3) })
+            szFlags += std::to_string(n);
+        EXPECT_EQ((std::vector<std::string>{ c.szAffiche, c.szFlags }), (std::vector<std::string>{ Affiche(), szFlags }));
         EXPECT_EQ((std::vector<bool>{ c.bCoche, c.bPrev, c.bNext, true }), (std::vector<bool>{ Coche(),
                   IsWindowEnabled(HWNDBTNPREVALIGN) != 0, IsWindowEnabled(HWNDBTNNEXTALIGN) != 0, GetFocus() == HWNDRESULT }))
             << "check box, <<, >>, focus";
-    }
-    EXPECT_EQ((std::vector<int>{ 0, 0, 0, 0 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3), Flag(4, 1) }));
-}
-
-/* The selection commands set the flags of every hit. */
-TEST_F(ReportTest, SelectionCommandsSetTheFlagsOfEveryHit)
-{
-    AfficheNouvelAlign(hWndMain, Doc(), 5, 2);
-    /* commands in order; flags after of hit 1 and hit 5, check box */
-    const struct { std::vector<int> commands, flags; } cases[] = {
-        { { 3006 }, { 1, 1, 1, 1, 1 } }, { { 3006, 3005 }, { 1, 1, 1, 1, 1 } }, { { 3007 }, { 0, 0, 0, 0, 0 } }, { { 3005, 3005 }, { 1, 1, 0, 0, 0 } } };
-    for (const auto &c : cases) {
-        for (int id : c.commands)
-            Command(hWndMain, id);
-        EXPECT_EQ(c.flags, (std::vector<int>{ Flag(1, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3), Coche() })) << c.commands[0];
     }
     /* With no report or an HSP number naming no flag, Space and the
        commands leave the flag and check box; with no HSP shown the

@@ -2,7 +2,6 @@
    metafiles for the GUI tests. */
 #include <windows.h>
 #include <commctrl.h>
-#include <string.h>
 #include <algorithm>
 #include <fstream>
 #include <map>
@@ -53,13 +52,12 @@ void BoxAnswerer::Poll()
     HWND h = NULL;
     while ((h = FindWindowExA(NULL, h, "#32770", NULL)) != NULL)
         if (GetWindowThreadProcessId(h, NULL) == GetCurrentThreadId() && IsWindowVisible(h) && IsWindowEnabled(h)
-            && std::find(m_answered.begin(), m_answered.end(), h) == m_answered.end())
+            && std::none_of(m_seen.begin(), m_seen.end(), [h](const BoxSeen &b) { return b.hWnd == h; }))
             break;
     if (h == NULL)
         return;
     BoxSeen seen{ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
                   GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL };
-    m_answered.push_back(h);
     BoxAction action = m_seen.size() < m_actions.size() ? m_actions[m_seen.size()] : Press(IDCANCEL);
     m_nUnexpected += m_seen.size() >= m_actions.size();
     m_seen.push_back(seen);

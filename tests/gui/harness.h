@@ -45,7 +45,6 @@ private:
 
     std::vector<BoxAction> m_actions;
     std::vector<BoxSeen> m_seen;
-    std::vector<HWND> m_answered;
     int m_nUnexpected = 0;
     UINT_PTR m_idTimer = 0;
 };

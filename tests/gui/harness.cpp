@@ -74,9 +74,7 @@ static std::string TreeLevel(HWND hTree, HTREEITEM h, int nLevel)
     std::string s;
     for (; h != NULL; h = TreeView_GetNextSibling(hTree, h)) {
         char sz[1024] = "";
-        TVITEMA it = {};
-        it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-        it.hItem = h, it.pszText = sz, it.cchTextMax = sizeof sz;
+        TVITEMA it = { TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, h, 0, 0, sz, sizeof sz, 0, 0, 0, 0 };
         SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&it);
         s += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage)
              + (it.iSelectedImage != it.iImage ? " sel " + std::to_string(it.iSelectedImage) : "") + "]\n"

@@ -29,8 +29,6 @@ protected:
     }
     void Touche(UINT vk) { SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1), SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001); }
     int Flag(unsigned nHit, unsigned nHsp) const { return Doc()->pHSPResultat[nHit - 1]->nHSPselected[nHsp - 1]; }
-    /* "hit HSP" of the displayed HSP. */
-    std::string Affiche() const { return std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp); }
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
@@ -79,7 +77,7 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
    selection commands set those of every hit; the list keeps the focus. */
 TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
 {
-    /* key or command, displayed after, check box, "<<" and ">>" enabled, flags of HSPs 1.1, 4.1, 5.1, 5.2, 5.3 */
+    /* key or command, hit and HSP shown after, check box, "<<" and ">>" enabled, flags of HSPs 1.1, 4.1, 5.1, 5.2, 5.3 */
     const struct { UINT id; const char *szAffiche; bool bCoche, bPrev, bNext; const char *szFlags; } cases[] = {
         { VK_ADD, "1 1", false, false, false, "00000" }, { VK_DOWN, "2 1", false, false, false, "00000" }, { VK_DOWN, "3 1", false, false, true, "00000" },
         { VK_DOWN, "4 1", false, false, false, "00000" }, { VK_DOWN, "5 1", false, false, true, "00000" }, { VK_SUBTRACT, "5 1", false, false, true, "00000" },
@@ -91,10 +89,10 @@ TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key or command " << c.id);
         c.id < 3000 ? Touche(c.id) : Command(hWndMain, c.id);
-        std::string szFlags;
+        std::string szVu = std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp) + " ";
         for (int n : { Flag(1, 1), Flag(4, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3) })
-            szFlags += std::to_string(n);
-        EXPECT_EQ((std::vector<std::string>{ c.szAffiche, c.szFlags }), (std::vector<std::string>{ Affiche(), szFlags }));
+            szVu += std::to_string(n);
+        EXPECT_EQ(std::string(c.szAffiche) + " " + c.szFlags, szVu) << "hit, HSP and flags";
         EXPECT_EQ((std::vector<bool>{ c.bCoche, c.bPrev, c.bNext, true }), (std::vector<bool>{ Coche(),
                   IsWindowEnabled(HWNDBTNPREVALIGN) != 0, IsWindowEnabled(HWNDBTNNEXTALIGN) != 0, GetFocus() == HWNDRESULT }))
             << "check box, <<, >>, focus";
@@ -200,15 +198,13 @@ std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
     return v;
 }
 
-class StringFinderTest : public ReportTest {
-    void SetUp() override { m_pBoxes.reset(), ReportTest::SetUp(); }
-};
-
 /* A memory failure opens nothing; 3008 then opens it once, an empty
    string is ignored; choosing a result shows its first HSP with its flag
-   on the check box. */
-TEST_F(StringFinderTest, OpensOnceSearchesAndShowsTheHitChosen)
+   on the check box. Every way out destroys the dialog and releases its
+   record. */
+TEST_F(ReportTest, StringFinderOpensOnceSearchesShowsTheHitChosenAndCloses)
 {
+    m_pBoxes.reset();
     {
         BoxAnswerer answerer({ IDOK });
         MyAllocFailAfter(1);
@@ -239,15 +235,10 @@ TEST_F(StringFinderTest, OpensOnceSearchesAndShowsTheHitChosen)
         EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
     }
     EXPECT_EQ((std::vector<std::string>{ "found:    0 /   11." }), Cherche(hDlg, "kinase"));
-}
-
-/* Every way out destroys the dialog and releases its record. */
-TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
-{
     for (std::string szQuoi : { "Escape", "close box", "Open", "Close", "end of the program" }) {
         SCOPED_TRACE(szQuoi);
         ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
-        HWND hDlg = OuvreFinder();
+        hDlg = OuvreFinder();
         void *pRecord = GetPropA(hDlg, "DataSearch");
         ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
         BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });

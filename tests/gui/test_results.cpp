@@ -119,8 +119,10 @@ TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
 
 /* Columns centred at (i - nDecal + 1) cx in their colours, numbers over
    the query and under the subject on every tenth residue; on the printer
-   (mode 20) shifted by the area, numbers cut to their last five digits. */
-TEST_F(ReportTest, AlignmentColumnsNumbersAndColours)
+   (mode 20) shifted by the area, numbers cut to their last five digits.
+   Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
+   always within -2 ... length - width + 2. A short HSP does not scroll. */
+TEST_F(ReportTest, AlignmentPaneDrawsItsColumnsAndScrollsWithinBothEnds)
 {
     std::string q = "MKVLAAGIVLLA", c = "MK LA+G V  A", s = "MKTLASGLVAIA";
     /* query red on white, match white on black, subject blue on yellow */
@@ -149,12 +151,6 @@ TEST_F(ReportTest, AlignmentColumnsNumbersAndColours)
         /* 3 rows of 12 characters and 3 numbers: none before the start */
         EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
     }
-}
-
-/* Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
-   always within -2 ... length - width + 2. A short HSP does not scroll. */
-TEST_F(ReportTest, AlignmentScrollingStopsAtBothEnds)
-{
     pDataGeneralPrg pData = Doc();
     int nLen = pData->pVhspData->tailleAlign, nMin, nMax;
     ASSERT_GT(nLen, 200) << "hit 1 of the sample is a long HSP";
@@ -166,9 +162,9 @@ TEST_F(ReportTest, AlignmentScrollingStopsAtBothEnds)
     const struct { UINT code; int nThumb, pos; } steps[] = {
         { SB_LINELEFT, 0, -2 }, { SB_LINERIGHT, 0, 6 }, { SB_LINERIGHT, 0, 14 }, { SB_PAGERIGHT, 0, 103 }, { SB_PAGELEFT, 0, 14 },
         { SB_PAGELEFT, 0, -2 }, { SB_THUMBPOSITION, max - 1, max - 1 }, { SB_PAGERIGHT, 0, max }, { SB_THUMBTRACK, -2, -2 } };
-    for (const auto &s : steps) {
-        SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(s.code, (WORD)(short)s.nThumb), 0);
-        EXPECT_EQ((std::vector<int>{ s.pos, s.pos }), (std::vector<int>{ pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) })) << s.code;
+    for (const auto &st : steps) {
+        SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(st.code, (WORD)(short)st.nThumb), 0);
+        EXPECT_EQ((std::vector<int>{ st.pos, st.pos }), (std::vector<int>{ pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) })) << st.code;
     }
     AfficheNouvelAlign(hWndMain, pData, 11, 1);   /* the sample's last hit fits the pane */
     EXPECT_EQ((std::vector<int>{ 0, -2 }), (std::vector<int>{ pData->scroll.wndlength, pData->scroll.nDecal }));

@@ -45,8 +45,7 @@ std::vector<std::string> BoxAnswerer::Texts() const
     return v;
 }
 
-/* Answers the first visible, enabled dialog-class window of this thread
-   not answered yet, after reading what it shows. */
+/* Answers the first visible, enabled dialog of this thread not yet answered. */
 void BoxAnswerer::Poll()
 {
     HWND h = NULL;
@@ -56,11 +55,9 @@ void BoxAnswerer::Poll()
             break;
     if (h == NULL)
         return;
-    BoxSeen seen{ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
-                  GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL };
     BoxAction action = m_seen.size() < m_actions.size() ? m_actions[m_seen.size()] : Press(IDCANCEL);
-    m_nUnexpected += m_seen.size() >= m_actions.size();
-    m_seen.push_back(seen);
+    m_seen.push_back({ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
+                       GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL });
     action(h);
 }
 

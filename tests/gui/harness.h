@@ -36,7 +36,7 @@ public:
     explicit BoxAnswerer(std::vector<BoxAction> actions);
     ~BoxAnswerer();
     const std::vector<BoxSeen> &Seen() const { return m_seen; }
-    int Unexpected() const { return m_nUnexpected; }
+    int Unexpected() const { return m_seen.size() > m_actions.size() ? (int)(m_seen.size() - m_actions.size()) : 0; }
     /* "caption|text" of every box, for one comparison. */
     std::vector<std::string> Texts() const;
 
@@ -45,7 +45,6 @@ private:
 
     std::vector<BoxAction> m_actions;
     std::vector<BoxSeen> m_seen;
-    int m_nUnexpected = 0;
     UINT_PTR m_idTimer = 0;
 };
 

@@ -251,26 +251,24 @@ TEST_F(ReportTest, StringFinderOpensOnceSearchesShowsTheHitChosenAndCloses)
     EXPECT_FALSE(IsWindow(hWndMain));
 }
 
-/* A drawing record as text: "what v1,v2,...". */
-std::string Trace(std::string szQuoi, const std::vector<long> &v)
+/* A drawing record as text: "what v1 v2 ...". */
+template <typename... T> std::string Trace(std::string szQuoi, T... v)
 {
-    for (size_t i = 0; i < v.size(); i++)
-        szQuoi += (i ? "," : " ") + std::to_string(v[i]);
+    ((szQuoi += " " + std::to_string(v)), ...);
     return szQuoi;
 }
 
 /* What a metafile drew: its lines, its rectangles, then its texts with their alignment, mode and background. */
-template <typename F> std::vector<std::string> Dessin(F pfnDraw)
+std::vector<std::string> Dessin(const EmfDrawing &d)
 {
-    EmfDrawing d = Record(pfnDraw);
     std::vector<std::string> v;
     for (const EmfSegment &s : d.segments)
-        v.push_back(Trace("line", { s.a.x, s.a.y, s.b.x, s.b.y }));
+        v.push_back(Trace("line", s.a.x, s.a.y, s.b.x, s.b.y));
     for (const EmfFill &r : d.rectangles)
-        v.push_back(Trace("rect", { r.rc.left, r.rc.top, r.rc.right, r.rc.bottom }));
+        v.push_back(Trace("rect", r.rc.left, r.rc.top, r.rc.right, r.rc.bottom));
     for (const EmfText &t : d.texts)
         v.push_back(Trace(t.A() + ((t.nAlign & TA_RIGHT) ? " right" : " left") + (t.nBkMode == OPAQUE ? " opaque" : " transparent"),
-                          { t.pt.x, t.pt.y, (long)t.crBk }));
+                          t.pt.x, t.pt.y, t.crBk));
     return v;
 }
 
@@ -338,25 +336,25 @@ TEST_F(MapTest, PanesDrawTheBandsRowsOnTheScaleAndScrollTogether)
     for (int r = nFirst; r < nLast; r++) {
         const SequenceData *p = pStat->pSeqDat[r];
         const RectStat b = StatBarre(pStat, r, 500, (int)cx, (int)cy);
-        noms.push_back(Trace(p->szName + std::string(" right opaque"), { 29 * cx, (r - 1) * cy, 0xFFFFFF }));
-        barres.push_back(Trace("line", { 0, b.top + cy / 2 - 2, 500, b.top + cy / 2 - 2 }));
-        rects.push_back(Trace("rect", { b.left, b.top, b.right, b.bottom }));
-        nombres.push_back(Trace(std::to_string(StatBas(p)) + " right opaque", { b.left, b.top, 0xC0C0C0 }));
-        nombres.push_back(Trace(std::to_string(StatHaut(p)) + " left opaque", { b.right, b.top, 0xC0C0C0 }));
+        noms.push_back(Trace(p->szName + std::string(" right opaque"), 29 * cx, (r - 1) * cy, 0xFFFFFF));
+        barres.push_back(Trace("line", 0, b.top + cy / 2 - 2, 500, b.top + cy / 2 - 2));
+        rects.push_back(Trace("rect", b.left, b.top, b.right, b.bottom));
+        nombres.push_back(Trace(std::to_string(StatBas(p)) + " right opaque", b.left, b.top, 0xC0C0C0));
+        nombres.push_back(Trace(std::to_string(StatHaut(p)) + " left opaque", b.right, b.top, 0xC0C0C0));
     }
     barres.insert(barres.end(), rects.begin(), rects.end());
     barres.insert(barres.end(), nombres.begin(), nombres.end());
-    EXPECT_EQ(noms, Dessin([&](HDC hdc) { DessineStatNoms(hdc, &rc); }));
-    EXPECT_EQ(barres, Dessin([&](HDC hdc) { DessineStatBarres(hdc, &rc, 500); })) << "cx " << cx << ", cy " << cy;
+    EXPECT_EQ(noms, Dessin(Record([&](HDC hdc) { DessineStatNoms(hdc, &rc); })));
+    EXPECT_EQ(barres, Dessin(Record([&](HDC hdc) { DessineStatBarres(hdc, &rc, 500); }))) << "cx " << cx << ", cy " << cy;
     const int n = StatMaxHisto(pStat);
-    std::vector<std::string> histo = { Trace("line", { 0, 2 * cy, 400, 2 * cy }) };
+    std::vector<std::string> histo = { Trace("line", 0, 2 * cy, 400, 2 * cy) };
     for (int q = 0; q < pStat->nTaille; q++) {
         const RectStat b = StatBarreHisto(pStat, q, n, 500, (int)cx, (int)cy);
         if (pStat->pDataHistoBrute[q] > 0)
-            histo.push_back(Trace("rect", { b.left, b.top, b.right, b.bottom }));
+            histo.push_back(Trace("rect", b.left, b.top, b.right, b.bottom));
     }
-    histo.push_back(Trace(std::to_string(n) + " left transparent", { 0, 0, 0xFFFFFF }));
-    EXPECT_EQ(histo, Dessin([&](HDC hdc) { DessineStatHisto(hdc, 500, 400); }));
+    histo.push_back(Trace(std::to_string(n) + " left transparent", 0, 0, 0xFFFFFF));
+    EXPECT_EQ(histo, Dessin(Record([&](HDC hdc) { DessineStatHisto(hdc, 500, 400); })));
 }
 
 } // namespace

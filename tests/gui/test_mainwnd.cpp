@@ -169,7 +169,7 @@ TEST_F(OpenCloseTest, ReportCommandsAndDialogsFollowTheOpenReport)
 {
     const struct { UINT uMsg; int id, idAnswer; const char *szBox; /* NULL: the list has the focus */ } dialogs[] = {
         { WM_COMMAND, 3021, IDOK, NULL }, { WM_COMMAND, 3002, IDCANCEL, NULL }, { WM_COMMAND, 3004, IDCANCEL, NULL },
-        { WM_COMMAND, 3022, IDCANCEL, "README" }, { WM_COMMAND, 3003, IDNO, "Halyard|Exit program ?" },
+        { WM_COMMAND, 3022, IDCANCEL, "README" }, { WM_COMMAND, 3003, IDNO, "Halyard|Exit program ?" }, { WM_QUERYENDSESSION, 0, IDNO, "Exit" },
         { WM_CLOSE, 0, IDNO, "Halyard|Exit program ?" }, { WM_QUERYENDSESSION, 0, IDYES, "Halyard|Exit program ?" } };
     HMENU hMenu = GetMenu(hWndMain);
     for (int nEtape : { 0, 1, 2, 3 }) {

@@ -2,7 +2,6 @@
    metafiles for the GUI tests. */
 #include <windows.h>
 #include <commctrl.h>
-#include <string.h>
 #include <algorithm>
 #include <fstream>
 #include <map>
@@ -46,34 +45,19 @@ std::vector<std::string> BoxAnswerer::Texts() const
     return v;
 }
 
-static std::string ClassOf(HWND h)
-{
-    char sz[32] = "";
-    return std::string(sz, GetClassNameA(h, sz, sizeof sz));
-}
-
-/* Answers the first visible, enabled dialog-class window not answered
-   yet, after reading what it shows. */
+/* Answers the first visible, enabled dialog of this thread not yet answered. */
 void BoxAnswerer::Poll()
 {
-    std::pair<const std::vector<HWND> *, HWND> found(&m_answered, NULL);
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND h, LPARAM l) -> BOOL {
-        auto *p = (std::pair<const std::vector<HWND> *, HWND> *)l;
-        if (!IsWindowVisible(h) || !IsWindowEnabled(h) || ClassOf(h) != "#32770"
-            || std::find(p->first->begin(), p->first->end(), h) != p->first->end())
-            return TRUE;
-        p->second = h;
-        return FALSE;
-    }, (LPARAM)&found);
-    HWND h = found.second;
+    HWND h = NULL;
+    while ((h = FindWindowExA(NULL, h, "#32770", NULL)) != NULL)
+        if (GetWindowThreadProcessId(h, NULL) == GetCurrentThreadId() && IsWindowVisible(h) && IsWindowEnabled(h)
+            && std::none_of(m_seen.begin(), m_seen.end(), [h](const BoxSeen &b) { return b.hWnd == h; }))
+            break;
     if (h == NULL)
         return;
-    BoxSeen seen{ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
-                  GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL };
-    m_answered.push_back(h);
     BoxAction action = m_seen.size() < m_actions.size() ? m_actions[m_seen.size()] : Press(IDCANCEL);
-    m_nUnexpected += m_seen.size() >= m_actions.size();
-    m_seen.push_back(seen);
+    m_seen.push_back({ h, GetWindow(h, GW_OWNER), WindowText(h), WindowText(GetDlgItem(h, 0xFFFF)),
+                       GetDlgItem(h, IDOK) != NULL, GetDlgItem(h, IDYES) != NULL });
     action(h);
 }
 
@@ -87,9 +71,7 @@ static std::string TreeLevel(HWND hTree, HTREEITEM h, int nLevel)
     std::string s;
     for (; h != NULL; h = TreeView_GetNextSibling(hTree, h)) {
         char sz[1024] = "";
-        TVITEMA it = {};
-        it.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-        it.hItem = h, it.pszText = sz, it.cchTextMax = sizeof sz;
+        TVITEMA it = { TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, h, 0, 0, sz, sizeof sz, 0, 0, 0, 0 };
         SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&it);
         s += std::string(2 * nLevel, ' ') + sz + " [" + std::to_string(it.iImage)
              + (it.iSelectedImage != it.iImage ? " sel " + std::to_string(it.iSelectedImage) : "") + "]\n"
@@ -243,10 +225,15 @@ int CALLBACK Enumere(HDC, HANDLETABLE *, const ENHMETARECORD *pRec, int, LPARAM 
 
 } // namespace
 
-EmfDrawing DecodeEmf(HENHMETAFILE hEmf)
+EmfDrawing Record(const std::function<void(HDC)> &pfnDraw)
 {
+    HDC hdcRef = GetDC(NULL), hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
+    pfnDraw(hdcEmf);
+    HENHMETAFILE hEmf = CloseEnhMetaFile(hdcEmf);
+    ReleaseDC(NULL, hdcRef);
     Etat e;
     EnumEnhMetaFile(NULL, hEmf, Enumere, &e, NULL);
+    DeleteEnhMetaFile(hEmf);
     return e.d;
 }
 

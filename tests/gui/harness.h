@@ -36,7 +36,7 @@ public:
     explicit BoxAnswerer(std::vector<BoxAction> actions);
     ~BoxAnswerer();
     const std::vector<BoxSeen> &Seen() const { return m_seen; }
-    int Unexpected() const { return m_nUnexpected; }
+    int Unexpected() const { return m_seen.size() > m_actions.size() ? (int)(m_seen.size() - m_actions.size()) : 0; }
     /* "caption|text" of every box, for one comparison. */
     std::vector<std::string> Texts() const;
 
@@ -45,8 +45,6 @@ private:
 
     std::vector<BoxAction> m_actions;
     std::vector<BoxSeen> m_seen;
-    std::vector<HWND> m_answered;
-    int m_nUnexpected = 0;
     UINT_PTR m_idTimer = 0;
 };
 
@@ -95,17 +93,7 @@ struct EmfDrawing {
     bool HasSegment(POINT a, POINT b, COLORREF cr) const;
 };
 
-EmfDrawing DecodeEmf(HENHMETAFILE hEmf);
 /* Records what pfnDraw draws on a metafile DC made for the screen. */
-template <typename F> EmfDrawing Record(F pfnDraw)
-{
-    HDC hdcRef = GetDC(NULL), hdcEmf = CreateEnhMetaFileA(hdcRef, NULL, NULL, NULL);
-    pfnDraw(hdcEmf);
-    HENHMETAFILE hEmf = CloseEnhMetaFile(hdcEmf);
-    ReleaseDC(NULL, hdcRef);
-    EmfDrawing d = DecodeEmf(hEmf);
-    DeleteEnhMetaFile(hEmf);
-    return d;
-}
+EmfDrawing Record(const std::function<void(HDC)> &pfnDraw);
 
 #endif

@@ -58,9 +58,10 @@ std::string Drive(std::function<void()> call, std::function<void(HWND)> action, 
     return box.Seen().empty() ? "" : box.Seen()[0].szCaption;
 }
 
-/* The texts come from the document (every field full, unterminated: the
-   query line cut at 254) and the counts from the report. */
-TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
+/* Database information: the texts come from the document (every field
+   full, unterminated: the query line cut at 254), the counts from the
+   report. Colors gives the choice back on OK only. */
+TEST_F(DialogsTest, DatabaseInformationAndColorsShowTheirDataAndGiveItBack)
 {
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     DataBlastFile *p = &Doc()->FichierBlast;
@@ -73,10 +74,6 @@ TEST_F(DialogsTest, DatabaseInformationShowsTheHeaderAndTheCounts)
             v.push_back(WindowText(GetDlgItem(hDlg, id)));
     }, IDOK));
     EXPECT_EQ((std::vector<std::string>{ std::string(254, 'N'), std::string(sizeof p->szDataBankInfo, 'D'), "11", "16" }), v);
-}
-
-TEST_F(DialogsTest, ColorsGivesBackTheChoiceOnOkOnly)
-{
     /* before, clicks, close, shown at opening, result, after */
     const struct { int nPref, nBk; std::vector<int> clicks; int idClose, idShown; bool bShownFond; int nResult, nPrefAfter, nBkAfter; } cases[] = {
         { 20, 7, { IDC_CLR_NOIRBLANC }, IDCANCEL, IDC_CLR_SIMIDEN, true, 0, 20, 7 },

@@ -96,7 +96,6 @@ TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
     }
     std::string szPath = WriteTemp("big.bla", readertest::Report("big", 60, hits));
     ASSERT_EQ(1, Open(szPath));
-    EXPECT_EQ(nullptr, FindWindowA(NULL, "Reading BLAST file")) << "the progress box outlived the read";
     ASSERT_EQ(nHits, ListBox_GetCount(HWNDRESULT));
     EXPECT_EQ((LPARAM)Doc()->pHSPResultat[nHits - 1], ListBox_GetItemData(HWNDRESULT, nHits - 1));
     /* {key, row reached (-1: one strictly inside the list), list scrolled off its top} */
@@ -160,19 +159,37 @@ TEST_F(OpenCloseTest, OneQueryOfANewerReport)
 }
 
 /* Menu items and toolbar buttons that need a report are greyed without
-   one, the others never are; Close empties the list and clears the HSP
-   shown and its check box, and says nothing the second time. */
-TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
+   one, the others never are. With one, the list has the keys back after
+   About (OK), Database information, Colors (Cancel); Help names the
+   README; the Exit command, the close box and shutdown ask first, No
+   keeping the program and the report, Yes the index file until the window
+   goes. Close empties the list and clears the HSP shown and its check box,
+   and says nothing, the second time too. */
+TEST_F(OpenCloseTest, ReportCommandsAndDialogsFollowTheOpenReport)
 {
-    BoxAnswerer answer({ IDOK });
+    const struct { UINT uMsg; int id, idAnswer; const char *szBox; /* NULL: the list has the focus */ } dialogs[] = {
+        { WM_COMMAND, 3021, IDOK, NULL }, { WM_COMMAND, 3002, IDCANCEL, NULL }, { WM_COMMAND, 3004, IDCANCEL, NULL },
+        { WM_COMMAND, 3022, IDCANCEL, "README" }, { WM_COMMAND, 3003, IDNO, "Halyard|Exit program ?" }, { WM_QUERYENDSESSION, 0, IDNO, "Exit" },
+        { WM_CLOSE, 0, IDNO, "Halyard|Exit program ?" }, { WM_QUERYENDSESSION, 0, IDYES, "Halyard|Exit program ?" } };
     HMENU hMenu = GetMenu(hWndMain);
     for (int nEtape : { 0, 1, 2, 3 }) {
         SCOPED_TRACE(nEtape == 1 ? "report open" : "no report");
         if (nEtape == 1) {
             ASSERT_EQ(1, Open(SAMPLE_REPORT));
+            for (const auto &c : dialogs) {
+                SetFocus(hWndMain);
+                BoxAnswerer answer({ c.idAnswer });
+                EXPECT_EQ(c.idAnswer == IDYES, SendMessageA(hWndMain, c.uMsg, c.id, 0) != 0) << "command " << c.id;
+                ASSERT_EQ(1u, answer.Seen().size()) << "command " << c.id;
+                EXPECT_TRUE(c.szBox ? answer.Texts()[0].find(c.szBox) != std::string::npos : GetFocus() == HWNDRESULT) << "command " << c.id;
+                EXPECT_TRUE(IsWindow(hWndMain) && Doc()->nHSP == 11 && Exists(Doc()->szFileSortie));
+            }
             Button_SetCheck(HWNDCHECKSELECTHSP, BST_CHECKED);
         } else if (nEtape > 1) {
+            BoxAnswerer answer(std::vector<BoxAction>{});
             Command(hWndMain, 3001);
+            PumpMessages(50);
+            EXPECT_EQ(0u, answer.Seen().size());
             EXPECT_TRUE(!ListBox_GetCount(HWNDRESULT) && !Doc()->nAlignTotal && !Button_GetCheck(HWNDCHECKSELECTHSP) && !Doc()->pVhspData);
         }
         for (HWND h : { HWNDBTNPREVALIGN, HWNDBTNNEXTALIGN, HWNDCHECKSELECTHSP })
@@ -183,31 +200,6 @@ TEST_F(OpenCloseTest, ReportCommandsFollowTheOpenReport)
         for (int id : { 3002, 3024, 3009, 3010, 3011, 3000, 3023, 3003 })
             EXPECT_EQ(nEtape == 1 || id == 3000 || id == 3023 || id == 3003, SendMessageA(HWNDTOOLBAR, TB_ISBUTTONENABLED, id, 0) != 0) << "button " << id;
     }
-    PumpMessages(100);
-    EXPECT_EQ(0u, answer.Seen().size());
-}
-
-/* The list has the keys back after About (OK), Database information,
-   Colors (Cancel); Help names the README; the Exit command and the close
-   box ask first, No keeping the program and the report. */
-TEST_F(OpenCloseTest, DialogsGiveTheKeysBackAndEveryWayOutAsksFirst)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    std::string szSortie = Doc()->szFileSortie;
-    const struct { UINT uMsg; int id, idAnswer; const char *szBox; /* NULL: the list has the focus */ } cases[] = {
-        { WM_COMMAND, 3021, IDOK, NULL }, { WM_COMMAND, 3002, IDCANCEL, NULL }, { WM_COMMAND, 3004, IDCANCEL, NULL },
-        { WM_COMMAND, 3022, IDCANCEL, "README" }, { WM_COMMAND, 3003, IDNO, "Halyard|Exit program ?" }, { WM_CLOSE, 0, IDNO, "Halyard|Exit program ?" } };
-    for (const auto &c : cases) {
-        SetFocus(hWndMain);
-        BoxAnswerer answer({ c.idAnswer });
-        SendMessageA(hWndMain, c.uMsg, c.id, 0);
-        ASSERT_EQ(1u, answer.Seen().size()) << "command " << c.id;
-        EXPECT_TRUE(c.szBox ? answer.Texts()[0].find(c.szBox) != std::string::npos : GetFocus() == HWNDRESULT) << "command " << c.id;
-        EXPECT_TRUE(IsWindow(hWndMain) && Doc()->nHSP == 11);
-    }
-    /* Shutdown confirmed: the index file stays until the window goes (the fixture counts it then). */
-    BoxAnswerer answer({ IDYES });
-    EXPECT_TRUE(SendMessageA(hWndMain, WM_QUERYENDSESSION, 0, 0) && Exists(szSortie));
 }
 
 /* Busy blocks of the process heap, where every MyAlloc block lives. */

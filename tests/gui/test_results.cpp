@@ -1,6 +1,5 @@
 /* The panes and tools of the main window on the sample report (11 hits,
    hit 5 with three HSPs): results list, alignment pane, String Finder, map. */
-#include <stdio.h>
 #include <string.h>
 
 #include <vector>
@@ -28,19 +27,8 @@ protected:
         DestroyWindow(hWndSearchDlg), DestroyWindow(hWndStatBla);
         MainWindowTest::TearDown();
     }
-    /* Row nRow (-1: the empty list's focus) of control idCtl drawn at rc. */
-    EmfDrawing Dessine(UINT nRow, UINT uAction, UINT uState, const RECT &rc, UINT idCtl = 6001)
-    {
-        return Record([&](HDC hdc) {
-            DRAWITEMSTRUCT dis = { ODT_LISTBOX, idCtl, nRow, uAction, uState, HWNDRESULT, hdc, rc,
-                                   nRow == (UINT)-1 ? 0 : (ULONG_PTR)Doc()->pHSPResultat[nRow] };
-            ShowResults_OnDrawItem(hWndMain, &dis);
-        });
-    }
     void Touche(UINT vk) { SendMessageA(HWNDRESULT, WM_KEYDOWN, vk, 1), SendMessageA(HWNDRESULT, WM_KEYUP, vk, 0xC0000001); }
     int Flag(unsigned nHit, unsigned nHsp) const { return Doc()->pHSPResultat[nHit - 1]->nHSPselected[nHsp - 1]; }
-    /* "hit HSP" of the displayed HSP. */
-    std::string Affiche() const { return std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp); }
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
@@ -60,7 +48,11 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
         { (UINT)-1, 6001, ENTIRE, FOC, 0, AUCUN, crGris }, { 1, 6009, ENTIRE, FOC, 0, AUCUN, AUCUN } };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << (int)c.nRow << " control " << c.idCtl << " action " << c.uAction);
-        EmfDrawing d = Dessine(c.nRow, c.uAction, c.uState, rc, c.idCtl);
+        EmfDrawing d = Record([&](HDC hdc) {
+            DRAWITEMSTRUCT dis = { ODT_LISTBOX, c.idCtl, c.nRow, c.uAction, c.uState, HWNDRESULT, hdc, rc,
+                                   c.nRow == (UINT)-1 ? 0 : (ULONG_PTR)Doc()->pHSPResultat[c.nRow] };
+            ShowResults_OnDrawItem(hWndMain, &dis);
+        });
         ASSERT_EQ(c.nTexts, d.texts.size());
         EXPECT_EQ(c.crMark == crGris, d.HasFrame(rcMark, crGris));
         EXPECT_EQ(c.crMark == crFenetre, d.HasFrame(rcMark, crFenetre));
@@ -81,39 +73,29 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
 }
 
 /* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
-   "<<" are enabled; Space toggles the flag; the list keeps the focus. */
-TEST_F(ReportTest, KeysChooseHitsStepThroughHspsAndToggleFlags)
+   "<<" are enabled; Space toggles the flag of the HSP shown and the
+   selection commands set those of every hit; the list keeps the focus. */
+TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
 {
-    /* key, displayed after, check box, "<<" and ">>" enabled */
-    const struct { UINT vk; const char *szAffiche; bool bCoche, bPrev, bNext; } cases[] = {
-        { VK_ADD, "1 1", false, false, false }, { VK_DOWN, "2 1", false, false, false }, { VK_DOWN, "3 1", false, false, true },
-        { VK_DOWN, "4 1", false, false, false }, { VK_DOWN, "5 1", false, false, true }, { VK_SUBTRACT, "5 1", false, false, true },
-        { VK_ADD, "5 2", false, true, true }, { VK_OEM_PLUS, "5 2", false, true, true }, { VK_ADD, "5 3", false, true, false },
-        { VK_ADD, "5 3", false, true, false }, { VK_SUBTRACT, "5 2", false, true, true }, { VK_OEM_MINUS, "5 2", false, true, true },
-        { VK_SPACE, "5 2", true, true, true }, { VK_SUBTRACT, "5 1", false, false, true }, { VK_ADD, "5 2", true, true, true },
-        { VK_SPACE, "5 2", false, true, true } };
+    /* key or command, hit and HSP shown after, check box, "<<" and ">>" enabled, flags of HSPs 1.1, 4.1, 5.1, 5.2, 5.3 */
+    const struct { UINT id; const char *szAffiche; bool bCoche, bPrev, bNext; const char *szFlags; } cases[] = {
+        { VK_ADD, "1 1", false, false, false, "00000" }, { VK_DOWN, "2 1", false, false, false, "00000" }, { VK_DOWN, "3 1", false, false, true, "00000" },
+        { VK_DOWN, "4 1", false, false, false, "00000" }, { VK_DOWN, "5 1", false, false, true, "00000" }, { VK_SUBTRACT, "5 1", false, false, true, "00000" },
+        { VK_ADD, "5 2", false, true, true, "00000" }, { VK_OEM_PLUS, "5 2", false, true, true, "00000" }, { VK_ADD, "5 3", false, true, false, "00000" },
+        { VK_ADD, "5 3", false, true, false, "00000" }, { VK_SUBTRACT, "5 2", false, true, true, "00000" }, { VK_OEM_MINUS, "5 2", false, true, true, "00000" },
+        { VK_SPACE, "5 2", true, true, true, "00010" }, { VK_SUBTRACT, "5 1", false, false, true, "00010" }, { VK_ADD, "5 2", true, true, true, "00010" },
+        { VK_SPACE, "5 2", false, true, true, "00000" }, { 3006, "5 2", true, true, true, "11111" }, { 3005, "5 2", true, true, true, "11111" },
+        { 3007, "5 2", false, true, true, "00000" }, { 3005, "5 2", false, true, true, "11100" }, { 3005, "5 2", false, true, true, "11100" } };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key " << c.vk);
-        Touche(c.vk);
-        EXPECT_EQ(c.szAffiche, Affiche());
+        SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key or command " << c.id);
+        c.id < 3000 ? Touche(c.id) : Command(hWndMain, c.id);
+        std::string szVu = std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp) + " ";
+        for (int n : { Flag(1, 1), Flag(4, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3) })
+            szVu += std::to_string(n);
+        EXPECT_EQ(std::string(c.szAffiche) + " " + c.szFlags, szVu) << "hit, HSP and flags";
         EXPECT_EQ((std::vector<bool>{ c.bCoche, c.bPrev, c.bNext, true }), (std::vector<bool>{ Coche(),
                   IsWindowEnabled(HWNDBTNPREVALIGN) != 0, IsWindowEnabled(HWNDBTNNEXTALIGN) != 0, GetFocus() == HWNDRESULT }))
             << "check box, <<, >>, focus";
-    }
-    EXPECT_EQ((std::vector<int>{ 0, 0, 0, 0 }), (std::vector<int>{ Flag(5, 1), Flag(5, 2), Flag(5, 3), Flag(4, 1) }));
-}
-
-/* The selection commands set the flags of every hit. */
-TEST_F(ReportTest, SelectionCommandsSetTheFlagsOfEveryHit)
-{
-    AfficheNouvelAlign(hWndMain, Doc(), 5, 2);
-    /* commands in order; flags after of hit 1 and hit 5, check box */
-    const struct { std::vector<int> commands, flags; } cases[] = {
-        { { 3006 }, { 1, 1, 1, 1, 1 } }, { { 3006, 3005 }, { 1, 1, 1, 1, 1 } }, { { 3007 }, { 0, 0, 0, 0, 0 } }, { { 3005, 3005 }, { 1, 1, 0, 0, 0 } } };
-    for (const auto &c : cases) {
-        for (int id : c.commands)
-            Command(hWndMain, id);
-        EXPECT_EQ(c.flags, (std::vector<int>{ Flag(1, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3), Coche() })) << c.commands[0];
     }
     /* With no report or an HSP number naming no flag, Space and the
        commands leave the flag and check box; with no HSP shown the
@@ -137,8 +119,10 @@ TEST_F(ReportTest, SelectionCommandsSetTheFlagsOfEveryHit)
 
 /* Columns centred at (i - nDecal + 1) cx in their colours, numbers over
    the query and under the subject on every tenth residue; on the printer
-   (mode 20) shifted by the area, numbers cut to their last five digits. */
-TEST_F(ReportTest, AlignmentColumnsNumbersAndColours)
+   (mode 20) shifted by the area, numbers cut to their last five digits.
+   Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
+   always within -2 ... length - width + 2. A short HSP does not scroll. */
+TEST_F(ReportTest, AlignmentPaneDrawsItsColumnsAndScrollsWithinBothEnds)
 {
     std::string q = "MKVLAAGIVLLA", c = "MK LA+G V  A", s = "MKTLASGLVAIA";
     /* query red on white, match white on black, subject blue on yellow */
@@ -167,12 +151,6 @@ TEST_F(ReportTest, AlignmentColumnsNumbersAndColours)
         /* 3 rows of 12 characters and 3 numbers: none before the start */
         EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
     }
-}
-
-/* Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
-   always within -2 ... length - width + 2. A short HSP does not scroll. */
-TEST_F(ReportTest, AlignmentScrollingStopsAtBothEnds)
-{
     pDataGeneralPrg pData = Doc();
     int nLen = pData->pVhspData->tailleAlign, nMin, nMax;
     ASSERT_GT(nLen, 200) << "hit 1 of the sample is a long HSP";
@@ -184,9 +162,9 @@ TEST_F(ReportTest, AlignmentScrollingStopsAtBothEnds)
     const struct { UINT code; int nThumb, pos; } steps[] = {
         { SB_LINELEFT, 0, -2 }, { SB_LINERIGHT, 0, 6 }, { SB_LINERIGHT, 0, 14 }, { SB_PAGERIGHT, 0, 103 }, { SB_PAGELEFT, 0, 14 },
         { SB_PAGELEFT, 0, -2 }, { SB_THUMBPOSITION, max - 1, max - 1 }, { SB_PAGERIGHT, 0, max }, { SB_THUMBTRACK, -2, -2 } };
-    for (const auto &s : steps) {
-        SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(s.code, (WORD)(short)s.nThumb), 0);
-        EXPECT_EQ((std::vector<int>{ s.pos, s.pos }), (std::vector<int>{ pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) })) << s.code;
+    for (const auto &st : steps) {
+        SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(st.code, (WORD)(short)st.nThumb), 0);
+        EXPECT_EQ((std::vector<int>{ st.pos, st.pos }), (std::vector<int>{ pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) })) << st.code;
     }
     AfficheNouvelAlign(hWndMain, pData, 11, 1);   /* the sample's last hit fits the pane */
     EXPECT_EQ((std::vector<int>{ 0, -2 }), (std::vector<int>{ pData->scroll.wndlength, pData->scroll.nDecal }));
@@ -216,15 +194,13 @@ std::vector<std::string> Cherche(HWND hDlg, const char *szChaine)
     return v;
 }
 
-class StringFinderTest : public ReportTest {
-    void SetUp() override { m_pBoxes.reset(), ReportTest::SetUp(); }
-};
-
 /* A memory failure opens nothing; 3008 then opens it once, an empty
    string is ignored; choosing a result shows its first HSP with its flag
-   on the check box. */
-TEST_F(StringFinderTest, OpensOnceSearchesAndShowsTheHitChosen)
+   on the check box. Every way out destroys the dialog and releases its
+   record. */
+TEST_F(ReportTest, StringFinderOpensOnceSearchesShowsTheHitChosenAndCloses)
 {
+    m_pBoxes.reset();
     {
         BoxAnswerer answerer({ IDOK });
         MyAllocFailAfter(1);
@@ -255,15 +231,10 @@ TEST_F(StringFinderTest, OpensOnceSearchesAndShowsTheHitChosen)
         EXPECT_EQ(c.bCoche, Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
     }
     EXPECT_EQ((std::vector<std::string>{ "found:    0 /   11." }), Cherche(hDlg, "kinase"));
-}
-
-/* Every way out destroys the dialog and releases its record. */
-TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
-{
     for (std::string szQuoi : { "Escape", "close box", "Open", "Close", "end of the program" }) {
         SCOPED_TRACE(szQuoi);
         ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
-        HWND hDlg = OuvreFinder();
+        hDlg = OuvreFinder();
         void *pRecord = GetPropA(hDlg, "DataSearch");
         ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
         BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
@@ -280,26 +251,24 @@ TEST_F(StringFinderTest, ClosingReleasesTheDialogAndItsRecord)
     EXPECT_FALSE(IsWindow(hWndMain));
 }
 
-/* A drawing record as text: "what v1,v2,...". */
-std::string Trace(std::string szQuoi, const std::vector<long> &v)
+/* A drawing record as text: "what v1 v2 ...". */
+template <typename... T> std::string Trace(std::string szQuoi, T... v)
 {
-    for (size_t i = 0; i < v.size(); i++)
-        szQuoi += (i ? "," : " ") + std::to_string(v[i]);
+    ((szQuoi += " " + std::to_string(v)), ...);
     return szQuoi;
 }
 
 /* What a metafile drew: its lines, its rectangles, then its texts with their alignment, mode and background. */
-template <typename F> std::vector<std::string> Dessin(F pfnDraw)
+std::vector<std::string> Dessin(const EmfDrawing &d)
 {
-    EmfDrawing d = Record(pfnDraw);
     std::vector<std::string> v;
     for (const EmfSegment &s : d.segments)
-        v.push_back(Trace("line", { s.a.x, s.a.y, s.b.x, s.b.y }));
+        v.push_back(Trace("line", s.a.x, s.a.y, s.b.x, s.b.y));
     for (const EmfFill &r : d.rectangles)
-        v.push_back(Trace("rect", { r.rc.left, r.rc.top, r.rc.right, r.rc.bottom }));
+        v.push_back(Trace("rect", r.rc.left, r.rc.top, r.rc.right, r.rc.bottom));
     for (const EmfText &t : d.texts)
         v.push_back(Trace(t.A() + ((t.nAlign & TA_RIGHT) ? " right" : " left") + (t.nBkMode == OPAQUE ? " opaque" : " transparent"),
-                          { t.pt.x, t.pt.y, (long)t.crBk }));
+                          t.pt.x, t.pt.y, t.crBk));
     return v;
 }
 
@@ -367,25 +336,25 @@ TEST_F(MapTest, PanesDrawTheBandsRowsOnTheScaleAndScrollTogether)
     for (int r = nFirst; r < nLast; r++) {
         const SequenceData *p = pStat->pSeqDat[r];
         const RectStat b = StatBarre(pStat, r, 500, (int)cx, (int)cy);
-        noms.push_back(Trace(p->szName + std::string(" right opaque"), { 29 * cx, (r - 1) * cy, 0xFFFFFF }));
-        barres.push_back(Trace("line", { 0, b.top + cy / 2 - 2, 500, b.top + cy / 2 - 2 }));
-        rects.push_back(Trace("rect", { b.left, b.top, b.right, b.bottom }));
-        nombres.push_back(Trace(std::to_string(StatBas(p)) + " right opaque", { b.left, b.top, 0xC0C0C0 }));
-        nombres.push_back(Trace(std::to_string(StatHaut(p)) + " left opaque", { b.right, b.top, 0xC0C0C0 }));
+        noms.push_back(Trace(p->szName + std::string(" right opaque"), 29 * cx, (r - 1) * cy, 0xFFFFFF));
+        barres.push_back(Trace("line", 0, b.top + cy / 2 - 2, 500, b.top + cy / 2 - 2));
+        rects.push_back(Trace("rect", b.left, b.top, b.right, b.bottom));
+        nombres.push_back(Trace(std::to_string(StatBas(p)) + " right opaque", b.left, b.top, 0xC0C0C0));
+        nombres.push_back(Trace(std::to_string(StatHaut(p)) + " left opaque", b.right, b.top, 0xC0C0C0));
     }
     barres.insert(barres.end(), rects.begin(), rects.end());
     barres.insert(barres.end(), nombres.begin(), nombres.end());
-    EXPECT_EQ(noms, Dessin([&](HDC hdc) { DessineStatNoms(hdc, &rc); }));
-    EXPECT_EQ(barres, Dessin([&](HDC hdc) { DessineStatBarres(hdc, &rc, 500); })) << "cx " << cx << ", cy " << cy;
+    EXPECT_EQ(noms, Dessin(Record([&](HDC hdc) { DessineStatNoms(hdc, &rc); })));
+    EXPECT_EQ(barres, Dessin(Record([&](HDC hdc) { DessineStatBarres(hdc, &rc, 500); }))) << "cx " << cx << ", cy " << cy;
     const int n = StatMaxHisto(pStat);
-    std::vector<std::string> histo = { Trace("line", { 0, 2 * cy, 400, 2 * cy }) };
+    std::vector<std::string> histo = { Trace("line", 0, 2 * cy, 400, 2 * cy) };
     for (int q = 0; q < pStat->nTaille; q++) {
         const RectStat b = StatBarreHisto(pStat, q, n, 500, (int)cx, (int)cy);
         if (pStat->pDataHistoBrute[q] > 0)
-            histo.push_back(Trace("rect", { b.left, b.top, b.right, b.bottom }));
+            histo.push_back(Trace("rect", b.left, b.top, b.right, b.bottom));
     }
-    histo.push_back(Trace(std::to_string(n) + " left transparent", { 0, 0, 0xFFFFFF }));
-    EXPECT_EQ(histo, Dessin([&](HDC hdc) { DessineStatHisto(hdc, 500, 400); }));
+    histo.push_back(Trace(std::to_string(n) + " left transparent", 0, 0, 0xFFFFFF));
+    EXPECT_EQ(histo, Dessin(Record([&](HDC hdc) { DessineStatHisto(hdc, 500, 400); })));
 }
 
 } // namespace

@@ -20,8 +20,11 @@
 #include "halyardrc.h"
 #include "memory.h"
 #include "os_portable.h"
+#include "test_reader_util.h"
 
 namespace fs = std::filesystem;
+using readertest::NoticeIds;
+using readertest::ReadFile;
 
 namespace {
 
@@ -30,21 +33,6 @@ typedef std::vector<Chain> Chains;
 typedef std::vector<std::string> Texts;
 typedef std::vector<unsigned> Ids;
 const char *const kTables = HALYARD_FIXTURES "/../../findpat/tables";
-
-std::string ReadBytes(const fs::path &p)
-{
-    std::ostringstream ss;
-    ss << std::ifstream(p, std::ios::binary).rdbuf();
-    return ss.str();
-}
-
-Ids NoticeIds()
-{
-    Ids ids;
-    for (const OsNoticeRecord &r : OsNoticeLog())
-        ids.push_back(r.idText);
-    return ids;
-}
 
 /* Each test gets an empty work directory and the tables of tests/data/findpat. */
 class FindPat : public ::testing::Test {
@@ -77,7 +65,7 @@ protected:
     Chains Results()
     {
         Chains v;
-        std::istringstream in(ReadBytes(dir / "RESULTS.TMP"));
+        std::istringstream in(ReadFile((dir / "RESULTS.TMP").string()));
         Chain c;
         for (std::string line; std::getline(in, line);) {
             EXPECT_TRUE(!line.empty() && line.back() == '\r') << "not CR LF: [" << line << "]";
@@ -108,7 +96,7 @@ protected:
         int nRes = CreeTableDNA(p) && AcheveMasque(p) && RemplaceMultiLettre(p);
         std::string s = std::string(nRes ? p->mask : "") + "|";
         nRes = nRes && DecorticMotif(p);
-        s += fs::exists(dir / "SSMASK.TMP") ? ReadBytes(dir / "SSMASK.TMP") : "<none>";
+        s += fs::exists(dir / "SSMASK.TMP") ? ReadFile((dir / "SSMASK.TMP").string()) : "<none>";
         EXPECT_EQ(nRes ? Ids{} : Ids{IDS_BADPATTERN}, NoticeIds()) << sMask.substr(0, 40);
         EffaceFichiersTMP(p);
         EffacePointeurs(p);
@@ -170,7 +158,7 @@ TEST_F(FindPat, MasksCompileOrAreRefusedAndTheTables)
     /* Every class of the program's tables compiles alone and inside a group. */
     DefinitRepertoireTables(kTables);
     for (const char *szTable : {"ADN", "PROTEINE", "SPECIAL"}) {
-        std::istringstream rows(ReadBytes(kTables + std::string("/") + szTable + ".TBL"));
+        std::istringstream rows(ReadFile(kTables + std::string("/") + szTable + ".TBL"));
         for (std::string row; std::getline(rows, row);)
             EXPECT_EQ(std::string::npos, Compile(10, row.substr(0, 1) + "{2}(A" + row[0] + ")", szTable).find("<none>"))
                 << szTable << " " << row;

@@ -320,7 +320,6 @@ TEST_F(EditorTest, OnePass)
     Command(hWndMulBla, 3020);
     HWND hFinder = HWNDFINDPAT;
     ASSERT_NE(nullptr, hFinder);
-    EXPECT_EQ(hWndMulBla, GetWindow(hFinder, GW_OWNER));
     EXPECT_EQ(PMULBLA->nSeq, ListBox_GetCount(GetDlgItem(hFinder, IDC_FP_SEQUENCES)));
     SetDlgItemTextA(hFinder, IDC_FP_MOTIF, "WWWHHH");
     Click(hFinder, IDC_SELECTALL);

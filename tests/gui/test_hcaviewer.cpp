@@ -68,20 +68,18 @@ protected:
     static EmfDrawing Dessine(pInfoSequence p, int nOffset, int nLast, RECT rc, int *pnRet)
     {
         return Record([&](HDC hdc) {
-            HGDIOBJ hPen0 = GetCurrentObject(hdc, OBJ_PEN), hBr0 = GetCurrentObject(hdc, OBJ_BRUSH);
             PrepHCADC(hdc, &Prg()->GrObj);
-            HGDIOBJ hPen = GetCurrentObject(hdc, OBJ_PEN), hBr = GetCurrentObject(hdc, OBJ_BRUSH);
             *pnRet = DessineDiagramme2(hdc, p, nOffset, 0, nLast, &rc, Prg()->GrObj, HCA_MODE_ECRAN);
-            EXPECT_TRUE(hPen == GetCurrentObject(hdc, OBJ_PEN) && hBr == GetCurrentObject(hdc, OBJ_BRUSH));
             CleanHCADC(hdc, &Prg()->GrObj);
-            EXPECT_TRUE(hPen0 == GetCurrentObject(hdc, OBJ_PEN) && hBr0 == GetCurrentObject(hdc, OBJ_BRUSH));
         });
     }
 };
 
 /* Above the main window, which a resize keeps below it; the plots as wide
    as the frame; the last button's tip. Another hit from the list, then the
-   next HSPs of hit 5, rebuild both plots at position 0 on the new rows. */
+   next HSPs of hit 5, rebuild both plots at position 0 on the new rows.
+   F2 again, the close box, or the report closed: the viewer goes, its menu
+   item is cleared, the main window goes back to the top. */
 TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAndFollowsAnother)
 {
     PlotsDuHsp();
@@ -110,18 +108,37 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAndFollowsAnother)
         EXPECT_EQ((Ints{ 5, noHsp }), (Ints{ Doc()->pVhspData->noAlign, Doc()->pVhspData->noHsp }));
         PlotsDuHsp();
     }
+    for (int nCas : { 0, 1, 2 }) {   /* F2 again, the close box, the report closed */
+        SCOPED_TRACE(nCas);
+        if (nCas == 0)
+            Key(VK_F2);
+        else if (nCas == 1)
+            SendMessageA(HWNDHCAMAIN, WM_CLOSE, 0, 0), PumpMessages(20);
+        else
+            Command(hWndMain, 3001);
+        EXPECT_TRUE(HWNDHCAFRAME == NULL && HWNDHCAMAIN == NULL && !Coche3009());
+        EXPECT_EQ(0, Rect(hWndMain).top) << "main window back at the top";
+        ASSERT_EQ(1, Open(SAMPLE_REPORT));
+        Key(VK_F2);
+        EXPECT_TRUE(HWNDHCAMAIN != NULL && Coche3009());
+    }
 }
 
 /* The bar runs from a window's width of residues before the row to its
    end. An arrow moves both plots 10 residues (residue 10 then drawn one
    pixel right of W, on row 30 mod 11); a thumb put before 0 keeps its
-   sign, and a page from there moves the plots and the bar nPasPage. */
-TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsAndTheBar)
+   sign, and a page from there moves the plots and the bar nPasPage.
+   Plots taller than the frame: the bottom shown after a plot is added;
+   a line of half a plot, a page of the frame, the thumb, each moving the
+   plots and the bar. With one plot no bar, and the plot one text line
+   down. Whichever allocation fails while a second plot is added: one
+   notice, no plot window left over, the first plot untouched. */
+TEST_F(HcaViewerTest, ScrollingAndAddingAPlot)
 {
     const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nPos = -nWnd + Prg()->nPasPage;
-    int nMin = 1, nMax = 0;
-    GetScrollRange(HWNDHCAFRAME, SB_HORZ, &nMin, &nMax);
-    EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + Seq(1)->LengthAffich }), (Ints{ nMin, nMax }));
+    int nMinB = 1, nMaxB = 0;
+    GetScrollRange(HWNDHCAFRAME, SB_HORZ, &nMinB, &nMaxB);
+    EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + Seq(1)->LengthAffich }), (Ints{ nMinB, nMaxB }));
     Scroll(WM_HSCROLL, SB_LINERIGHT);
     PumpMessages(30);
     const GraphObjData &g = Prg()->GrObj;
@@ -132,15 +149,6 @@ TEST_F(HcaViewerTest, HorizontalScrollingMovesBothPlotsAndTheBar)
     Scroll(WM_HSCROLL, SB_THUMBPOSITION, -nWnd);
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     EXPECT_EQ((Ints{ nPos, nPos, nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }));
-}
-
-/* Plots taller than the frame: the bottom shown after a plot is added;
-   a line of half a plot, a page of the frame, the thumb, each moving the
-   plots and the bar. With one plot no bar, and the plot one text line
-   down. Whichever allocation fails while a second plot is added: one
-   notice, no plot window left over, the first plot untouched. */
-TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
-{
     pDataHcaPrg p = Prg();
     const int cy = (int)p->GrObj.cyCharDiag;
     RECT rcF;
@@ -148,7 +156,6 @@ TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
     ASSERT_EQ(1, AjouteQuery());
     const int nMax = 3 * p->nHauteurDiag + 2 * cy - rcF.bottom;
     ASSERT_GT(nMax, p->nHauteurDiag);
-    int nMinB = 1, nMaxB = 0;
     GetScrollRange(HWNDHCAFRAME, SB_VERT, &nMinB, &nMaxB);
     EXPECT_EQ((Ints{ 0, nMax, 1, nMax, 1 }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll, p->hWndActive == Plot(2) }))
         << "the new plot in view and active";
@@ -178,26 +185,6 @@ TEST_F(HcaViewerTest, VerticalScrollingAndAddingAPlot)
         EXPECT_EQ((Ints{ 1 - r, 1 + r, 1 + r, 1, 0 }),   /* one notice per failure */
                   (Ints{ (int)answerer.Seen().size(), (int)Prg()->nDiag, NbEnfants(), Plot(0) == hWndQuery,
                          strcmp(Doc()->pVhspData->szQuery, Seq(0)->Sequence) }));
-    }
-}
-
-/* F2 again, the close box, or the report closed: the viewer goes, its menu
-   item is cleared, the main window goes back to the top. */
-TEST_F(HcaViewerTest, F2AgainTheCloseBoxOrTheReportsEndClosesIt)
-{
-    for (int nCas : { 0, 1, 2 }) {
-        SCOPED_TRACE(nCas);
-        if (nCas == 0)
-            Key(VK_F2);
-        else if (nCas == 1)
-            SendMessageA(HWNDHCAMAIN, WM_CLOSE, 0, 0), PumpMessages(20);
-        else
-            Command(hWndMain, 3001);
-        EXPECT_TRUE(HWNDHCAFRAME == NULL && HWNDHCAMAIN == NULL && !Coche3009());
-        EXPECT_EQ(0, Rect(hWndMain).top) << "main window back at the top";
-        ASSERT_EQ(1, Open(SAMPLE_REPORT));
-        Key(VK_F2);
-        EXPECT_TRUE(HWNDHCAMAIN != NULL && Coche3009());
     }
 }
 

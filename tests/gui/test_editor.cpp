@@ -196,9 +196,7 @@ TEST_F(EditorTest, OnePass)
     m_szEcrit = szDossier + "verylongna.msf";
     DeleteFileA(m_szEcrit.c_str());
     std::vector<std::string> vus;
-    HWND hDialogue = NULL;
     auto seen = Dialogue(3012, [&](HWND hDlg) {
-        hDialogue = hDlg;
         vus.push_back(Textes(hDlg, { IDC_MSF_FILENAME, IDC_MSF_FROM, IDC_MSF_TO, IDC_MSF_SCALE, IDC_MSF_NCHAR })
                       + (IsDlgButtonChecked(hDlg, IDC_MSF_CONSENSUS) == BST_CHECKED ? "|ticked" : "|clear"));
         HWND hUpDown = GetDlgItem(hDlg, IDC_MSF_UPDOWN);
@@ -238,8 +236,6 @@ TEST_F(EditorTest, OnePass)
     std::string szLigne;
     std::getline(std::ifstream(m_szEcrit, std::ios::binary), szLigne);
     EXPECT_EQ(" verylongna.msf  MSF:   31  Type: P  PileUp-like from Blast  Check: 1996  ..\r", szLigne);
-    EXPECT_EQ(std::make_pair(FALSE, HWNDMULBLAALIGN), std::make_pair(IsWindow(hDialogue), GetFocus()))
-        << "the dialog ended with the file written";
 
     const std::string szRefus = "Invalid value.\nPlease, retry.";
     vus.clear();
@@ -276,7 +272,6 @@ TEST_F(EditorTest, OnePass)
               (std::vector<std::string>{ seen.at(0), seen.at(1), vus.at(0), vus.at(1) }));
     noms[2] = "       xyz " + noms[2].substr(11);
     EXPECT_EQ(noms, Noms());
-    EXPECT_EQ(HWNDMULBLAALIGN, GetFocus());
 
     auto Retire = [&](int m) { noms.erase(noms.begin() + (m - 1)); };
     const struct {

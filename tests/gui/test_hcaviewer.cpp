@@ -68,9 +68,13 @@ protected:
     static EmfDrawing Dessine(pInfoSequence p, int nOffset, int nLast, RECT rc, int *pnRet)
     {
         return Record([&](HDC hdc) {
+            HGDIOBJ hPen0 = GetCurrentObject(hdc, OBJ_PEN), hBr0 = GetCurrentObject(hdc, OBJ_BRUSH);
             PrepHCADC(hdc, &Prg()->GrObj);
+            HGDIOBJ hPen = GetCurrentObject(hdc, OBJ_PEN), hBr = GetCurrentObject(hdc, OBJ_BRUSH);
             *pnRet = DessineDiagramme2(hdc, p, nOffset, 0, nLast, &rc, Prg()->GrObj, HCA_MODE_ECRAN);
+            EXPECT_TRUE(hPen == GetCurrentObject(hdc, OBJ_PEN) && hBr == GetCurrentObject(hdc, OBJ_BRUSH));
             CleanHCADC(hdc, &Prg()->GrObj);
+            EXPECT_TRUE(hPen0 == GetCurrentObject(hdc, OBJ_PEN) && hBr0 == GetCurrentObject(hdc, OBJ_BRUSH));
         });
     }
 };

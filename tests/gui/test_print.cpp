@@ -148,7 +148,10 @@ TEST_F(PrintTest, OneDimensionalJobPrintsEveryPageUnderItsHeaderOrStopsWhenCance
     EXPECT_TRUE(IsWindowEnabled(hWndMain) && fAbort == 0 && hwndPDlg == NULL);
 }
 
-TEST_F(PrintTest, HcaOptionsRefuseAnOverlapOfTwentyThenPrintWithNineteen)
+/* The options refuse an overlap of 20, then print with 19. Each plot of
+   the four bands gets four crop marks (eight segments a tick long, from
+   the page's edges inwards) when asked, none otherwise. */
+TEST_F(PrintTest, HcaOptionsThenCropMarksOnlyWhenAsked)
 {
     int bZigZag = Seq(0)->HcaData.IsDrawZigZag;
     std::string szVu;
@@ -178,12 +181,6 @@ TEST_F(PrintTest, HcaOptionsRefuseAnOverlapOfTwentyThenPrintWithNineteen)
     EXPECT_TRUE(bZigZag == Seq(0)->HcaData.IsDrawZigZag && IsWindowEnabled(HWNDHCAMAIN)) << "the viewer's plot untouched";
     ASSERT_EQ(1, NbJobs()) << "19 accepted";
     EnTete(1, std::string("HCA alignment between ") + Doc()->FichierBlast.szQuerySeqName + " and " + Hit() + " (Page 1)");
-}
-
-/* Each plot of the four bands gets four crop marks (eight segments a tick long,
-   from the page's edges inwards) when asked, none otherwise. */
-TEST_F(PrintTest, HcaBandsHaveCropMarksOnlyWhenAsked)
-{
     for (int bCrop : { 1, 0 }) {
         DataImpression di[2] = { { DuplicatePData(Seq(0)), 10, bCrop, 0 }, { DuplicatePData(Seq(1)), 10, bCrop, 0 } };
         int xPage = 0, t = 0, nMarques = 0;

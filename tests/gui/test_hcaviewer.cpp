@@ -268,7 +268,6 @@ TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
             EXPECT_TRUE(segment(pts[i], pts[i + 1])) << "chevron " << z;
     }
     EXPECT_EQ(nTextes, d.texts.size()) << "texts elsewhere";
-    EXPECT_LE(nSegments, d.segments.size());
     EXPECT_GE(nSegments + 20, d.segments.size()) << "segments elsewhere";
     for (int nOk : { 0, 1 }) {   /* without either work array: nothing drawn, one notice */
         BoxAnswerer answerer({ IDOK });

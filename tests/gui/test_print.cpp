@@ -127,27 +127,6 @@ protected:
     }
 };
 
-/* The job says which page it prints in a progress box over the disabled
-   main window; every page has the three header lines. Cancel pressed as
-   page 1 starts: the job stops at that page's end and is dropped. */
-TEST_F(PrintTest, OneDimensionalJobPrintsEveryPageUnderItsHeaderOrStopsWhenCancelled)
-{
-    Progression prog = Imprime1D(false);
-    EXPECT_EQ((std::vector<std::string>{ "Printing page 1.", "Printing page 2." }), prog.statuts);
-    EXPECT_EQ((std::vector<std::string>{ "Print progress", "Halyard - 1D sequence alignment", "Halyard Test Printer",
-                                         paramPrinter.szPort }),
-              prog.boite);
-    EXPECT_TRUE(!prog.bProprioActif && !IsWindow(prog.hDlg) && IsWindowEnabled(hWndMain)) << "owner disabled meanwhile";
-    EXPECT_EQ("", Page(1, 3)) << "two pages";
-    for (int p : { 1, 2 })
-        EnTete(p, "1D alignment between Query (top) and " + std::string(Hit()) + " (bottom) (Align 1, HSP 1)");
-
-    prog = Imprime1D(true);
-    EXPECT_EQ(1u, prog.statuts.size()) << "pages begun";
-    EXPECT_EQ(1, NbJobs()) << "the cancelled job dropped";
-    EXPECT_TRUE(IsWindowEnabled(hWndMain) && fAbort == 0 && hwndPDlg == NULL);
-}
-
 /* The options refuse an overlap of 20, then print with 19. Each plot of
    the four bands gets four crop marks (eight segments a tick long, from
    the page's edges inwards) when asked, none otherwise. */
@@ -200,8 +179,12 @@ TEST_F(PrintTest, HcaOptionsThenCropMarksOnlyWhenAsked)
 
 /* Without a printer each command says so in one box and prints nothing.
    With one: Letter and Cancel from the main window, Letter and OK from the
-   viewer: one choice for both, which the main window's job then prints on. */
-TEST_F(PrintTest, PrinterSetupIsOneForBothWindowsAndWithoutAPrinterEachCommandSaysSo)
+   viewer: one choice for both, which the main window's 1D job then prints
+   on. The job says which page it prints in a progress box over the
+   disabled main window; every page has the three header lines. Cancel
+   pressed as page 1 starts: the job stops at that page's end and is
+   dropped. */
+TEST_F(PrintTest, PrinterSetupIsOneForBothWindowsAndTheOneDimensionalJobPrintsOnItOrStopsWhenCancelled)
 {
     const struct { HWND hWnd; int id; const char *szCaption; } sans[] = {
         { hWndMain, 3024, "Halyard" }, { hWndMain, 3023, "Halyard" }, { HWNDHCAMAIN, 3023, "Halyard" },
@@ -236,9 +219,22 @@ TEST_F(PrintTest, PrinterSetupIsOneForBothWindowsAndWithoutAPrinterEachCommandSa
         EXPECT_EQ("Print Setup|Halyard Test Printer", ans.Seen()[0].szCaption + "|" + paramPrinter.szPrinterName);
         EXPECT_TRUE(c.hWnd == ans.Seen()[0].hOwner && c.nPapier == Papier()) << "owner, paper";
     }
-    Command(hWndMain, 3024);
+    Progression prog = Imprime1D(false);
+    EXPECT_EQ((std::vector<std::string>{ "Printing page 1.", "Printing page 2." }), prog.statuts);
+    EXPECT_EQ((std::vector<std::string>{ "Print progress", "Halyard - 1D sequence alignment", "Halyard Test Printer",
+                                         paramPrinter.szPort }),
+              prog.boite);
+    EXPECT_TRUE(!prog.bProprioActif && !IsWindow(prog.hDlg) && IsWindowEnabled(hWndMain)) << "owner disabled meanwhile";
+    EXPECT_EQ("", Page(1, 3)) << "two pages";
+    for (int p : { 1, 2 })
+        EnTete(p, "1D alignment between Query (top) and " + std::string(Hit()) + " (bottom) (Align 1, HSP 1)");
     std::string szPng = Lis(Job(1) + "-1.png");   /* PNG height: big-endian at byte 20 */
     EXPECT_EQ(std::string("\0\0\x03\x39", 4), szPng.substr(std::min<size_t>(20, szPng.size()), 4)) << "Letter: 792 points, 825 pixels at 75 dpi";
+
+    prog = Imprime1D(true);
+    EXPECT_EQ(1u, prog.statuts.size()) << "pages begun";
+    EXPECT_EQ(1, NbJobs()) << "the cancelled job dropped";
+    EXPECT_TRUE(IsWindowEnabled(hWndMain) && fAbort == 0 && hwndPDlg == NULL);
 }
 
 } // namespace

@@ -83,11 +83,19 @@ protected:
    as the frame; the last button's tip. Another hit from the list, then the
    next HSPs of hit 5, rebuild both plots at position 0 on the new rows.
    F2 again, the close box, or the report closed: the viewer goes, its menu
-   item is cleared, the main window goes back to the top. */
-TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAndFollowsAnother)
+   item is cleared, the main window goes back to the top; F2 opens it
+   again. The bar runs from a window's width of residues before the row to its
+   end. An arrow moves both plots 10 residues (residue 10 then drawn one
+   pixel right of W, on row 30 mod 11); a thumb put before 0 keeps its
+   sign, and a page from there moves the plots and the bar nPasPage.
+   Plots taller than the frame: the bottom shown after a plot is added;
+   a line of half a plot, a page of the frame, the thumb, each moving the
+   plots and the bar. With one plot no bar, and the plot one text line
+   down. Whichever allocation fails while a second plot is added: one
+   notice, no plot window left over, the first plot untouched. */
+TEST_F(HcaViewerTest, OpeningClosingAndScrolling)
 {
     PlotsDuHsp();
-    EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)) && Coche3009());
     const int nHaut = Rect(HWNDHCAMAIN).bottom - Rect(HWNDHCAMAIN).top;
     SetWindowPos(HWNDHCAMAIN, NULL, 0, 0, 640, nHaut - 20, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages(20);
@@ -124,21 +132,8 @@ TEST_F(HcaViewerTest, F2OpensTheViewerOnTheDisplayedHspAndFollowsAnother)
         EXPECT_EQ(0, Rect(hWndMain).top) << "main window back at the top";
         ASSERT_EQ(1, Open(SAMPLE_REPORT));
         Key(VK_F2);
-        EXPECT_TRUE(HWNDHCAMAIN != NULL && Coche3009());
+        EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)) && Coche3009());
     }
-}
-
-/* The bar runs from a window's width of residues before the row to its
-   end. An arrow moves both plots 10 residues (residue 10 then drawn one
-   pixel right of W, on row 30 mod 11); a thumb put before 0 keeps its
-   sign, and a page from there moves the plots and the bar nPasPage.
-   Plots taller than the frame: the bottom shown after a plot is added;
-   a line of half a plot, a page of the frame, the thumb, each moving the
-   plots and the bar. With one plot no bar, and the plot one text line
-   down. Whichever allocation fails while a second plot is added: one
-   notice, no plot window left over, the first plot untouched. */
-TEST_F(HcaViewerTest, ScrollingAndAddingAPlot)
-{
     const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nPos = -nWnd + Prg()->nPasPage;
     int nMinB = 1, nMaxB = 0;
     GetScrollRange(HWNDHCAFRAME, SB_HORZ, &nMinB, &nMaxB);
@@ -155,7 +150,6 @@ TEST_F(HcaViewerTest, ScrollingAndAddingAPlot)
     EXPECT_EQ((Ints{ nPos, nPos, nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }));
     pDataHcaPrg p = Prg();
     const int cy = (int)p->GrObj.cyCharDiag;
-    RECT rcF;
     GetClientRect(HWNDHCAFRAME, &rcF);
     ASSERT_EQ(1, AjouteQuery());
     const int nMax = 3 * p->nHauteurDiag + 2 * cy - rcF.bottom;

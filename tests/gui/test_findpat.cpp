@@ -190,11 +190,10 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
         EXPECT_EQ(hProprio == m_hOwner ? 1u : 0u, answer.Seen().size()) << "the memory notice";
     }
     MotifData motif = { "K(DE)E{4}H", "1. Acidic box" };
-    const COLORREF crGris = RGB(128, 128, 128);
     const struct { UINT uAction, uState; const char *szVu; COLORREF crCadre; } cases[] = {
-        { ODA_SELECT, ODS_SELECTED | ODS_FOCUS, "1. Acidic box|K(DE)E{4}H|1", crGris },
+        { ODA_SELECT, ODS_SELECTED | ODS_FOCUS, "1. Acidic box|K(DE)E{4}H|1", RGB(128, 128, 128) },
         { ODA_DRAWENTIRE, 0, "1. Acidic box|K(DE)E{4}H|0", GetSysColor(COLOR_WINDOW) },
-        { ODA_FOCUS, ODS_FOCUS, "0", crGris },
+        { ODA_FOCUS, ODS_FOCUS, "0", RGB(128, 128, 128) },
     };
     for (const auto &c : cases) {
         EmfDrawing d = Record([&](HDC hdc) {

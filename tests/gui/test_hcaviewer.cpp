@@ -82,9 +82,9 @@ protected:
 /* Above the main window, which a resize keeps below it; the plots as wide
    as the frame; the last button's tip. Another hit from the list, then the
    next HSPs of hit 5, rebuild both plots at position 0 on the new rows.
-   F2 again, the close box, or the report closed: the viewer goes, its menu
-   item is cleared, the main window goes back to the top; F2 opens it
-   again. The bar runs from a window's width of residues before the row to its
+   F2 again, the close box or the report closed: the viewer goes, its menu
+   item cleared, the main window back at the top; F2 opens it again.
+   The bar runs from a window's width of residues before the row to its
    end. An arrow moves both plots 10 residues (residue 10 then drawn one
    pixel right of W, on row 30 mod 11); a thumb put before 0 keeps its
    sign, and a page from there moves the plots and the bar nPasPage.
@@ -134,26 +134,24 @@ TEST_F(HcaViewerTest, OpeningClosingAndScrolling)
         Key(VK_F2);
         EXPECT_TRUE(IsWindowVisible(HWNDHCAMAIN) && IsWindowVisible(Plot(0)) && Coche3009());
     }
-    const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nPos = -nWnd + Prg()->nPasPage;
+    pDataHcaPrg p = Prg();
+    const int nWnd = (int)Seq(1)->HcaData.WndLengthaa, nPos = -nWnd + p->nPasPage;
     int nMinB = 1, nMaxB = 0;
     GetScrollRange(HWNDHCAFRAME, SB_HORZ, &nMinB, &nMaxB);
     EXPECT_EQ((Ints{ Seq(1)->StartAffich - nWnd, Seq(1)->StartAffich + Seq(1)->LengthAffich }), (Ints{ nMinB, nMaxB }));
     Scroll(WM_HSCROLL, SB_LINERIGHT);
     PumpMessages(30);
-    const GraphObjData &g = Prg()->GrObj;
     EmfDrawing d = Record([&](HDC hdc) { SendMessageA(Plot(0), WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT); });
     EXPECT_TRUE(std::any_of(d.texts.begin(), d.texts.end(), [&](const EmfText &t) {
-        return t.pt.x == g.nLineWidthAAs + 1 && t.pt.y == 6 * g.cxCharDiag + g.nLineHeightAAs * 8;
+        return t.pt.x == p->GrObj.nLineWidthAAs + 1 && t.pt.y == 6 * p->GrObj.cxCharDiag + p->GrObj.nLineHeightAAs * 8;
     })) << "residue 10";
     Scroll(WM_HSCROLL, SB_THUMBPOSITION, -nWnd);
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     EXPECT_EQ((Ints{ nPos, nPos, nPos }), (Ints{ PosH(0), PosH(1), GetScrollPos(HWNDHCAFRAME, SB_HORZ) }));
-    pDataHcaPrg p = Prg();
     const int cy = (int)p->GrObj.cyCharDiag;
     GetClientRect(HWNDHCAFRAME, &rcF);
     ASSERT_EQ(1, AjouteQuery());
     const int nMax = 3 * p->nHauteurDiag + 2 * cy - rcF.bottom;
-    ASSERT_GT(nMax, p->nHauteurDiag);
     GetScrollRange(HWNDHCAFRAME, SB_VERT, &nMinB, &nMaxB);
     EXPECT_EQ((Ints{ 0, nMax, 1, nMax, 1 }), (Ints{ nMinB, nMaxB, p->bVScroll, p->nPosVScroll, p->hWndActive == Plot(2) }))
         << "the new plot in view and active";

@@ -94,8 +94,7 @@ protected:
         BoxAnswerer answerer(std::vector<BoxAction>{});
         Key(VK_F3);
         ASSERT_EQ(0u, answerer.Seen().size()) << "first box: " << answerer.Seen()[0].szText;
-        ASSERT_NE(nullptr, PMULBLA);
-        ASSERT_EQ(HWNDMULBLAALIGN, GetFocus());
+        ASSERT_EQ(HWNDMULBLAALIGN, GetFocus()) << "the editor open, its pane active";
     }
 };
 
@@ -146,27 +145,24 @@ TEST_F(EditorTest, OnePass)
     }
 
     /* The scale's first and last marks: position p centred at (p - nHdecal - 1) * cx. */
-    const int cxE = Police().cx, cyE = Police().cy;
-    auto Marque = [&](std::string s, int p, int y) {
-        return s + "@" + std::to_string((p + 1) * cxE) + "," + std::to_string(y * cyE) + " ";
-    };
-    const std::string szDebut = Marque("1", 1, 0) + Marque("|", 1, 1) + Marque(".", 2, 1);
-    const std::string szFin = Marque(std::to_string(N), N, 0) + Marque("|", N, 1);
-    rc = { 0, 0, (N + 8) * cxE, 2 * cyE };
-    std::string szLu;
+    const SIZE fE = Police();
+    rc = { 0, 0, (N + 8) * fE.cx, 2 * fE.cy };
+    std::vector<std::string> marques;
     for (const EmfText &t : Record([&](HDC hdc) { DessineMulBlaScale(hdc, &rc); }).texts)
-        szLu += t.A() + "@" + std::to_string(t.pt.x) + "," + std::to_string(t.pt.y) + " ";
-    ASSERT_GE(szLu.size(), szDebut.size() + szFin.size());
-    EXPECT_EQ(szDebut + szFin, szLu.substr(0, szDebut.size()) + szLu.substr(szLu.size() - szFin.size())) << "the scale";
+        marques.push_back(t.A() + "@" + std::to_string(t.pt.x) + "," + std::to_string(t.pt.y));
+    ASSERT_GE(marques.size(), 5u);
+    marques.erase(marques.begin() + 3, marques.end() - 2);
+    const std::string x2 = std::to_string(2 * fE.cx), xN = std::to_string((N + 1) * fE.cx), y1 = std::to_string(fE.cy);
+    EXPECT_EQ((std::vector<std::string>{ "1@" + x2 + ",0", "|@" + x2 + "," + y1, ".@" + std::to_string(3 * fE.cx) + "," + y1,
+                                         std::to_string(N) + "@" + xN + ",0", "|@" + xN + "," + y1 }),
+              marques) << "the scale";
 
     /* The font dialog opens at the editor's size (12 points first); OK sets
        it and lays the panes out again, the scroll bar fitted to the new
-       width, the caret still on the last cell; Cancel keeps it. */
-    HDC hdc = GetDC(hWndMain);
-    const int nDpi = GetDeviceCaps(hdc, LOGPIXELSX);
-    ReleaseDC(hWndMain, hdc);
+       width, the caret still on the last cell; Cancel keeps it, as the
+       next opening shows. */
     Envoie({ Bas(VK_END) });
-    const struct { int nDepart, nPos, idBouton, nPoints; } fonts[] = { { 12, 20, IDOK, 20 }, { 20, 8, IDCANCEL, 20 }};
+    const struct { int nDepart, nPos, idBouton; } fonts[] = { { 12, 20, IDOK }, { 20, 8, IDCANCEL }, { 20, 20, IDCANCEL } };
     for (const auto &c : fonts) {
         std::string szVu;
         Dialogue(3013, [&](HWND hDlg) {
@@ -184,21 +180,18 @@ TEST_F(EditorTest, OnePass)
         gti.cbSize = sizeof gti;
         ASSERT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &gti));
         EXPECT_NEAR((double)rc.right / f.cx, PMULBLA->wndlength, 1) << "columns shown";
-        EXPECT_EQ((std::vector<long>{ c.nPoints * nDpi / 72, std::min(PMULBLA->nHdecal, N - PMULBLA->wndlength + 2),
+        EXPECT_EQ((std::vector<long>{ std::min(PMULBLA->nHdecal, N - PMULBLA->wndlength + 2),
                                       N - 2 - PMULBLA->nHdecal, S - 1 - PMULBLA->nVdecal, f.cy }),
-                  (std::vector<long>{ LFEDITORFNT.lfHeight, GetScrollPos(HWNDMULBLAALIGN, SB_HORZ),
-                                      gti.rcCaret.left / f.cx, gti.rcCaret.top / f.cy,
-                                      gti.rcCaret.bottom - gti.rcCaret.top }))
-            << "font height, scroll position, the caret's column, row and height";
+                  (std::vector<long>{ GetScrollPos(HWNDMULBLAALIGN, SB_HORZ), gti.rcCaret.left / f.cx,
+                                      gti.rcCaret.top / f.cy, gti.rcCaret.bottom - gti.rcCaret.top }))
+            << "scroll position, the caret's column, row and height";
     }
 
     const std::string szDossier = TempPath(""), szManquant = szDossier + "no such folder\\lost.msf";
     m_szEcrit = szDossier + "verylongna.msf";
     DeleteFileA(m_szEcrit.c_str());
     std::vector<std::string> vus;
-    HWND hDialogue = NULL;
     auto seen = Dialogue(3012, [&](HWND hDlg) {
-        hDialogue = hDlg;
         vus.push_back(Textes(hDlg, { IDC_MSF_FILENAME, IDC_MSF_FROM, IDC_MSF_TO, IDC_MSF_SCALE, IDC_MSF_NCHAR })
                       + (IsDlgButtonChecked(hDlg, IDC_MSF_CONSENSUS) == BST_CHECKED ? "|ticked" : "|clear"));
         HWND hUpDown = GetDlgItem(hDlg, IDC_MSF_UPDOWN);
@@ -238,8 +231,6 @@ TEST_F(EditorTest, OnePass)
     std::string szLigne;
     std::getline(std::ifstream(m_szEcrit, std::ios::binary), szLigne);
     EXPECT_EQ(" verylongna.msf  MSF:   31  Type: P  PileUp-like from Blast  Check: 1996  ..\r", szLigne);
-    EXPECT_EQ(std::make_pair(FALSE, HWNDMULBLAALIGN), std::make_pair(IsWindow(hDialogue), GetFocus()))
-        << "the dialog ended with the file written";
 
     const std::string szRefus = "Invalid value.\nPlease, retry.";
     vus.clear();
@@ -276,7 +267,6 @@ TEST_F(EditorTest, OnePass)
               (std::vector<std::string>{ seen.at(0), seen.at(1), vus.at(0), vus.at(1) }));
     noms[2] = "       xyz " + noms[2].substr(11);
     EXPECT_EQ(noms, Noms());
-    EXPECT_EQ(HWNDMULBLAALIGN, GetFocus());
 
     auto Retire = [&](int m) { noms.erase(noms.begin() + (m - 1)); };
     const struct {
@@ -320,7 +310,6 @@ TEST_F(EditorTest, OnePass)
     Command(hWndMulBla, 3020);
     HWND hFinder = HWNDFINDPAT;
     ASSERT_NE(nullptr, hFinder);
-    EXPECT_EQ(hWndMulBla, GetWindow(hFinder, GW_OWNER));
     EXPECT_EQ(PMULBLA->nSeq, ListBox_GetCount(GetDlgItem(hFinder, IDC_FP_SEQUENCES)));
     SetDlgItemTextA(hFinder, IDC_FP_MOTIF, "WWWHHH");
     Click(hFinder, IDC_SELECTALL);

@@ -122,7 +122,9 @@ protected:
 
 /* One pass: searches, the list of patterns chosen from a file, one that
    cannot be read; the lists given belong to the finder from the call on,
-   even when it cannot open (no owner any more, or no memory). */
+   even when it cannot open (no owner any more, or no memory). A pattern's
+   item: name and mask, inverted when selected, a grey frame with the
+   focus; a change of focus only draws the frame. */
 TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
 {
     SetCurrentDirectoryA(TempPath("").c_str());
@@ -187,18 +189,11 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
             EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, p));
         EXPECT_EQ(hProprio == m_hOwner ? 1u : 0u, answer.Seen().size()) << "the memory notice";
     }
-}
-
-/* A pattern's item: name and mask, inverted when selected, a grey frame
-   with the focus; a change of focus only draws the frame. */
-TEST_F(FindPatTest, PatternItemDrawing)
-{
     MotifData motif = { "K(DE)E{4}H", "1. Acidic box" };
-    const COLORREF crGris = RGB(128, 128, 128);
     const struct { UINT uAction, uState; const char *szVu; COLORREF crCadre; } cases[] = {
-        { ODA_SELECT, ODS_SELECTED | ODS_FOCUS, "1. Acidic box|K(DE)E{4}H|1", crGris },
+        { ODA_SELECT, ODS_SELECTED | ODS_FOCUS, "1. Acidic box|K(DE)E{4}H|1", RGB(128, 128, 128) },
         { ODA_DRAWENTIRE, 0, "1. Acidic box|K(DE)E{4}H|0", GetSysColor(COLOR_WINDOW) },
-        { ODA_FOCUS, ODS_FOCUS, "0", crGris },
+        { ODA_FOCUS, ODS_FOCUS, "0", RGB(128, 128, 128) },
     };
     for (const auto &c : cases) {
         EmfDrawing d = Record([&](HDC hdc) {

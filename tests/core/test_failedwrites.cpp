@@ -59,7 +59,7 @@ TEST(FailedWrites, IndexFileOfTheReader)
             GTEST_SKIP() << "no file size limit here";
         EXPECT_EQ(LB_NOTEMP, nRes);
         EXPECT_EQ(std::vector<unsigned>{IDS_NOOPENTEMP}, NoticeIds());
-        EXPECT_FALSE(FileExists(index.szPath));
+        EXPECT_FALSE(fs::exists(index.szPath));
         FreeDataProgram(pData);
     }
 }

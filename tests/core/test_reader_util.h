@@ -27,11 +27,6 @@ inline std::string ReadFile(const std::string &sPath)
     return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
-inline bool FileExists(const std::string &sPath)
-{
-    return std::ifstream(sPath).is_open();
-}
-
 /* A file in the temporary directory holding sContent, deleted with the
    object; bGone: the name only, no file. */
 struct TempFile {

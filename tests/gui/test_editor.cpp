@@ -55,7 +55,7 @@ std::vector<std::string> Noms()
 
 /* Runs command id, dansDialogue answering its dialog and actions the boxes
    that opens: the dialog's caption, then each box's text, marked when the
-   dialog does not own it. */
+   dialog does not own it or when it has Yes and No. */
 std::vector<std::string> Dialogue(int id, BoxAction dansDialogue, std::vector<BoxAction> actions = {})
 {
     actions.insert(actions.begin(), dansDialogue);
@@ -66,7 +66,8 @@ std::vector<std::string> Dialogue(int id, BoxAction dansDialogue, std::vector<Bo
     std::vector<std::string> v;
     for (const BoxSeen &b : answerer.Seen())
         v.push_back((v.empty() || b.szText.empty() ? b.szCaption : b.szText)
-                    + (v.empty() || b.hOwner == answerer.Seen()[0].hWnd ? "" : " (elsewhere)"));
+                    + (v.empty() || b.hOwner == answerer.Seen()[0].hWnd ? "" : " (elsewhere)")
+                    + (b.bYes ? " (yes/no)" : ""));
     return v;
 }
 

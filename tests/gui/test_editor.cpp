@@ -304,9 +304,7 @@ TEST_F(EditorTest, OnePass)
     /* The finder, owned by the editor, lists every row; a motif inserted
        in row 2 is found there under the row's name; it goes with the editor. */
     OuvreEditeur();
-    std::string szTables = HALYARD_FIXTURES "/../../findpat/tables";
-    std::replace(szTables.begin(), szTables.end(), '/', '\\');
-    DefinitRepertoireTables(szTables.c_str());
+    DefinitRepertoireTables(HALYARD_FIXTURES "/../../findpat/tables");
     Envoie({ Bas(VK_DOWN), Car('w'), Car('w'), Car('w'), Car('h'), Car('h'), Car('h') });
     Command(hWndMulBla, 3020);
     HWND hFinder = HWNDFINDPAT;

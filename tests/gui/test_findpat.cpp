@@ -162,6 +162,7 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
     SetDlgItemTextA(m_hDlg, IDC_FP_MOTIF, "typed");
     EXPECT_EQ("typed||patterns.mot", Champs()) << "typing clears the description";
     Liste(NULL, {}, IDCANCEL, &szVue);
+    EXPECT_EQ(szListe + "02 focus", szVue) << "the list as it was left";
     EXPECT_EQ(2u, Liste("", {}, IDOK, &szVue).size());
     EXPECT_EQ(szListe + "02 focus", szVue);
     EXPECT_EQ("|Some patterns|patterns.mot", Champs());

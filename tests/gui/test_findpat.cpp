@@ -182,7 +182,6 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
                     "Find patterns|This error could occur again.\nWould-you like to continue ? (yes/no)", "" }),
               Cherche(NULL, { 0, 2 }, { IDOK, IDNO })) << "the empty pattern, then No";
     Click(m_hDlg, IDCANCEL);
-    EXPECT_FALSE(IsWindow(m_hDlg));
     for (void *p : blocs)
         EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, p));
     for (HWND hProprio : { m_hDlg, m_hOwner }) {

@@ -76,7 +76,8 @@ protected:
         return s;
     }
 
-    /* Types szMotif (NULL: as it is), selects seqs, presses "Find...". */
+    /* Types szMotif (NULL: as it is), selects seqs, presses "Find...". A
+       box with Yes and No is marked. */
     Vus Cherche(const char *szMotif, const std::vector<int> &seqs, std::initializer_list<int> reponses = {})
     {
         if (szMotif != NULL)
@@ -85,9 +86,11 @@ protected:
         BoxAnswerer answer(reponses);
         Click(m_hDlg, IDOK);
         EXPECT_EQ(0, answer.Unexpected());
-        for (const BoxSeen &b : answer.Seen())
+        Vus v;
+        for (const BoxSeen &b : answer.Seen()) {
             EXPECT_EQ(m_hDlg, b.hOwner) << b.szText;
-        Vus v = answer.Texts();
+            v.push_back(b.szCaption + "|" + b.szText + (b.bYes ? " (yes/no)" : ""));
+        }
         v.push_back(TreeText(GetDlgItem(m_hDlg, IDC_FP_ARBRE)));
         return v;
     }
@@ -134,8 +137,7 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
     HWND hList = GetDlgItem(m_hDlg, IDC_FP_SEQUENCES);
     char szNom[64] = "";
     ListBox_GetText(hList, 3, szNom);
-    EXPECT_EQ("4 SEQ4|", std::to_string(ListBox_GetCount(hList)) + " " + szNom + "|" +
-                             TreeText(GetDlgItem(m_hDlg, IDC_FP_ARBRE)));
+    EXPECT_EQ("4 SEQ4", std::to_string(ListBox_GetCount(hList)) + " " + szNom);
     Click(m_hDlg, IDC_SELECTALL);
     Click(m_hDlg, IDC_SELECTNONE);
     EXPECT_EQ(0, ListBox_GetSelCount(hList));
@@ -159,6 +161,7 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
     SetDlgItemTextA(m_hDlg, IDC_FP_MOTIF, "typed");
     EXPECT_EQ("typed||patterns.mot", Champs()) << "typing clears the description";
     Liste(NULL, {}, IDCANCEL, &szVue);
+    EXPECT_EQ(szListe + "02 focus", szVue) << "the list as it was left";
     EXPECT_EQ(2u, Liste("", {}, IDOK, &szVue).size());
     EXPECT_EQ(szListe + "02 focus", szVue);
     EXPECT_EQ("|Some patterns|patterns.mot", Champs());
@@ -174,9 +177,10 @@ TEST_F(FindPatTest, OnePassThroughTheFinderAndItsList)
     ASSERT_EQ(3u, boxes.size());
     EXPECT_EQ(boxes[0].hWnd, boxes[2].hOwner);
     EXPECT_EQ("|sel  focus||", szVue + Champs().substr(0, 2));
-    EXPECT_EQ(3u, Cherche(NULL, { 0, 2 }, { IDOK, IDNO }).size()) << "the invalid pattern, then No";
+    EXPECT_EQ((Vus{ "Find patterns|Invalid pattern (syntax error).",
+                    "Find patterns|This error could occur again.\nWould-you like to continue ? (yes/no)", "" }),
+              Cherche(NULL, { 0, 2 }, { IDOK, IDNO })) << "the empty pattern, then No";
     Click(m_hDlg, IDCANCEL);
-    EXPECT_FALSE(IsWindow(m_hDlg));
     for (void *p : blocs)
         EXPECT_FALSE(HeapValidate(GetProcessHeap(), 0, p));
     for (HWND hProprio : { m_hDlg, m_hOwner }) {

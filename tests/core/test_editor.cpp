@@ -444,20 +444,6 @@ TEST(MsfExport, RangePathAndChecksum)
     EXPECT_EQ(7510, SEQGCGCHECKSUM(57, 0, std::string(58, 'A').c_str()));
 }
 
-/* A fresh folder in the temporary directory, removed with the object. */
-struct TempDir {
-    std::string s = TempFile("", true).szPath; /* a free name */
-    TempDir() { fs::create_directory(s); }
-    ~TempDir() { std::error_code ec; fs::remove_all(s, ec); }
-    std::vector<std::string> List(const char *szSub = "") const
-    {
-        std::vector<std::string> v;
-        for (const auto &e : fs::directory_iterator(s + szSub))
-            v.push_back(e.path().filename().string());
-        return v;
-    }
-};
-
 /* What the MSF tests write, with its consensus: the second row's name has
    blanks in its first 10 characters, the third's is short. */
 struct MsfRows : Made {

@@ -37,13 +37,12 @@ const char *const kTables = HALYARD_FIXTURES "/../../findpat/tables";
 /* Each test gets an empty work directory and the tables of tests/data/findpat. */
 class FindPat : public ::testing::Test {
 protected:
-    const fs::path dir = fs::temp_directory_path() / "hlfindpat";
-    const std::string szDir = dir.string() + (char)fs::path::preferred_separator;
+    const readertest::TempDir tmp;
+    const fs::path dir = tmp.s;
+    const std::string szDir = tmp.s + (char)fs::path::preferred_separator;
 
     void SetUp() override
     {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         DefinitRepertoireTables(HALYARD_FIXTURES "/findpat");
         OsNoticeLogClear();
     }
@@ -51,15 +50,6 @@ protected:
     {
         MyAllocFailAfter(-1);
         DefinitRepertoireTables(NULL);
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-    Texts Files()
-    {
-        Texts v;
-        for (const fs::directory_entry &e : fs::directory_iterator(dir))
-            v.push_back(e.path().filename().string());
-        return v;
     }
     /* The matches of RESULTS.TMP, parsed on their own; CR LF lines. */
     Chains Results()
@@ -178,7 +168,7 @@ TEST_F(FindPat, MasksCompileOrAreRefusedAndTheTables)
         DefinitRepertoireTables(c.szRep);
         EXPECT_EQ(RECH_ERREUR, Search("ABAB", c.szMask, c.szTable)) << "[" << c.szMask << "]";
         EXPECT_EQ(Ids{std::string(c.szMask) == "A" ? IDS_NOPROTTBL : (unsigned)IDS_BADPATTERN}, NoticeIds());
-        EXPECT_TRUE(Files().empty());
+        EXPECT_TRUE(tmp.List().empty());
     }
     char szExe[300], szRep[300];
     DefinitRepertoireTables(NULL);
@@ -198,7 +188,7 @@ TEST_F(FindPat, WholeSearchesAndTheirWorkFiles)
     /* A results file of an earlier search never passes for a new one. */
     std::ofstream(dir / "RESULTS.TMP", std::ios::binary) << "0 0\r\n-\r\n";
     EXPECT_EQ(RECH_ABSENT, Search("CCC", "A"));
-    EXPECT_TRUE(Files().empty());
+    EXPECT_TRUE(tmp.List().empty());
 
     /* Each memory failure in turn: the search fails or goes through, leaving no work file but the results. */
     const char *szSeq = "ABCABCXAB", *szMask = "A{2}(BC){4}A{9}B";
@@ -216,7 +206,7 @@ TEST_F(FindPat, WholeSearchesAndTheirWorkFiles)
             EXPECT_LT(5, n);
             break;
         }
-        const Texts files = Files();
+        const Texts files = tmp.List();
         EXPECT_TRUE(files.empty() || (nRes != RECH_ERREUR && files == Texts{"RESULTS.TMP"})) << "failure " << n;
         fs::remove(dir / "RESULTS.TMP");
         ASSERT_LT(n, 200);
@@ -298,7 +288,7 @@ TEST_F(FindPat, TooManyMatchesAreCutAndTheFindLoop)
         EXPECT_EQ(c.calls, calls);
         EXPECT_EQ(c.ids, NoticeIds());
         EXPECT_EQ(c.ids[0] == IDS_FP_TOOMANY ? OS_NOTICE_INFO : OS_NOTICE_ERROR, OsNoticeLog()[0].nKind);
-        EXPECT_TRUE(Files().empty());
+        EXPECT_TRUE(tmp.List().empty());
     }
 }
 

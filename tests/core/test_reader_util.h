@@ -7,6 +7,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -44,6 +45,20 @@ struct TempFile {
     ~TempFile() { remove(szPath); }
     TempFile(const TempFile &) = delete;
     TempFile &operator=(const TempFile &) = delete;
+};
+
+/* A fresh folder in the temporary directory, removed with the object. */
+struct TempDir {
+    std::string s = TempFile("", true).szPath; /* a free name */
+    TempDir() { std::filesystem::create_directory(s); }
+    ~TempDir() { std::error_code ec; std::filesystem::remove_all(s, ec); }
+    std::vector<std::string> List(const char *szSub = "") const
+    {
+        std::vector<std::string> v;
+        for (const auto &e : std::filesystem::directory_iterator(s + szSub))
+            v.push_back(e.path().filename().string());
+        return v;
+    }
 };
 
 inline std::string Fixture(const char *szName)

@@ -261,59 +261,19 @@ std::vector<std::string> Dessin(const EmfDrawing &d)
     return v;
 }
 
-class MapTest : public ReportTest {
-protected:
-    void SetUp() override
-    {
-        ReportTest::SetUp();
-        Command(hWndMain, 3006), Key(VK_F4);
-        ASSERT_TRUE(hWndStatBla != NULL && pStat != NULL);
-        MesurePolice(NULL, hStatBlaFnt, &cx, &cy);
-    }
-    long cx = 0, cy = 0; /* the map font's on the screen */
-};
-
-/* F4 maps all HSPs or some, F4 again or another report closes the map
-   without a word; nothing selected or no index file: only a notice, no
-   progress box, no map. */
-TEST_F(MapTest, F4OpensTheMapOnTheSelectionOrSaysWhyNot)
+/* F4 maps all HSPs. Scrolled one row, the map's panes draw the rows a
+   band meets where its scale puts them: labels right-aligned before 29 cx,
+   bars with their line across and their ends' numbers outside on grey; the
+   histogram its covered positions on the bars' scale, its midline and
+   largest count. F4 again or another report closes the map without a
+   word; F4 maps all HSPs or some; nothing selected or no index file: only
+   a notice, no progress box, no map. */
+TEST_F(ReportTest, MapDrawsItsRowsOnTheScaleOpensOnTheSelectionOrSaysWhyNot)
 {
-    m_pBoxes.reset();
-    const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
-        { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
-        { 3006, "Halyard - map of all sequences", 16, 1, 1 }, { 3007, "No sequences selected.", 0, 0, 0 },
-        { 3006, "Unable to prepare map.", 0, 0, 0 } };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.bRapport ? "another report" : c.szTitre);
-        HWND hWndCarte = hWndStatBla;
-        BoxAnswerer fermeture(std::vector<BoxAction>{});
-        EXPECT_EQ(1, hWndCarte == NULL ? 1 : c.bRapport ? Open(SAMPLE_REPORT) : (Key(VK_F4), 1));
-        EXPECT_EQ((std::vector<const void *>{ nullptr, nullptr }), (std::vector<const void *>{ hWndStatBla, pStat }));
-        EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)fermeture.Seen().size(), IsWindow(hWndCarte) })) << "boxes, the window";
-        Command(hWndMain, 3007), Command(hWndMain, c.idSelection);
-        ASSERT_TRUE(c.nSeq || c.idSelection != 3006 || DeleteFileA(Doc()->szFileSortie));
-        HWND hWndProgres = NULL;
-        BoxAnswerer answerer(std::vector<BoxAction>{ [&](HWND hBox) { hWndProgres = FindWindowA(NULL, "Preparing map..."), Press(IDOK)(hBox); } });
-        Key(VK_F4);
-        if (c.nSeq) {
-            EXPECT_EQ(c.szTitre, WindowText(hWndStatBla));
-            ASSERT_NE(nullptr, pStat);
-            EXPECT_EQ((std::vector<int>{ c.nSeq, 412, c.nAll, 0 }), (std::vector<int>{ pStat->nSeq, pStat->nTaille, pStat->IsAllSelected, (int)answerer.Seen().size() }));
-        } else {
-            ASSERT_EQ(std::vector<std::string>{ std::string("BLAST map|") + c.szTitre }, answerer.Texts());
-            EXPECT_EQ((std::vector<const void *>{ hWndMain, nullptr, nullptr, nullptr }),
-                      (std::vector<const void *>{ answerer.Seen()[0].hOwner, hWndProgres, hWndStatBla, pStat }))
-                << "the box's owner, the progress box under it, the map, its data";
-        }
-    }
-}
-
-/* Scrolled one row, the panes draw the rows a band meets where the map's
-   scale puts them: labels right-aligned before 29 cx, bars with their line
-   across and their ends' numbers outside on grey. The histogram draws its
-   covered positions on the bars' scale, its midline and largest count. */
-TEST_F(MapTest, PanesDrawTheBandsRowsOnTheScaleAndScrollTogether)
-{
+    Command(hWndMain, 3006), Key(VK_F4);
+    ASSERT_TRUE(hWndStatBla != NULL && pStat != NULL);
+    long cx, cy; /* the map font's on the screen */
+    MesurePolice(NULL, hStatBlaFnt, &cx, &cy);
     SetWindowPos(hWndStatBla, NULL, 0, 0, 600, 200, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages(20);
     SendMessageA(hWndStatBlaListGraph, WM_VSCROLL, SB_LINEDOWN, 0);
@@ -344,6 +304,34 @@ TEST_F(MapTest, PanesDrawTheBandsRowsOnTheScaleAndScrollTogether)
     }
     histo.push_back(Trace(std::to_string(n) + " left transparent", 0, 0, 0xFFFFFF));
     EXPECT_EQ(histo, Dessin(Record([&](HDC hdc) { DessineStatHisto(hdc, 500, 400); })));
+    m_pBoxes.reset();
+    const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
+        { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
+        { 3006, "Halyard - map of all sequences", 16, 1, 1 }, { 3007, "No sequences selected.", 0, 0, 0 },
+        { 3006, "Unable to prepare map.", 0, 0, 0 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bRapport ? "another report" : c.szTitre);
+        HWND hWndCarte = hWndStatBla;
+        BoxAnswerer fermeture(std::vector<BoxAction>{});
+        EXPECT_EQ(1, hWndCarte == NULL ? 1 : c.bRapport ? Open(SAMPLE_REPORT) : (Key(VK_F4), 1));
+        EXPECT_EQ((std::vector<const void *>{ nullptr, nullptr }), (std::vector<const void *>{ hWndStatBla, pStat }));
+        EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)fermeture.Seen().size(), IsWindow(hWndCarte) })) << "boxes, the window";
+        Command(hWndMain, 3007), Command(hWndMain, c.idSelection);
+        ASSERT_TRUE(c.nSeq || c.idSelection != 3006 || DeleteFileA(Doc()->szFileSortie));
+        HWND hWndProgres = NULL;
+        BoxAnswerer answerer(std::vector<BoxAction>{ [&](HWND hBox) { hWndProgres = FindWindowA(NULL, "Preparing map..."), Press(IDOK)(hBox); } });
+        Key(VK_F4);
+        if (c.nSeq) {
+            EXPECT_EQ(c.szTitre, WindowText(hWndStatBla));
+            ASSERT_NE(nullptr, pStat);
+            EXPECT_EQ((std::vector<int>{ c.nSeq, 412, c.nAll, 0 }), (std::vector<int>{ pStat->nSeq, pStat->nTaille, pStat->IsAllSelected, (int)answerer.Seen().size() }));
+        } else {
+            ASSERT_EQ(std::vector<std::string>{ std::string("BLAST map|") + c.szTitre }, answerer.Texts());
+            EXPECT_EQ((std::vector<const void *>{ hWndMain, nullptr, nullptr, nullptr }),
+                      (std::vector<const void *>{ answerer.Seen()[0].hOwner, hWndProgres, hWndStatBla, pStat }))
+                << "the box's owner, the progress box under it, the map, its data";
+        }
+    }
 }
 
 } // namespace

@@ -37,8 +37,25 @@ protected:
     int nAvant = 0;
 };
 
+#define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
+
+/* Answers the query dialog: its lines into *pLines (" *": selected), line nChoice chosen with id. */
+BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
+{
+    return [=](HWND hBox) {
+        HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
+        char sz[200];
+        for (int i = 0; i < ListBox_GetCount(hList); i++)
+            ListBox_GetText(hList, i, sz), pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
+        ListBox_SetCurSel(hList, nChoice);
+        SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    };
+}
+
 /* Over an open sample report: what each way of opening another file
-   shows, and what is open afterwards. */
+   shows, and what is open afterwards. Of a newer report, the query
+   chosen is read and named in the title, its P column headed "E" until
+   the report is closed; Cancel keeps the report open before. */
 TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 {
     const std::string szSample = readertest::ReadFile(SAMPLE_REPORT);
@@ -79,7 +96,28 @@ TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
         EXPECT_TRUE(!c.nHits || (p != NULL && ListBox_GetCurSel(HWNDRESULT) == 0 && p->noAlign == 1 && p->noHsp == 1)) << "the first HSP shown";
         DeleteFileA(szPath.c_str());
     }
-    FermeUnFichier(hWndMain);
+    ASSERT_EQ(1, Open(SAMPLE_REPORT));
+    std::string szSortie = Doc()->szFileSortie;
+    std::vector<std::string> lines;
+    EXPECT_EQ(0, (BoxAnswerer({ ChooseQuery(&lines, 2, IDCANCEL) }), Open(QUERIES_REPORT)));
+    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
+    EXPECT_TRUE(lines.size() == 3 && Doc()->nHSP == 11 && szSortie == Doc()->szFileSortie && Exists(szSortie));
+
+    lines.clear();
+    BoxAnswerer answer({ ChooseQuery(&lines, 1, IDOK) });
+    ASSERT_EQ(1, Open(QUERIES_REPORT));
+    ASSERT_EQ(1u, answer.Seen().size());
+    EXPECT_EQ((std::vector<std::string>{ "PQ0\t245 letters *", "PQ1\t245 letters", "PQ2\t245 letters" }), lines);
+    EXPECT_EQ("Halyard   -   blastplus_3queries.bla   -   query 2 of 3: PQ1", WindowText(hWndMain));
+    ASSERT_TRUE(Doc()->nHSP == 3 && Doc()->pVhspData != NULL);
+    EXPECT_STREQ("PS1", Doc()->pHSPResultat[0]->szAccessNb);
+    for (const wchar_t *szCaption : { L"E", L"P" }) {
+        std::wstring sz;
+        for (const EmfText &t : Record([](HDC hdc) { DessineEnteteRect(hdc); }).texts)
+            sz += t.szText == L"E" || t.szText == L"P" ? t.szText : L"";
+        EXPECT_TRUE(sz == szCaption);
+        FermeUnFichier(hWndMain);
+    }
 }
 
 /* A report of 20,000 hits, hit h's one HSP starting its subject at h:
@@ -113,49 +151,6 @@ TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
     EXPECT_TRUE(Doc()->pHSPResultat[nHits - 1]->nHSPselected[0] == 1 && Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
     FermeUnFichier(hWndMain);
     DeleteFileA(szPath.c_str());
-}
-
-#define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
-
-/* Answers the query dialog: its lines into *pLines (" *": selected), line nChoice chosen with id. */
-BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
-{
-    return [=](HWND hBox) {
-        HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
-        char sz[200];
-        for (int i = 0; i < ListBox_GetCount(hList); i++)
-            ListBox_GetText(hList, i, sz), pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
-        ListBox_SetCurSel(hList, nChoice);
-        SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-    };
-}
-
-/* The query chosen is read and named in the title, its P column headed
-   "E" until the report is closed; Cancel keeps the report open before. */
-TEST_F(OpenCloseTest, OneQueryOfANewerReport)
-{
-    ASSERT_EQ(1, Open(SAMPLE_REPORT));
-    std::string szSortie = Doc()->szFileSortie;
-    std::vector<std::string> lines;
-    EXPECT_EQ(0, (BoxAnswerer({ ChooseQuery(&lines, 2, IDCANCEL) }), Open(QUERIES_REPORT)));
-    EXPECT_EQ("Halyard   -   sample.bla", WindowText(hWndMain));
-    EXPECT_TRUE(lines.size() == 3 && Doc()->nHSP == 11 && szSortie == Doc()->szFileSortie && Exists(szSortie));
-
-    lines.clear();
-    BoxAnswerer answer({ ChooseQuery(&lines, 1, IDOK) });
-    ASSERT_EQ(1, Open(QUERIES_REPORT));
-    ASSERT_EQ(1u, answer.Seen().size());
-    EXPECT_EQ((std::vector<std::string>{ "PQ0\t245 letters *", "PQ1\t245 letters", "PQ2\t245 letters" }), lines);
-    EXPECT_EQ("Halyard   -   blastplus_3queries.bla   -   query 2 of 3: PQ1", WindowText(hWndMain));
-    ASSERT_TRUE(Doc()->nHSP == 3 && Doc()->pVhspData != NULL);
-    EXPECT_STREQ("PS1", Doc()->pHSPResultat[0]->szAccessNb);
-    for (const wchar_t *szCaption : { L"E", L"P" }) {
-        std::wstring sz;
-        for (const EmfText &t : Record([](HDC hdc) { DessineEnteteRect(hdc); }).texts)
-            sz += t.szText == L"E" || t.szText == L"P" ? t.szText : L"";
-        EXPECT_TRUE(sz == szCaption);
-        FermeUnFichier(hWndMain);
-    }
 }
 
 /* Menu items and toolbar buttons that need a report are greyed without

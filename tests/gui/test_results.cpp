@@ -32,9 +32,12 @@ protected:
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
-/* Number, identifier, score, P at the row's top in their colours, over the selection or window colour;
-   the focus mark a grey frame just inside the row, erased in the window colour; other controls untouched. */
-TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
+/* A row: number, identifier, score, P at its top in their colours, over the selection or window colour;
+   the focus mark a grey frame just inside it, erased in the window colour; other controls untouched.
+   Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
+   "<<" are enabled; Space toggles the flag of the HSP shown and the
+   selection commands set those of every hit; the list keeps the focus. */
+TEST_F(ReportTest, ResultsListDrawsItsRowsAndItsKeysSetTheFlags)
 {
     const RECT rc = { 3, 40, 400, 60 }, rcMark = { 4, 41, 399, 59 };
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
@@ -70,15 +73,8 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
                 << "text, colour, top, columns in order";
         }
     }
-}
-
-/* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
-   "<<" are enabled; Space toggles the flag of the HSP shown and the
-   selection commands set those of every hit; the list keeps the focus. */
-TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
-{
     /* key or command, hit and HSP shown after, check box, "<<" and ">>" enabled, flags of HSPs 1.1, 4.1, 5.1, 5.2, 5.3 */
-    const struct { UINT id; const char *szAffiche; bool bCoche, bPrev, bNext; const char *szFlags; } cases[] = {
+    const struct { UINT id; const char *szAffiche; bool bCoche, bPrev, bNext; const char *szFlags; } steps[] = {
         { VK_ADD, "1 1", false, false, false, "00000" }, { VK_DOWN, "2 1", false, false, false, "00000" }, { VK_DOWN, "3 1", false, false, true, "00000" },
         { VK_DOWN, "4 1", false, false, false, "00000" }, { VK_DOWN, "5 1", false, false, true, "00000" }, { VK_SUBTRACT, "5 1", false, false, true, "00000" },
         { VK_ADD, "5 2", false, true, true, "00000" }, { VK_OEM_PLUS, "5 2", false, true, true, "00000" }, { VK_ADD, "5 3", false, true, false, "00000" },
@@ -86,8 +82,8 @@ TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
         { VK_SPACE, "5 2", true, true, true, "00010" }, { VK_SUBTRACT, "5 1", false, false, true, "00010" }, { VK_ADD, "5 2", true, true, true, "00010" },
         { VK_SPACE, "5 2", false, true, true, "00000" }, { 3006, "5 2", true, true, true, "11111" }, { 3005, "5 2", true, true, true, "11111" },
         { 3007, "5 2", false, true, true, "00000" }, { 3005, "5 2", false, true, true, "11100" }, { 3005, "5 2", false, true, true, "11100" } };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key or command " << c.id);
+    for (const auto &c : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &c - steps << " key or command " << c.id);
         c.id < 3000 ? Touche(c.id) : Command(hWndMain, c.id);
         std::string szVu = std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp) + " ";
         for (int n : { Flag(1, 1), Flag(4, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3) })

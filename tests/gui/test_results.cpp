@@ -32,13 +32,49 @@ protected:
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
-/* A row: number, identifier, score, P at its top in their colours, over the selection or window colour;
-   the focus mark a grey frame just inside it, erased in the window colour; other controls untouched.
-   Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
-   "<<" are enabled; Space toggles the flag of the HSP shown and the
-   selection commands set those of every hit; the list keeps the focus. */
-TEST_F(ReportTest, ResultsListDrawsItsRowsAndItsKeysSetTheFlags)
+/* The alignment pane: columns centred at (i - nDecal + 1) cx in their colours, numbers over the
+   query and under the subject on every tenth residue; on the printer (mode 20) shifted by the area,
+   numbers cut to their last five digits; the scroll bar spans -2 ... length - width + 2, its thumb
+   (a signed position) moves the pane. The results list: a row shows number, identifier, score, P
+   at its top in their colours, over the selection or window colour; the focus mark a grey frame
+   just inside it, erased in the window colour; other controls untouched. Arrows choose a hit;
+   keypad plus and minus step its HSPs while ">>" and "<<" are enabled; Space toggles the flag of
+   the HSP shown and the selection commands set those of every hit; the list keeps the focus. */
+TEST_F(ReportTest, AlignmentPaneAndResultsListDrawAndFollowTheKeys)
 {
+    std::string q = "MKVLAAGIVLLA", m = "MK LA+G V  A", s = "MKTLASGLVAIA";
+    /* query red on white, match white on black, subject blue on yellow */
+    std::vector<unsigned> qt(12, 2), qb(12, 1), ct(12, 1), cb(12, 0), st(12, 4), sb(12, 5);
+    HalyardHSPData h = {};
+    h.tailleAlign = 12, h.szQuery = &q[0], h.szComp = &m[0], h.szSubject = &s[0];
+    h.QueryTxtClr = qt.data(), h.QueryBkClr = qb.data(), h.CompTxtClr = ct.data(), h.CompBkClr = cb.data();
+    h.SubjectTxtClr = st.data(), h.SubjectBkClr = sb.data();
+    GraphData gr = Doc()->GrData;
+    gr.nTxtColor = gr.nTxtBkColor = 0;
+    /* text, x, y, text and background colours (~0: not checked): query column 0, match and subject column 5, numbers */
+    struct Attendu { const wchar_t *sz; long x, y; COLORREF crText, crBk; };
+    const struct { unsigned nStartQ, nStartS; int x0, y0, nDecal, nMode; std::vector<Attendu> textes; size_t nTextes; } vues[] = {
+        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] }, { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] }, { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },
+                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u }, { L"20", 104, 60, ~0u, ~0u } }, 39 },
+        { 123450, 7, 100, 50, 0, 20, { { L"M", 108, 65, ~0u, ~0u }, { L"23450", 108, 50, ~0u, ~0u } }, 0 } };
+    for (const auto &k : vues) {
+        SCOPED_TRACE(k.nMode);
+        h.StartQuery = k.nStartQ, h.StartSubject = k.nStartS;
+        EmfDrawing d = Record([&](HDC hdc) { DessineAlignement(hdc, k.x0, k.y0, 500, 100, 8, 15, &gr, k.nDecal, &h, 0, 12, k.nMode); });
+        for (const Attendu &a : k.textes) {
+            const EmfText *t = d.TextAt(a.sz, a.x, a.y);
+            ASSERT_NE(nullptr, t) << std::string(a.sz, a.sz + wcslen(a.sz)) << " at " << a.x << "," << a.y;
+            EXPECT_TRUE(a.crText == ~0u || (a.crText == t->crText && a.crBk == t->crBk)) << std::string(a.sz, a.sz + wcslen(a.sz));
+        }
+        /* 3 rows of 12 characters and 3 numbers: none before the start */
+        EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
+    }
+    pDataGeneralPrg pData = Doc();
+    int nMin, nMax;
+    GetScrollRange(HWNDALIGN, SB_HORZ, &nMin, &nMax);
+    SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, (WORD)(short)-1), 0);
+    EXPECT_EQ((std::vector<int>{ -2, pData->pVhspData->tailleAlign - pData->scroll.wndlength + 2, -1, -1 }),
+              (std::vector<int>{ nMin, nMax, pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) }));
     const RECT rc = { 3, 40, 400, 60 }, rcMark = { 4, 41, 399, 59 };
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
     const COLORREF crNormal[] = { 0x000000, 0x643C28, 0x002864, 0x000000 };
@@ -111,48 +147,6 @@ TEST_F(ReportTest, ResultsListDrawsItsRowsAndItsKeysSetTheFlags)
     Command(hWndMain, 3007);
     Touche(VK_SPACE);
     EXPECT_TRUE(Flag(2, 1) == 0 && Coche());
-}
-
-/* Columns centred at (i - nDecal + 1) cx in their colours, numbers over
-   the query and under the subject on every tenth residue; on the printer
-   (mode 20) shifted by the area, numbers cut to their last five digits.
-   The scroll bar spans -2 ... length - width + 2; its thumb (a signed
-   position) moves the pane. */
-TEST_F(ReportTest, AlignmentPaneDrawsItsColumnsAndScrollsWithinBothEnds)
-{
-    std::string q = "MKVLAAGIVLLA", c = "MK LA+G V  A", s = "MKTLASGLVAIA";
-    /* query red on white, match white on black, subject blue on yellow */
-    std::vector<unsigned> qt(12, 2), qb(12, 1), ct(12, 1), cb(12, 0), st(12, 4), sb(12, 5);
-    HalyardHSPData h = {};
-    h.tailleAlign = 12, h.szQuery = &q[0], h.szComp = &c[0], h.szSubject = &s[0];
-    h.QueryTxtClr = qt.data(), h.QueryBkClr = qb.data(), h.CompTxtClr = ct.data(), h.CompBkClr = cb.data();
-    h.SubjectTxtClr = st.data(), h.SubjectBkClr = sb.data();
-    GraphData gr = Doc()->GrData;
-    gr.nTxtColor = gr.nTxtBkColor = 0;
-    /* text, x, y, text and background colours (~0: not checked): query column 0, match and subject column 5, numbers */
-    struct Attendu { const wchar_t *sz; long x, y; COLORREF crText, crBk; };
-    const struct { unsigned nStartQ, nStartS; int x0, y0, nDecal, nMode; std::vector<Attendu> textes; size_t nTextes; } cases[] = {
-        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] }, { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] }, { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },
-                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u }, { L"20", 104, 60, ~0u, ~0u } }, 39 },
-        { 123450, 7, 100, 50, 0, 20, { { L"M", 108, 65, ~0u, ~0u }, { L"23450", 108, 50, ~0u, ~0u } }, 0 } };
-    for (const auto &k : cases) {
-        SCOPED_TRACE(k.nMode);
-        h.StartQuery = k.nStartQ, h.StartSubject = k.nStartS;
-        EmfDrawing d = Record([&](HDC hdc) { DessineAlignement(hdc, k.x0, k.y0, 500, 100, 8, 15, &gr, k.nDecal, &h, 0, 12, k.nMode); });
-        for (const Attendu &a : k.textes) {
-            const EmfText *t = d.TextAt(a.sz, a.x, a.y);
-            ASSERT_NE(nullptr, t) << std::string(a.sz, a.sz + wcslen(a.sz)) << " at " << a.x << "," << a.y;
-            EXPECT_TRUE(a.crText == ~0u || (a.crText == t->crText && a.crBk == t->crBk)) << std::string(a.sz, a.sz + wcslen(a.sz));
-        }
-        /* 3 rows of 12 characters and 3 numbers: none before the start */
-        EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
-    }
-    pDataGeneralPrg pData = Doc();
-    int nMin, nMax;
-    GetScrollRange(HWNDALIGN, SB_HORZ, &nMin, &nMax);
-    SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, (WORD)(short)-1), 0);
-    EXPECT_EQ((std::vector<int>{ -2, pData->pVhspData->tailleAlign - pData->scroll.wndlength + 2, -1, -1 }),
-              (std::vector<int>{ nMin, nMax, pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) }));
 }
 
 /* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */

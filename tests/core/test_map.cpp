@@ -154,7 +154,6 @@ TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
         EXPECT_EQ(wantRows, rows) << "round " << round << ": query ranges of the rows";
         EXPECT_EQ(wantRows.size() == 2 * d.pData->nAlignTotal, m.p->IsAllSelected == 1) << "round " << round;
         EXPECT_EQ(want, m.Histo()) << "round " << round;
-        EXPECT_EQ(std::vector<unsigned>{}, NoticeIds()) << "round " << round;
     }
 }
 

@@ -196,9 +196,8 @@ TEST_F(OpenCloseTest, ReportCommandsAndDialogsFollowTheOpenReport)
 /* Busy blocks of the process heap, where every MyAlloc block lives. */
 long BlocsOccupes()
 {
-    PROCESS_HEAP_ENTRY e;
+    PROCESS_HEAP_ENTRY e = {}; /* lpData NULL: from the first entry */
     long n = 0;
-    e.lpData = NULL;
     HeapLock(GetProcessHeap());
     while (HeapWalk(GetProcessHeap(), &e))
         n += (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;

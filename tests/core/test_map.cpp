@@ -1,5 +1,4 @@
-/* The BLAST map's data: rows, labels, coverage, failures, scroll range;
-   the alignment pane's scroll, the same arithmetic across. */
+/* The BLAST map's data: rows, labels, coverage, failures, scroll range; the alignment pane's scroll. */
 #include "editor_util.h"
 
 #include <list>

@@ -2,8 +2,6 @@
    hit 5 with three HSPs): results list, alignment pane, String Finder, map. */
 #include <string.h>
 
-#include <vector>
-
 #include "mainfixture.h"
 #include "statwin.h"
 #include "strsearchwin.h"

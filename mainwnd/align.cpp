@@ -8,7 +8,14 @@
 #include <string.h>
 
 #include "HALYARD.h"
+#include "alignpane.h"
 #include "hspload.h"
+
+/* The pane's scroll requests are the platform's. */
+static_assert(ALIGN_LIGNE_GAUCHE == SB_LINELEFT && ALIGN_LIGNE_DROITE == SB_LINERIGHT
+                  && ALIGN_PAGE_GAUCHE == SB_PAGELEFT && ALIGN_PAGE_DROITE == SB_PAGERIGHT
+                  && ALIGN_POSITION == SB_THUMBPOSITION && ALIGN_SUIVI == SB_THUMBTRACK,
+              "scroll request codes");
 
 /* ---- Small helpers ----------------------------------------------------- */
 
@@ -120,24 +127,14 @@ static void AlignProc_OnPaint(HWND hWnd)
 static void AlignProc_OnHScroll(HWND hWnd, HWND hWndCtl, UINT uCode, int nPos)
 {
     pDataGeneralPrg pData = DocumentOf(hWndMain);
-    int nDecal, nLen, nMax, p;
+    int nDecal, p;
     long cx, cy;
 
     (void)hWndCtl;
     if (pData == NULL || pData->pVhspData == NULL || pData->scroll.wndlength == 0)
         return;
     nDecal = pData->scroll.nDecal;
-    nLen = pData->scroll.wndlength;
-    nMax = pData->pVhspData->tailleAlign - nLen + 2;
-    switch (uCode) {
-    case SB_LINELEFT:  p = nDecal - nLen / 10; if (p < -2) p = -2; break;
-    case SB_LINERIGHT: p = nDecal + nLen / 10; if (p > nMax) p = nMax; break;
-    case SB_PAGELEFT:  p = nDecal - nLen;      if (p < -2) p = -2; break;
-    case SB_PAGERIGHT: p = nDecal + nLen;      if (p > nMax) p = nMax; break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: p = nPos; break;
-    default: return;
-    }
+    p = AlignNouveauDecalage(&pData->scroll, pData->pVhspData->tailleAlign, (int)uCode, nPos);
     if (p == nDecal)
         return;
     MesurePolice(hWnd, HFNTALIGN, &cx, &cy);
@@ -197,16 +194,13 @@ void ReajusteScroll(pDataGeneralPrg pData)
 {
     RECT rc;
     long cx, cy;
-    int n;
+    int nMax;
 
     MesurePolice(HWNDALIGN, HFNTALIGN, &cx, &cy);
     GetClientRect(HWNDALIGN, &rc);
-    n = RoundFloat((float)(rc.right + 1) / (float)cx);
-    if (pData->pVhspData != NULL && pData->pVhspData->tailleAlign > n - 2) {
-        pData->scroll.wndlength = n;
+    if (AlignDefilement(&pData->scroll, pData->pVhspData, rc.right, (int)cx, &nMax)) {
         EnableScrollBar(HWNDALIGN, SB_HORZ, ESB_ENABLE_BOTH);
-        SetScrollRange(HWNDALIGN, SB_HORZ, -2, pData->pVhspData->tailleAlign - n + 2, FALSE);
-        pData->scroll.nDecal = -2;
+        SetScrollRange(HWNDALIGN, SB_HORZ, -2, nMax, FALSE);
         /* Under Wine, setting the thumb where it already stands repaints
            the bar all the same, which took more time than loading and
            drawing the HSP: the thumb is set only when it stands elsewhere. */
@@ -214,8 +208,6 @@ void ReajusteScroll(pDataGeneralPrg pData)
             SetScrollPos(HWNDALIGN, SB_HORZ, -2, TRUE);
     } else {
         EnableScrollBar(HWNDALIGN, SB_HORZ, ESB_DISABLE_BOTH);
-        pData->scroll.wndlength = 0;
-        pData->scroll.nDecal = -2;
     }
 }
 

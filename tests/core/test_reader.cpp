@@ -144,7 +144,6 @@ TEST(LitBlastForListBox, EveryResultWithItsNoticeAndWhatSurvives)
         {b.substr(0, b.find("             KLMNPQRS")), LB_INCOMPLETE, {}, 2, 4, true},
         {b.substr(0, b.find(">sp|P00001")) + ">\n", LB_INCOMPLETE, {IDS_INCOMPLETE}, 0, 0, true},
         {"Sequences producing, said the mail.\n" + b, LB_OK, {}, 2, 4, true},
-        {Replace(b, "\n\n\n>sp|P00001", "\nParameters:\n\n>sp|P00001"), LB_OK, {}, 0, 0, true},
         /* "Score" beyond the line's first 9 characters: no HSP */
         {Replace(b, " Score = 100 (40.0 bits)", "     Score = 100 (40.0 bits)"), LB_OK, {}, 2, 3, true},
         /* stray lines: ">" lines the first pass did not count or counts alone, query lines before a score */

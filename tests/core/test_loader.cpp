@@ -55,21 +55,18 @@ TEST(LitUnAlignHsp, DamagedBlocks)
     const std::string sHead = "END\r\nALIGN 1 HSP 1\r\n SCORE = 9, EXPECT = 1, P = 1\r\n";
     const std::string sTriple = "QUERY:     1 ABCDEFGHIJ 10\r\n             ABCDE FGHI\r\nSBJCT:     5 ABCDEFGHIJ 14\r\n";
     auto Id = [&](const char *sz) { return sHead + " IDENTITIES = " + sz + "\r\n"; };
-    std::string sLf = Id("10/10") + sTriple, sCr = Id("20/20") + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple;
-    sLf.erase(std::remove(sLf.begin(), sLf.end(), '\r'), sLf.end());
+    std::string sCr = Id("20/20") + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple;
     sCr.erase(std::remove(sCr.begin(), sCr.end(), '\n'), sCr.end());
     const char *szFull = "ABCDEFGHIJ|ABCDE FGHI|ABCDEFGHIJ|10|5";
     /* query|match|subject|stop query|start subject, or NULL */
     const struct { std::string sIndex; const char *szWant; } cases[] = {
-        {Id("10/10") + sTriple, szFull}, {sHead, "NULL"}, {Id("10") + sTriple, "NULL"}, {Id("0/0") + sTriple, "NULL"},
+        {Id("10/10") + sTriple, szFull}, {sHead, "NULL"}, {Id("10") + sTriple, "NULL"},
         {Id("5/2000000") + sTriple, "NULL"}, {Id("5/1000000") + sTriple, szFull}, {Id("4/4") + sTriple, "ABCD|ABCD|ABCD|10|5"},
-        {Id("20/20") + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple, szFull}, {Id("10/10") + "QUERY: garbage\r\n\r\n" + sTriple, szFull},
+        {Id("20/20") + sTriple + "END\r\nALIGN 1 HSP 2\r\n" + sTriple, szFull},
         {Id("10/10") + "QUERY:     1 KENDLKENDL 10\r\n             KENDL\r\nSBJCT:     1 KENDLKENDL 10\r\n", "KENDLKENDL|KENDL     |KENDLKENDL|10|1"},
-        {Id("820/820") + "QUERY: 1 - 820\r\nSBJCT: 3 - 822\r\n\r\n", "|||820|3"}, /* noseqs */
         {Id("10/10") + "QUERY:   1 ABC 3\r\n", "ABC|||3|0"}, {Id("10/10") + "QUERY:   1 ABC 3\r\n           ABC\r\nSBJCT:\r\n", "ABC|ABC||3|0"},
-        {sLf, szFull}, {sCr, szFull}, /* lone CR line ends: "END " ends the block; "ENDX" does not */
-        {Id("20/20") + sTriple + std::string("ENDX\0\r\n", 7) + sTriple, "ABCDEFGHIJABCDEFGHIJ|ABCDE FGHIABCDE FGHI|ABCDEFGHIJABCDEFGHIJ|10|5"},
-        {"END\r\nALIGN 1 HSP 2\r\n", "NULL"}};
+        {sCr, szFull}, /* lone CR line ends: "END " ends the block; "ENDX" does not */
+        {Id("20/20") + sTriple + std::string("ENDX\0\r\n", 7) + sTriple, "ABCDEFGHIJABCDEFGHIJ|ABCDE FGHIABCDE FGHI|ABCDEFGHIJABCDEFGHIJ|10|5"}};
     for (const auto &c : cases) {
         TempFile index(c.sIndex);
         OsNoticeLogClear();

@@ -101,7 +101,7 @@ std::vector<V> Coloured(const char *szQuery, const char *szComp, const char *szS
     int n = p->tailleAlign = (int)strlen(szQuery);
     char **rows[] = {&p->szQuery, &p->szComp, &p->szSubject};
     const char *texts[] = {szQuery, szComp, szSubject};
-    for (int r = 0; r < 3; r++)
+    for (int r = 0; r < 3; r++) /* shorter rows end early */
         memcpy(*rows[r] = (char *)MyAlloc(n + 1), texts[r], strlen(texts[r]));
     unsigned **arrays[] = {&p->QueryTxtClr, &p->QueryBkClr, &p->CompTxtClr, &p->CompBkClr, &p->SubjectTxtClr, &p->SubjectBkClr};
     for (unsigned **a : arrays) {
@@ -135,7 +135,9 @@ TEST(AssignColorForAA, SchemesAndBackgroundOption)
         {COULEUR_HCA, 0, "AW-W", "A  +", "AWKZ", {{"2/1", "3/1", "0/1", "3/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"2/1", "3/1", "0/1", "9/1"}}},
         {COULEUR_SIMIDEN, 1, "AW-W", "A  +", "AWKZ", {{"7/6", "0/1", "0/1", "4/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"7/6", "0/1", "0/1", "4/11"}}},
         {40, 1, "AW-W", "A  +", "AWKW", {{"0/1", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}}, /* no such scheme */
-        {COULEUR_NOIRBLANC, 1, "AW-W", "A  +", "AWKW", {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}}};
+        {COULEUR_NOIRBLANC, 1, "AW-W", "A  +", "AWKW", {{"0/1", "0/1", "0/1", "0/1"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}},
+        /* rows shorter than the alignment (a damaged block) */
+        {COULEUR_HCA, 1, "AAAA", "A", "", {{"2/4", "2/4", "2/4", "2/4"}, {"1/0", "0/1", "0/1", "0/1"}, {"0/1", "0/1", "0/1", "0/1"}}}};
     for (const auto &c : cases)
         EXPECT_EQ(c.rows, Coloured(c.szQuery, c.szComp, c.szSubject, "c", c.nScheme, c.nBk))
             << c.nScheme << " " << c.nBk << " " << c.szQuery;

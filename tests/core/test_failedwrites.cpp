@@ -46,21 +46,18 @@ TEST(FailedWrites, IndexFileOfTheReader)
     const std::vector<Hit> hits(150, {"acc", {{1, 10, 1, 10, "MKVLAAGIWS", "MK+LA GI S", "MKILAQGIYS"},
                                               {5, 14, 3, 12, "AAGIWSMKVL", "AAGIWSMKVL", "AAGIWSMKVL"},
                                               {20, 29, 9, 18, "WWWWWYYYYY", "WWWWW YYYY", "WWWWWAYYYY"}}});
-    TempFile report(Report("big", 40, hits)), index;
+    ReadReport r(Report("big", 40, hits));
     /* limits: inside the first buffer flush, beyond it (the close fails) */
     for (unsigned long long cbMax : {1000, 70000}) {
         SCOPED_TRACE(cbMax);
-        pDataGeneralPrg pData = InitDataProgram();
-        snprintf(pData->szFilePath, sizeof pData->szFilePath, "%s", report.szPath);
-        snprintf(pData->szFileSortie, sizeof pData->szFileSortie, "%s", index.szPath);
+        FreeHspData(r.pData);
         OsNoticeLogClear();
         int nRes = -100;
-        if (!SousLimite(cbMax, [&] { nRes = LitBlastForListBox(NULL, pData); }))
+        if (!SousLimite(cbMax, [&] { nRes = LitBlastForListBox(NULL, r.pData); }))
             GTEST_SKIP() << "no file size limit here";
         EXPECT_EQ(LB_NOTEMP, nRes);
         EXPECT_EQ(std::vector<unsigned>{IDS_NOOPENTEMP}, NoticeIds());
-        EXPECT_FALSE(fs::exists(index.szPath));
-        FreeDataProgram(pData);
+        EXPECT_FALSE(fs::exists(r.index.szPath));
     }
 }
 

@@ -95,7 +95,6 @@ protected:
    notice, no plot window left over, the first plot untouched. */
 TEST_F(HcaViewerTest, OpeningClosingAndScrolling)
 {
-    PlotsDuHsp();
     const int nHaut = Rect(HWNDHCAMAIN).bottom - Rect(HWNDHCAMAIN).top;
     SetWindowPos(HWNDHCAMAIN, NULL, 0, 0, 640, nHaut - 20, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages(20);
@@ -202,7 +201,6 @@ TEST_F(HcaViewerTest, PaintDrawsWhatTheGeometryGives)
     std::unique_ptr<InfoSequence, void (*)(pInfoSequence)> p(PrepSequenceHCA(szRow, txt.data(), bk.data(), 95, "TEST", "", &g), FreeDataSequence);
     GraphHCAData &h = p->HcaData;
     h.IsDrawAA = h.IsDrawBkGround = h.IsDrawCluster = h.IsDrawZigZag = h.IsDrawSeparateur = 1;
-    ASSERT_GT(p->nZigZag, 0u);
     int nRet = 0;
     EmfDrawing d = Dessine(p.get(), nOffset, n - 1, { rc.left, rc.top, rc.right, rc.bottom }, &nRet);
     EXPECT_EQ((Ints{ 1, d.nCreated }), (Ints{ nRet, d.nDeleted }));

@@ -22,12 +22,11 @@ std::string Lis(const std::string &szPath)
     std::ifstream in(szPath, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
-std::string Page(int nJob, int nPage) { return Lis(Job(nJob) + "-" + std::to_string(nPage) + ".txt"); }
 /* The three header lines on page nPage of job nJob; Wine's spaces and
    hyphens come back from Ghostscript as U+00A0 and U+00AD. */
 void EnTete(int nJob, int nPage, const std::string &szLigne3)
 {
-    std::string sz = Page(nJob, nPage);
+    std::string sz = Lis(Job(nJob) + "-" + std::to_string(nPage) + ".txt");
     for (const char *r : { "\xC2\xA0 ", "\xC2\xAD-" })
         for (size_t i; (i = sz.find(std::string(r, 2))) != std::string::npos;)
             sz.replace(i, 2, r + 2);

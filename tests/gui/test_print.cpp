@@ -92,18 +92,15 @@ protected:
     }
     static pInfoSequence Seq(unsigned i) { return (pInfoSequence)GetWindowLongPtrA(DataHcaDuViewer()->phWndDiag[i], 0); }
     const char *Hit() const { return Doc()->pHSPResultat[Doc()->pVhspData->noAlign - 1]->szAccessNb; }
-    /* Prints the 1D job of a long HSP; the progress box's record. */
+    /* Prints the 1D job of the displayed HSP; the progress box's record. */
     Progression Imprime1D(bool bAnnule)
     {
-        std::string szLong = WriteTemp("halyard-print-long.bla", RapportLong());
-        EXPECT_EQ(1, Open(szLong));
         Progression prog{ {}, {}, bAnnule };
         g_pProg = &prog;
         HHOOK hHook = SetWindowsHookExA(WH_CALLWNDPROC, Espionne, NULL, GetCurrentThreadId());
         Command(hWndMain, 3024);
         UnhookWindowsHookEx(hHook);
         g_pProg = NULL;
-        DeleteFileA(szLong.c_str());
         return prog;
     }
 };
@@ -196,6 +193,7 @@ TEST_F(PrintTest, HcaOptionsPrinterSetupAndTheOneDimensionalJob)
         EXPECT_TRUE(c.hWnd == ans.Seen()[0].hOwner && c.nPapier == pdm->dmPaperSize) << "owner, paper";
         GlobalUnlock(hDevMode);
     }
+    ASSERT_EQ(1, Open(WriteTemp("halyard-print-long.bla", RapportLong())));
     Progression prog = Imprime1D(false);
     EXPECT_EQ((std::vector<std::string>{ "Printing page 1.", "Printing page 2." }), prog.statuts);
     EXPECT_EQ((std::vector<std::string>{ "Print progress", "Halyard - 1D sequence alignment", "Halyard Test Printer",

@@ -105,9 +105,10 @@ protected:
     }
 };
 
-/* The options refuse an overlap of 20, then print with 19. Each plot of
-   the four bands gets four crop marks (eight segments a tick long, from
-   the page's edges inwards) when asked, none otherwise.
+/* The options refuse an overlap of 20, and 19 where a band holds 19
+   residues, then print with 18. Each plot of the four bands gets four
+   crop marks (eight segments a tick long, from the page's edges inwards)
+   when asked, none otherwise.
    Without a printer each command says so in one box and prints nothing.
    With one: Letter and Cancel from the main window, Letter and OK from the
    viewer: one choice for both, which the main window's 1D job then prints
@@ -126,24 +127,28 @@ TEST_F(PrintTest, HcaOptionsPrinterSetupAndTheOneDimensionalJob)
             /* the click changes the job's copies, not the viewer's plots */
             CheckDlgButton(hDlg, IDC_HCAP_ZIGZAG, bZigZag ? BST_UNCHECKED : BST_CHECKED);
             Click(hDlg, IDC_HCAP_ZIGZAG);
-            SetDlgItemTextA(hDlg, IDC_HCAP_OVERLAP, "20");
-            Click(hDlg, IDOK);   /* answers with the box before it returns */
+            ((DataImpression *)GetPropA(hDlg, "InfoSequence"))->nParBande = 19;   /* as on a page of 19 residues */
+            for (const char *sz : { "20", "19" }) {
+                SetDlgItemTextA(hDlg, IDC_HCAP_OVERLAP, sz);
+                Click(hDlg, IDOK);   /* answers with the box before it returns */
+            }
             szVu += "|" + WindowText(GetDlgItem(hDlg, IDC_HCAP_OVERLAP));
-            TypeAndPress(IDC_HCAP_OVERLAP, "19", IDOK)(hDlg);
+            TypeAndPress(IDC_HCAP_OVERLAP, "18", IDOK)(hDlg);
         },
-        Press(IDOK),
+        Press(IDOK), Press(IDOK),
         [](HWND) {},   /* the progress box, should the job let the timer in */
     });
     Command(HWNDHCAMAIN, 3027);
-    ASSERT_TRUE(ans.Seen().size() >= 2u && ans.Unexpected() == 0);
+    ASSERT_TRUE(ans.Seen().size() >= 3u && ans.Unexpected() == 0);
     std::vector<std::string> boites = ans.Texts();
-    boites.resize(2);
-    EXPECT_EQ((std::vector<std::string>{ "HCA print options|Overlap:", "HCA viewer|Invalid overlap value.\nMust be < 20." }),
+    boites.resize(3);
+    EXPECT_EQ((std::vector<std::string>{ "HCA print options|Overlap:", "HCA viewer|Invalid overlap value.\nMust be < 20.",
+                                         "HCA viewer|Invalid overlap value.\nThe page is too narrow: a band would not hold more residues than the overlap." }),
               boites);
-    EXPECT_EQ("on|10|10", szVu) << "crop marks, overlap at opening, after the refusal";
+    EXPECT_EQ("on|10|10", szVu) << "crop marks, overlap at opening, after the refusals";
     EXPECT_EQ(ans.Seen()[0].hWnd, ans.Seen()[1].hOwner);
     EXPECT_TRUE(bZigZag == Seq(0)->HcaData.IsDrawZigZag && IsWindowEnabled(HWNDHCAMAIN)) << "the viewer's plot untouched";
-    ASSERT_TRUE(Exists(Job(1) + ".ps")) << "19 accepted";
+    ASSERT_TRUE(Exists(Job(1) + ".ps")) << "18 accepted";
     EnTete(1, 1, std::string("HCA alignment between ") + Doc()->FichierBlast.szQuerySeqName + " and " + Hit() + " (Page 1)");
     for (int bCrop : { 1, 0 }) {
         DataImpression di[2] = { { DuplicatePData(Seq(0)), 10, bCrop, 0 }, { DuplicatePData(Seq(1)), 10, bCrop, 0 } };

@@ -30,15 +30,11 @@ protected:
     bool Coche() const { return Button_GetCheck(HWNDCHECKSELECTHSP) == BST_CHECKED; }
 };
 
-/* The alignment pane: columns centred at (i - nDecal + 1) cx in their colours, numbers over the
-   query and under the subject on every tenth residue; on the printer (mode 20) shifted by the area,
-   numbers cut to their last five digits; the scroll bar spans -2 ... length - width + 2, its thumb
-   (a signed position) moves the pane. The results list: a row shows number, identifier, score, P
-   at its top in their colours, over the selection or window colour; the focus mark a grey frame
-   just inside it, erased in the window colour; other controls untouched. Arrows choose a hit;
-   keypad plus and minus step its HSPs while ">>" and "<<" are enabled; Space toggles the flag of
-   the HSP shown and the selection commands set those of every hit; the list keeps the focus. */
-TEST_F(ReportTest, AlignmentPaneAndResultsListDrawAndFollowTheKeys)
+/* Columns centred at (i - nDecal + 1) cx in their colours, numbers over the query and under
+   the subject on every tenth residue; on the printer (mode 20) shifted by the area, numbers cut
+   to their last five digits. The scroll bar spans -2 ... length - width + 2, its thumb (a signed
+   position) moves the pane. */
+TEST_F(ReportTest, AlignmentPaneDrawsItsColumnsAndFollowsItsThumb)
 {
     std::string q = "MKVLAAGIVLLA", m = "MK LA+G V  A", s = "MKTLASGLVAIA";
     /* query red on white, match white on black, subject blue on yellow */
@@ -73,6 +69,15 @@ TEST_F(ReportTest, AlignmentPaneAndResultsListDrawAndFollowTheKeys)
     SendMessageA(HWNDALIGN, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, (WORD)(short)-1), 0);
     EXPECT_EQ((std::vector<int>{ -2, pData->pVhspData->tailleAlign - pData->scroll.wndlength + 2, -1, -1 }),
               (std::vector<int>{ nMin, nMax, pData->scroll.nDecal, GetScrollPos(HWNDALIGN, SB_HORZ) }));
+}
+
+/* A row shows number, identifier, score, P at its top in their colours, over the selection or
+   window colour; the focus mark a grey frame just inside it, erased in the window colour; other
+   controls untouched. Arrows choose a hit; keypad plus and minus step its HSPs while ">>" and "<<"
+   are enabled; Space toggles the flag of the HSP shown and the selection commands set those of
+   every hit; the list keeps the focus. */
+TEST_F(ReportTest, ResultsListDrawsItsRowsAndFollowsTheKeys)
+{
     const RECT rc = { 3, 40, 400, 60 }, rcMark = { 4, 41, 399, 59 };
     const COLORREF crGris = RGB(128, 128, 128), crFenetre = GetSysColor(COLOR_WINDOW), AUCUN = 0xFFFFFFFF;
     const COLORREF crNormal[] = { 0x000000, 0x643C28, 0x002864, 0x000000 };
